@@ -1,0 +1,37 @@
+#include "components/processing/file_stream.h"
+
+#include <windows.h>
+
+#include "core/dialog_parent.h"
+#include "toolkit/stream_file.h"
+
+TVMFileStream::~TVMFileStream() { FreeStream(FileStream); }
+
+void TVMFileStream::OpenFile(TData& data, uint16_t index) {
+  FreeStream(FileStream);
+  const std::string name = FetchStr(data, FileNameInput, FileName);
+  switch (Mode) {
+    case kFileModeReadWrite:
+      FileStream = OpenReadWriteStream(name);
+      break;
+    case kFileModeWrite:
+      FileStream = OpenWriteStream(name);
+      break;
+    default:
+      if (FileExists(name)) {
+        FileStream = OpenReadStream(name);
+      } else {
+        const std::string text = "File <" + name + "> not found!";
+        MessageBoxA(DialogParent(), text.c_str(), "File stream Error", MB_OK);
+      }
+      break;
+  }
+  ForwardStream(data, OnOpened, FileStream);
+}
+
+void TVMFileStream::CloseFile(TData& data, uint16_t index) { FreeStream(FileStream); }
+
+void TVMFileStream::Stream(TData& data, uint16_t index) {
+  SetNullValue(data);
+  if (FileStream) SetStreamValue(data, FileStream);
+}

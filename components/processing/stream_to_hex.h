@@ -1,0 +1,34 @@
+// TVMStream2Hex: reads a whole stream into one line of text, replacing or
+// removing every control byte (below 32), so that line ends become marker
+// characters that the text components can search for: a CR LF reads "//"
+// when ReplaceChar is "/".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/component.h"
+#include "core/event.h"
+
+class TStream;
+
+// Copies bytes of 32 and above; a byte below 32 becomes `replace`, or is
+// dropped when `replace` is the NUL character.
+std::string FlattenControlBytes(const std::string& bytes, char replace);
+
+class TVMStream2Hex : public TVMComponent {
+ public:
+  int32_t Position = 0;     // bytes examined by the last conversion
+  uint8_t Mode = 4;         // set by the schema; this is the only conversion
+  std::string ReplaceChar = "/";  // first character replaces; empty removes
+  TVM_Event Stream;         // data input: the stream to convert
+  TVM_Event OnValue;        // the text
+  // Fired (no value) once all bytes have been read and before the text goes
+  // on, so the owner of the stream can close the file at once.
+  TVM_Event OnStreamRead;
+
+  // Action: reads the stream (from the Stream input, else the incoming Stream
+  // value) from its start and forwards the flattened text to OnValue.
+  // Without a stream nothing happens.
+  void Convert(TData& data, uint16_t index);
+};

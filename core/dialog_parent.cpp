@@ -1,0 +1,4 @@
+#include "core/dialog_parent.h"
+
+// No application window exists yet, so dialogs have no owner.
+HWND DialogParent() { return nullptr; }

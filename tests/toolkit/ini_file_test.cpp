@@ -1,0 +1,144 @@
+#include "toolkit/ini_file.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A fresh directory under the system's temporary folder, removed with its ini
+// files afterwards.
+class IniFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    dir_ = std::string(base) + "zr_ini_" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(dir_.c_str(), nullptr);
+  }
+  void TearDown() override {
+    DeleteFileA((dir_ + "pos.ini").c_str());
+    DeleteFileA((dir_ + "other.ini").c_str());
+    RemoveDirectoryA(dir_.c_str());
+  }
+  std::string dir_;
+};
+
+TEST_F(IniFileTest, WritingCreatesTheFileAndReadingGivesTheValuesBack) {
+  std::string path = dir_ + "pos.ini";
+  ASSERT_FALSE(FileExists(path));
+
+  TIniFile* ini = OpenIniFile(path);
+  EXPECT_EQ(ini->Mode, kIniReading);
+  EXPECT_EQ(ini->FileName, path);
+  EXPECT_EQ(ini->Section, "");
+  ini->Mode = kIniWriting;
+  ini->Section = "Main";
+  EXPECT_EQ(ini->ValueInteger("Left", 120), 120);
+  EXPECT_EQ(ini->ValueInteger("Top", -35), -35);
+  EXPECT_EQ(ini->ValueInteger("Width", INT_MAX), INT_MAX);
+  EXPECT_EQ(ini->ValueInteger("Height", 0), 0);
+  ini->Free();
+
+  // The file is the plain profile format other programs read.
+  std::string text = ReadFile(path);
+  EXPECT_NE(text.find("[Main]"), std::string::npos) << text;
+  EXPECT_NE(text.find("Left=120"), std::string::npos) << text;
+  EXPECT_NE(text.find("Top=-35"), std::string::npos) << text;
+  EXPECT_NE(text.find("Width=2147483647"), std::string::npos) << text;
+  EXPECT_LT(text.find("Left="), text.find("Top=")) << "keys keep their writing order";
+
+  ini = OpenIniFile(path);
+  ini->Section = "Main";
+  EXPECT_EQ(ini->ValueInteger("Left", 7), 120);
+  EXPECT_EQ(ini->ValueInteger("Top", 7), -35);
+  EXPECT_EQ(ini->ValueInteger("Width", 7), INT_MAX);
+  EXPECT_EQ(ini->ValueInteger("Height", 7), 0);
+  // Keys and sections are found regardless of letter case.
+  ini->Section = "MAIN";
+  EXPECT_EQ(ini->ValueInteger("left", 7), 120);
+  ini->Free();
+}
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+  std::string path = dir_ + "pos.ini";
+  TIniFile* ini = OpenIniFile(dir_ + "missing.ini");
+  ini->Section = "Main";
+  EXPECT_EQ(ini->ValueInteger("Left", 44), 44);
+  EXPECT_EQ(ini->ValueInteger("Top", -9), -9);
+  ini->Free();
+  EXPECT_FALSE(FileExists(dir_ + "missing.ini")) << "reading never creates the file";
+
+  ini = OpenIniFile(path);
+  ini->Mode = kIniWriting;
+  ini->Section = "Main";
+  ini->ValueInteger("Left", 5);
+  ini->Mode = kIniReading;
+  EXPECT_EQ(ini->ValueInteger("Top", 31), 31);
+  ini->Section = "Other";
+  EXPECT_EQ(ini->ValueInteger("Left", 32), 32);
+  ini->Free();
+}
+
+TEST_F(IniFileTest, RewritingAValueReplacesIt) {
+  TIniFile* ini = OpenIniFile(dir_ + "other.ini");
+  ini->Mode = kIniWriting;
+  ini->Section = "S";
+  ini->ValueInteger("Left", 1);
+  ini->ValueInteger("Left", 2);
+  ini->Mode = kIniReading;
+  EXPECT_EQ(ini->ValueInteger("Left", 0), 2);
+  ini->Free();
+  std::string text = ReadFile(dir_ + "other.ini");
+  EXPECT_EQ(text.find("Left=1"), std::string::npos) << text;
+}
+
+TEST(StartDirTest, IsTheProgramsFolderWithATrailingBackslash) {
+  std::string dir = StartDir();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '\\');
+  EXPECT_TRUE(FileExists(dir + "toolkit_store_tests_win.exe")) << dir;
+
+  EXPECT_EQ(DirOfPath("C:\\Tools\\Editor\\run.exe"), "C:\\Tools\\Editor\\");
+  EXPECT_EQ(DirOfPath("run.exe"), "run.exe");
+  EXPECT_EQ(DirOfPath("C:\\"), "C:\\");
+}
+
+TEST(PositionIniTest, StoreNamesAFileBesideTheProgramAndASection) {
+  EXPECT_TRUE(IsIniPositionStore("cfg.ini\\Main"));
+  EXPECT_FALSE(IsIniPositionStore("Acme\\Editor"));
+  EXPECT_FALSE(IsIniPositionStore("cfg.ini"));
+
+  std::string path = StartDir() + "zr_cfg_test.ini";
+  DeleteFileA(path.c_str());
+  TIniFile* ini = OpenPositionIni("zr_cfg_test.ini\\Main");
+  EXPECT_EQ(ini->FileName, path);
+  EXPECT_EQ(ini->Section, "Main");
+  ini->Mode = kIniWriting;
+  for (const char* key : {"Left", "Top", "Width", "Height"}) ini->ValueInteger(key, 50);
+  ini->Free();
+
+  std::string text = ReadFile(path);
+  EXPECT_EQ(text.find("[Main]"), 0u) << text;
+  for (const char* key : {"Left=50", "Top=50", "Width=50", "Height=50"}) {
+    EXPECT_NE(text.find(key), std::string::npos) << key;
+  }
+  DeleteFileA(path.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#include "toolkit/icon.h"
+
+TIcon::~TIcon() {
+  if (Handle && !IconShared) DestroyIcon(Handle);
+}
+
+TIcon* CreateIcon() { return New<TIcon>(); }

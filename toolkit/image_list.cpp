@@ -1,0 +1,59 @@
+#include "toolkit/image_list.h"
+
+#include "toolkit/control.h"
+#include "toolkit/graphic_tool.h"
+
+namespace {
+
+UINT DepthFlag(uint8_t depth) {
+  switch (depth) {
+    case 1: return ILC_COLOR4;
+    case 2: return ILC_COLOR8;
+    case 3: return ILC_COLOR16;
+    case 4: return ILC_COLOR24;
+    case 5: return ILC_COLOR32;
+    case 7: return ILC_COLOR;
+    default: return ILC_COLORDDB;
+  }
+}
+
+}  // namespace
+
+TImageList::~TImageList() {
+  if (Handle && !HandleShared) ImageList_Destroy(Handle);
+}
+
+TImageList* CreateImageList(TControl* owner) {
+  auto* list = New<TImageList>();
+  list->Owner = owner;
+  if (owner) owner->OwnObject(list);
+  return list;
+}
+
+HIMAGELIST ImageListHandle(TImageList* list) {
+  if (!list) return nullptr;
+  if (!list->Handle) {
+    UINT flags = DepthFlag(list->ColorDepth) | (list->Masked ? ILC_MASK : 0);
+    list->Handle = ImageList_Create(list->Width, list->Height, flags, 0, list->GrowCount);
+    if (list->Handle && list->BkColor != kImageListKeepBkColor)
+      ImageList_SetBkColor(list->Handle, ResolveColor(list->BkColor));
+  }
+  return list->Handle;
+}
+
+void ImageListSetBkColor(TImageList* list, int32_t color) {
+  list->BkColor = color;
+  if (list->Handle) ImageList_SetBkColor(list->Handle, ResolveColor(color));
+}
+
+void ImageListSetWidth(TImageList* list, int32_t width) {
+  if (!list->Handle) list->Width = width;
+}
+
+void ImageListSetHeight(TImageList* list, int32_t height) {
+  if (!list->Handle) list->Height = height;
+}
+
+int32_t ImageListCount(TImageList* list) {
+  return list && list->Handle ? ImageList_GetImageCount(list->Handle) : 0;
+}

@@ -1,0 +1,52 @@
+#include "toolkit/ini_file.h"
+
+#include <windows.h>
+
+#include "core/convert.h"
+
+namespace {
+
+constexpr char kIniMark[] = ".ini\\";
+
+}  // namespace
+
+int32_t TIniFile::ValueInteger(const std::string& key, int32_t value) {
+  if (Mode == kIniWriting) {
+    // A failed write is ignored: the caller only ever saves window positions.
+    WritePrivateProfileStringA(Section.c_str(), key.c_str(), IntToText(value).c_str(),
+                               FileName.c_str());
+    return value;
+  }
+  return static_cast<int32_t>(
+      GetPrivateProfileIntA(Section.c_str(), key.c_str(), value, FileName.c_str()));
+}
+
+TIniFile* OpenIniFile(const std::string& fileName) {
+  TIniFile* ini = New<TIniFile>();
+  ini->FileName = fileName;
+  return ini;
+}
+
+std::string DirOfPath(const std::string& path) {
+  size_t slash = path.rfind('\\');
+  if (slash == std::string::npos) return path;
+  return path.substr(0, slash + 1);
+}
+
+std::string StartDir() {
+  char path[MAX_PATH + 1] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return DirOfPath(std::string(path, n));
+}
+
+bool IsIniPositionStore(const std::string& store) {
+  return store.find(kIniMark) != std::string::npos;
+}
+
+TIniFile* OpenPositionIni(const std::string& store) {
+  size_t mark = store.find(kIniMark);
+  size_t nameEnd = mark == std::string::npos ? store.size() : mark + 4;  // keeps ".ini"
+  TIniFile* ini = OpenIniFile(StartDir() + store.substr(0, nameEnd));
+  if (mark != std::string::npos) ini->Section = store.substr(mark + sizeof(kIniMark) - 1);
+  return ini;
+}

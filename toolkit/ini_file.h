@@ -1,0 +1,42 @@
+// TIniFile: integer values of one section of one ini file, read with a
+// default or written, depending on Mode. One call sequence of ValueInteger
+// thus serves both loading and saving.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/obj.h"
+
+enum : uint8_t { kIniReading = 0, kIniWriting = 1 };
+
+class TIniFile : public TObj {
+ public:
+  uint8_t Mode = kIniReading;
+  std::string FileName;  // full path
+  std::string Section;
+
+  // Writing: stores Key = Value in Section and returns Value.
+  // Reading: the integer stored under Key, or Value when the file, the
+  // section or the key is missing.
+  int32_t ValueInteger(const std::string& key, int32_t value);
+
+ protected:
+  ~TIniFile() override = default;
+};
+
+// A reading TIniFile for FileName with no section; the caller frees it.
+TIniFile* OpenIniFile(const std::string& fileName);
+
+// The running program's directory with its trailing backslash.
+std::string StartDir();
+
+// The part of a path up to and including its last backslash; a path without
+// a backslash is returned whole.
+std::string DirOfPath(const std::string& path);
+
+// A window position store of the form "file.ini\section" names an ini file in
+// the program's directory and a section of it.
+bool IsIniPositionStore(const std::string& store);
+// Opens the ini file of such a store with its section set (reading mode).
+TIniFile* OpenPositionIni(const std::string& store);

@@ -1,0 +1,31 @@
+#include "toolkit/stream.h"
+
+TStream::~TStream() { Ops->Close(this); }
+
+uint32_t TStream::WriteText(const std::string& text) {
+  if (text.empty()) return 0;
+  return Ops->Write(this, text.data(), static_cast<uint32_t>(text.size()));
+}
+
+std::string TStream::ReadLine() {
+  std::string line;
+  char byte = 0;
+  while (Read(&byte, 1) == 1 && byte != '\0') {
+    if (byte == '\r') {
+      // A CR LF pair is one break; any other byte after a CR starts the next
+      // line, so step back over it.
+      char next = 0;
+      if (Read(&next, 1) == 1 && next != '\n') Ops->Seek(this, -1, kSeekFromCurrent);
+      break;
+    }
+    if (byte == '\n') break;
+    line.push_back(byte);
+  }
+  return line;
+}
+
+void FreeStream(TStream*& stream) {
+  TStream* old = stream;
+  stream = nullptr;
+  FreeObj(old);
+}

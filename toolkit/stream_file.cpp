@@ -1,0 +1,90 @@
+#include "toolkit/stream_file.h"
+
+#include <windows.h>
+
+namespace {
+
+HANDLE FileOf(TStream* stream) { return static_cast<HANDLE>(stream->Handle); }
+
+uint32_t FileSeek(TStream* stream, int32_t offset, int32_t origin) {
+  return SetFilePointer(FileOf(stream), offset, nullptr, static_cast<DWORD>(origin));
+}
+
+uint32_t FileGetSize(TStream* stream) {
+  const DWORD size = GetFileSize(FileOf(stream), nullptr);
+  return size == INVALID_FILE_SIZE ? 0 : size;
+}
+
+void FileClose(TStream* stream) {
+  if (FileOf(stream) == INVALID_HANDLE_VALUE) return;
+  CloseHandle(FileOf(stream));
+  stream->Handle = INVALID_HANDLE_VALUE;
+}
+
+void NoSetSize(TStream*, uint32_t) {}
+uint32_t NoRead(TStream*, void*, uint32_t) { return 0; }
+uint32_t NoWrite(TStream*, const void*, uint32_t) { return 0; }
+
+uint32_t FileRead(TStream* stream, void* buffer, uint32_t count) {
+  DWORD done = 0;
+  if (!ReadFile(FileOf(stream), buffer, count, &done, nullptr)) return 0;
+  return done;
+}
+
+uint32_t FileWrite(TStream* stream, const void* buffer, uint32_t count) {
+  DWORD done = 0;
+  if (!WriteFile(FileOf(stream), buffer, count, &done, nullptr)) return 0;
+  return done;
+}
+
+uint32_t TruncatingWrite(TStream* stream, const void* buffer, uint32_t count) {
+  const uint32_t done = FileWrite(stream, buffer, count);
+  SetEndOfFile(FileOf(stream));
+  return done;
+}
+
+void FileSetSize(TStream* stream, uint32_t newSize) {
+  const uint32_t position = FileSeek(stream, 0, kSeekFromCurrent);
+  FileSeek(stream, static_cast<int32_t>(newSize), kSeekFromStart);
+  SetEndOfFile(FileOf(stream));
+  if (position < newSize) FileSeek(stream, static_cast<int32_t>(position), kSeekFromStart);
+}
+
+constexpr TStreamOps kBaseOps = {&FileSeek, &FileGetSize, &NoSetSize, &NoRead, &NoWrite, &FileClose};
+
+TStream* OpenFileStream(const std::string& fileName, TStreamOps ops, DWORD access,
+                        DWORD creation) {
+  TStream* stream = New<TStream>(ops);
+  stream->Handle = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ, nullptr, creation,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  return stream;
+}
+
+}  // namespace
+
+TStream* OpenReadStream(const std::string& fileName) {
+  TStreamOps ops = kBaseOps;
+  ops.Read = &FileRead;
+  return OpenFileStream(fileName, ops, GENERIC_READ, OPEN_EXISTING);
+}
+
+TStream* OpenWriteStream(const std::string& fileName) {
+  TStreamOps ops = kBaseOps;
+  ops.Write = &TruncatingWrite;
+  ops.SetSize = &FileSetSize;
+  return OpenFileStream(fileName, ops, GENERIC_WRITE, OPEN_ALWAYS);
+}
+
+TStream* OpenReadWriteStream(const std::string& fileName) {
+  TStreamOps ops = kBaseOps;
+  ops.Read = &FileRead;
+  ops.Write = &FileWrite;
+  ops.SetSize = &FileSetSize;
+  const DWORD creation = FileExists(fileName) ? OPEN_EXISTING : CREATE_ALWAYS;
+  return OpenFileStream(fileName, ops, GENERIC_READ | GENERIC_WRITE, creation);
+}
+
+bool FileExists(const std::string& fileName) {
+  const DWORD attributes = GetFileAttributesA(fileName.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}

@@ -1,4 +1,13 @@
 #include "core/dialog_parent.h"
 
-// No application window exists yet, so dialogs have no owner.
-HWND DialogParent() { return nullptr; }
+#include "toolkit/control.h"
+
+HWND DialogParent() {
+  TControl* app = AppWindow;
+  if (!app) return nullptr;
+  // The form that most recently had the focus; until one had it, the first.
+  TControl* current = app->FocusedControl;
+  if (current && current->Handle) return current->Handle;
+  TControl* first = app->ChildAt(0);
+  return first ? first->Handle : nullptr;
+}

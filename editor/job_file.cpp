@@ -168,17 +168,19 @@ std::string WriteJobFile(const JobTables& tables) {
 
 namespace {
 
-size_t CountOccurrences(const std::string& text, const std::string& mark) {
-  size_t count = 0;
-  for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + 1)) ++count;
-  return count;
-}
-
 bool TableCellsFit(const JobTable& table) {
   for (const JobRow& row : table)
     for (const std::string& cell : row)
       if (!CellFitsJobFormat(cell)) return false;
   return true;
+}
+
+// The table as the editor holds it: every row cut or completed to the
+// column count.
+JobTable Completed(const JobTable& table, size_t columns) {
+  JobTable completed = table;
+  for (JobRow& row : completed) row.resize(columns);
+  return completed;
 }
 
 }  // namespace
@@ -187,15 +189,13 @@ bool TablesFitJobFormat(const JobTables& tables) {
   if (!TableCellsFit(tables.Feeders) || !TableCellsFit(tables.SpecialFeeders) ||
       !TableCellsFit(tables.Boards) || !TableCellsFit(tables.Components))
     return false;
-  // Cells only add text between the header lines, so a marker that occurs
-  // more often than in the file of empty tables comes from the cells.
-  const std::string written = WriteJobFile(tables);
-  const std::string bare = WriteJobFile(JobTables());
-  for (const char* mark :
-       {kFeederStartMark, kFeederEndMark, kSpecialFeederStartMark, kSpecialFeederEndMark,
-        kBoardStartMark, kBoardEndMark, kComponentCutStartMark, kComponentCutEndMark})
-    if (CountOccurrences(written, mark) != CountOccurrences(bare, mark)) return false;
-  return true;
+  // Marker texts in cells can still move a section boundary; reading the
+  // written text back is the one exact test.
+  const JobTables read = ReadJobFile(WriteJobFile(tables));
+  return read.Feeders == Completed(tables.Feeders, kFeederColumns) &&
+         read.SpecialFeeders == Completed(tables.SpecialFeeders, kSpecialFeederColumns) &&
+         read.Boards == Completed(tables.Boards, kBoardColumns) &&
+         read.Components == Completed(tables.Components, kComponentColumns);
 }
 
 bool CellFitsJobFormat(const std::string& cell) {

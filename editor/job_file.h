@@ -98,8 +98,8 @@ std::string WriteJobFile(const JobTables& tables);
 // "/", "\" and no control bytes.
 bool CellFitsJobFormat(const std::string& cell);
 
-// True when the tables, once written, read back into the same cells: every
-// cell fits the format, and no cell text (alone or with its neighbours)
-// forms one of the marker texts that locate the sections, which would move
-// a section boundary (a feeder cell holding "#Special", for example).
+// True when the tables, once written, read back into the same cells (each
+// row taken with its table's column count): every cell fits the format, and
+// no cell text moves a section boundary (a feeder cell holding "#Special",
+// for example, ends the feeder section early).
 bool TablesFitJobFormat(const JobTables& tables);

@@ -1,11 +1,58 @@
 #!/usr/bin/env bash
-# Builds the editor and starts it under Wine: on the current display, or on a
-# virtual one (then a screenshot is left in the build folder).
+# Builds the editor and runs it until its window is closed; returns the
+# editor's exit code.
+#
+# On Windows (Git Bash, MSYS) the program is started directly. On Linux it
+# runs under Wine in the build's own Wine session: on the current display,
+# or, when there is none, on a virtual one; then the window is left as a
+# screenshot in the build folder (editor-window.png).
+#
+#   scripts/run-editor.sh [BUILD_DIR] [editor arguments...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
+shift || true
 "$root/scripts/configure.sh" "$build"
-cmake --build "$build/win" -j "$(nproc)" --target zr780k-editor 2>/dev/null || {
-  echo "The editor program is not built yet: its window arrives with the toolkit and main form."
+echo "Building the editor in $build/win ..."
+if ! cmake --build "$build/win" --target zr780k-editor >"$build/editor-build.log" 2>&1; then
+  tail -n 30 "$build/editor-build.log" >&2
+  echo "run-editor: the editor could not be built (log: $build/editor-build.log)" >&2
   exit 1
-}
+fi
+exe=$build/win/zr780k-editor.exe
+
+case "$(uname -s)" in
+  MINGW* | MSYS* | CYGWIN*) exec "$exe" "$@" ;;
+esac
+
+virtual=""
+[ -z "${DISPLAY:-}" ] && virtual=1
+"$root/scripts/wine-session.sh" start "$build/win"
+# shellcheck disable=SC1090
+. "$build/win/wine-session.env"
+stop_session() { "$root/scripts/wine-session.sh" stop "$build/win"; }
+trap stop_session EXIT
+
+env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wine "$exe" "$@" </dev/null >"$build/editor-run.log" 2>&1 &
+editor=$!
+trap 'kill "$editor" 2>/dev/null || true; stop_session' INT TERM
+
+if [ -n "$virtual" ]; then
+  echo "No display: the editor runs on the virtual display $DISPLAY."
+  shot=$build/editor-window.png
+  for _ in $(seq 150); do
+    if xdotool search --name '^ZR780K Editor$' >/dev/null 2>&1; then
+      sleep 1  # let it finish painting
+      import -display "$DISPLAY" -window root "$shot" 2>/dev/null &&
+        echo "Screenshot of the window: $shot"
+      break
+    fi
+    kill -0 "$editor" 2>/dev/null || break
+    sleep 0.2
+  done
+  echo "It keeps running until its window is closed (or this script is interrupted)."
+fi
+
+rc=0
+wait "$editor" || rc=$?
+exit "$rc"

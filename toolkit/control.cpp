@@ -131,7 +131,6 @@ TControl::~TControl() {
   if (bigIcon && bigIcon != kNoIcon && !IconShared) DestroyIcon(bigIcon);
   if (HasWindow()) DestroyWindow(Handle);
   if (Parent) {
-    ForgetFocus(this);
     int32_t index = Parent->Children ? Parent->Children->IndexOf(this) : -1;
     if (index >= 0) Parent->Children->Delete(index);
     Parent = nullptr;
@@ -163,9 +162,13 @@ HWND TControl::GetHandle() {
     if (VisibleSet) {
       CreateWindowNow();
     } else {
+      // Created hidden because a handle was asked for before the control was
+      // meant to appear; shown by the next CreateWindowNow. A control hidden
+      // on purpose stays hidden.
+      bool wasVisible = Visible != 0;
       SetVisible(false);
       CreateWindowNow();
-      CreateHidden = 1;
+      CreateHidden = wasVisible ? 1 : 0;
     }
   }
   return Handle;

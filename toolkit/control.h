@@ -24,6 +24,7 @@
 class TControl;
 class TCanvas;
 class TGraphicTool;
+class TImageList;
 
 // One window message as the handlers see it. Handlers may change WParam (the
 // key dispatcher does) before the rest of the chain sees the message.
@@ -214,6 +215,7 @@ class TControl : public TObj {
   TCloseEvent OnClose;
   TControlHook AfterCreateWindow = nullptr;
   TControlHook OnTextChanged = nullptr;
+  TImageList* OwnedImageLists = nullptr;  // image lists this control owns, newest first
 
   // --- Virtual operations ------------------------------------------------------
   // Sets the defaults (creates the children list).
@@ -239,6 +241,11 @@ class TControl : public TObj {
   LRESULT DefaultHandling(const TMsg& msg);
   // Appends a handler unless it is attached already; installs the chain runner.
   void AttachMessageHandler(TMessageHandler handler);
+  // The same for a plain handler procedure (its object argument is `object`).
+  void AttachMessageHandler(bool (*code)(void* object, TControl* sender, TMsg& msg, LRESULT& result),
+                            void* object = nullptr) {
+    AttachMessageHandler(TMessageHandler{code, object});
+  }
   void DetachMessageHandler(TMessageHandler handler);
 
   // --- Operations (control_ops.cpp) ---------------------------------------------
@@ -325,11 +332,17 @@ extern bool AppTerminated;        // the loop is ending or has ended
 extern bool AppWindowCreated;     // CreateAppWindow was called
 extern TControl* CreatingControl; // bound to the first message of a new window
 extern uint16_t NextControlId;    // next child control id; starts at 32768
-extern TControlProc GlobalPreHandler;  // before everything else; never null
-extern TControlHook InvalidateHook;    // after every Invalidate; never null
-extern TControlHook AfterCreateHook;   // after every window creation; never null
-extern TControlHook AlignHook;         // re-aligns a control's children; never null
-extern TControlHook IdleHook;          // once per pass of the message loop; never null
+// Hooks; each does nothing by default (null is allowed too).
+extern TControlProc GlobalPreHandler;  // before everything else, for every message
+extern TControlHook InvalidateHook;    // after every Invalidate
+extern TControlHook AfterCreateHook;   // after every window creation
+extern TControlHook AlignHook;         // re-aligns a control's children
+extern TControlHook IdleHook;          // once per pass of the message loop
+
+// Runs a hook on a control; nothing for a null hook or a null control.
+inline void RunHook(TControlHook hook, TControl* control) {
+  if (hook && control) hook(control);
+}
 
 // The form of a control: the nearest control, starting at `control` itself,
 // that is not a child control.

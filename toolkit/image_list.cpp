@@ -20,13 +20,22 @@ UINT DepthFlag(uint8_t depth) {
 }  // namespace
 
 TImageList::~TImageList() {
+  if (Owner) {
+    TImageList** link = &Owner->OwnedImageLists;
+    while (*link && *link != this) link = &(*link)->NextOfOwner;
+    if (*link) *link = NextOfOwner;
+  }
   if (Handle && !HandleShared) ImageList_Destroy(Handle);
 }
 
 TImageList* CreateImageList(TControl* owner) {
   auto* list = New<TImageList>();
   list->Owner = owner;
-  if (owner) owner->OwnObject(list);
+  if (owner) {
+    list->NextOfOwner = owner->OwnedImageLists;
+    owner->OwnedImageLists = list;
+    owner->OwnObject(list);
+  }
   return list;
 }
 

@@ -15,7 +15,7 @@ class TImageList : public TObj {
  public:
   HIMAGELIST Handle = nullptr;  // made on demand
   TControl* Owner = nullptr;
-  TImageList* NextOfOwner = nullptr;  // the owner's other image lists
+  TImageList* NextOfOwner = nullptr;  // the owner's next image list
   uint8_t ColorDepth = 0;  // 0 device, 1 4-bit, 2 8-bit, 3 16-bit, 4 24-bit, 5 32-bit, 6 device, 7 default
   uint8_t Masked = 1;
   int32_t Width = 32;
@@ -30,7 +30,8 @@ class TImageList : public TObj {
 
 enum : int32_t { kImageListKeepBkColor = 0x1FFFFFFF };
 
-// An image list of 32 x 32 owned by `owner` (freed with it); owner may be null.
+// An image list of 32 x 32 owned by `owner` (freed with it, and listed in
+// its OwnedImageLists); owner may be null.
 TImageList* CreateImageList(TControl* owner);
 // The platform list, made on first use.
 HIMAGELIST ImageListHandle(TImageList* list);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "toolkit/common_control.h"
 #include "toolkit/control.h"
 
 namespace {
@@ -27,25 +28,12 @@ HFONT CreateTipFont(const TFontRec& font) {
   return CreateFontIndirectA(&description);
 }
 
-// Common controls come first: the tooltip class is one of them.
-void InitCommonControlsAtLoad() {
-  InitCommonControls();
-  using TInitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  HMODULE comctl = GetModuleHandleA("comctl32.dll");
-  auto initEx = comctl ? reinterpret_cast<TInitEx>(
-                             reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")))
-                       : nullptr;
-  if (initEx) {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, 255};
-    initEx(&classes);
-  }
-}
-
 // Made when the program loads and freed when it ends.
 struct TLoadTimeManager {
   std::unique_ptr<TVMHintManager> Manager;
   TLoadTimeManager() {
-    InitCommonControlsAtLoad();
+    // Common controls come first: the tooltip class is one of them.
+    InitCommonControlClasses(255);
     Manager = std::make_unique<TVMHintManager>();
   }
 } loadTimeManager;

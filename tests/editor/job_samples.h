@@ -1,5 +1,5 @@
-// Job files for tests and benchmarks: the sample files beside the tests and
-// generated tables with random cells (empty cells, Cyrillic bytes).
+// The sample job files beside the tests (each NAME with the NAME.saved that
+// open-then-save must write), and the generated ones of job_generator.h.
 #pragma once
 
 #include <algorithm>
@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "editor/job_file.h"
+#include "tests/editor/job_generator.h"
 
 #ifndef ZR_SAMPLES_DIR
 #error "ZR_SAMPLES_DIR must name the directory of the sample job files"
@@ -44,47 +44,3 @@ inline std::vector<std::string> JobSampleNames() {
 }
 
 inline std::string JobSamplePath(const std::string& name) { return JobSamplesDir() + "/" + name; }
-
-// A cell of 0 to 12 bytes: digits, Latin and Cyrillic letters, ".", "-",
-// "#", blanks; a third of the cells are empty.
-inline std::string RandomJobCell(std::mt19937& rng) {
-  static const std::string pool =
-      "0123456789.-# abcdxyzRCUQ"
-      "\xC0\xC1\xC2\xC3\xDF\xE0\xE1\xE2\xE3\xFF\xA8\xB8\xB9";
-  std::uniform_int_distribution<int> empty(0, 2), length(1, 12);
-  std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
-  std::string cell;
-  if (empty(rng) == 0) return cell;
-  for (int n = length(rng); n > 0; --n) cell += pool[pick(rng)];
-  return cell;
-}
-
-inline JobTable RandomJobTable(std::mt19937& rng, size_t columns, size_t rows) {
-  JobTable table(rows, JobRow(columns));
-  for (JobRow& row : table)
-    for (std::string& cell : row) cell = RandomJobCell(rng);
-  return table;
-}
-
-// Tables of 0 to maxRows rows each, kept within the format's limits.
-inline JobTables RandomJobTables(std::mt19937& rng, size_t maxRows) {
-  std::uniform_int_distribution<size_t> rows(0, maxRows);
-  for (;;) {
-    JobTables tables{RandomJobTable(rng, kFeederColumns, rows(rng)),
-                     RandomJobTable(rng, kSpecialFeederColumns, rows(rng)),
-                     RandomJobTable(rng, kBoardColumns, rows(rng)),
-                     RandomJobTable(rng, kComponentColumns, rows(rng))};
-    if (TablesFitJobFormat(tables)) return tables;
-  }
-}
-
-// Job file text of `components` generated component rows (a few rows in the
-// other sections), as the editor writes it.
-inline std::string GeneratedJobFile(size_t components, unsigned seed) {
-  std::mt19937 rng(seed);
-  JobTables tables{RandomJobTable(rng, kFeederColumns, 12),
-                   RandomJobTable(rng, kSpecialFeederColumns, 2),
-                   RandomJobTable(rng, kBoardColumns, 4),
-                   RandomJobTable(rng, kComponentColumns, components)};
-  return WriteJobFile(tables);
-}

@@ -33,7 +33,6 @@ class IniFileTest : public testing::Test {
   }
   void TearDown() override {
     DeleteFileA((dir_ + "pos.ini").c_str());
-    DeleteFileA((dir_ + "other.ini").c_str());
     RemoveDirectoryA(dir_.c_str());
   }
   std::string dir_;
@@ -93,19 +92,6 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
   ini->Section = "Other";
   EXPECT_EQ(ini->ValueInteger("Left", 32), 32);
   ini->Free();
-}
-
-TEST_F(IniFileTest, RewritingAValueReplacesIt) {
-  TIniFile* ini = OpenIniFile(dir_ + "other.ini");
-  ini->Mode = kIniWriting;
-  ini->Section = "S";
-  ini->ValueInteger("Left", 1);
-  ini->ValueInteger("Left", 2);
-  ini->Mode = kIniReading;
-  EXPECT_EQ(ini->ValueInteger("Left", 0), 2);
-  ini->Free();
-  std::string text = ReadFile(dir_ + "other.ini");
-  EXPECT_EQ(text.find("Left=1"), std::string::npos) << text;
 }
 
 TEST(StartDirTest, IsTheProgramsFolderWithATrailingBackslash) {

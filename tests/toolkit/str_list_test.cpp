@@ -151,14 +151,3 @@ TEST(StrListEx, LinesWithoutObjectsDeleteSafely) {
   EXPECT_EQ(list->GetObject(0), nullptr);
   list->Free();
 }
-
-TEST(StrListEx, HeldListSurvivesFreeUntilLastDrop) {
-  TStrListEx* list = CreateStrListEx();
-  list->SetText("a\r\nb");
-  list->AddObject("c", nullptr);
-  list->AddHold();
-  list->Free();
-  EXPECT_EQ(list->HoldCount, 1);
-  EXPECT_EQ(list->Get(2), "c");
-  list->DropHold();  // destroyed here; ASan reports any leak or double free
-}

@@ -9,7 +9,9 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "components/processing/array_enum.h"
@@ -21,8 +23,9 @@
 #include "core/event.h"
 #include "editor/job_file.h"
 
-// One section table: rows in, rows out, like the string table with the
-// separator ",".
+// One section table: row lines in, row lines out, like the string table
+// with the separator ",". Lines are kept as they come and cut into the
+// column count when the rows are asked for.
 class TTableStandIn : public TVMComponent {
  public:
   explicit TTableStandIn(size_t columns) : Columns(columns) {
@@ -32,52 +35,64 @@ class TTableStandIn : public TVMComponent {
     Access.Add = MakeMethod<&TTableStandIn::AddRowLine>(this);
   }
 
-  size_t Columns;
-  JobTable Rows;
+  const size_t Columns;
+  // A deque grows in small blocks: a long file costs no large moves.
+  std::deque<std::string> Lines;
 
   // Action: appends the incoming line as a new last row.
-  void AddRow(TData& data, uint16_t index) {
-    Rows.push_back(SplitLine(FetchStr(data, NoSource, std::string())));
-  }
+  void AddRow(TData& data, uint16_t index) { Lines.push_back(FetchStr(data, NoSource, std::string())); }
   // Data output: the rows as an array of row lines.
   void Array(TData& data, uint16_t index) { SetArrayValue(data, &Access); }
+
+  // The line plus one "," cut at every ","; fields beyond the last column
+  // are dropped, missing ones stay empty.
+  JobTable Rows() const {
+    JobTable rows;
+    rows.reserve(Lines.size());
+    for (const std::string& line : Lines) {
+      JobRow row(Columns);
+      const std::string rest = line + ",";
+      size_t from = 0;
+      for (size_t c = 0; c < Columns && from < rest.size(); ++c) {
+        size_t comma = rest.find(',', from);
+        row[c] = rest.substr(from, comma - from);
+        from = comma + 1;
+      }
+      rows.push_back(std::move(row));
+    }
+    return rows;
+  }
+  // Fills the table as the editor shows it: each row with the column count
+  // of cells, joined with ",".
+  void SetRows(const JobTable& rows) {
+    Lines.clear();
+    for (const JobRow& row : rows) {
+      std::string line;
+      for (size_t c = 0; c < Columns; ++c) {
+        if (c > 0) line += ',';
+        if (c < row.size()) line += row[c];
+      }
+      Lines.push_back(std::move(line));
+    }
+  }
 
  private:
   TVM_Event NoSource;
   TArrayAccess Access;
 
-  // The line plus one "," cut at every ","; fields beyond the last column
-  // are dropped, missing ones stay empty.
-  JobRow SplitLine(const std::string& line) const {
-    JobRow row(Columns);
-    std::string rest = line + ",";
-    size_t from = 0;
-    for (size_t c = 0; c < Columns && from < rest.size(); ++c) {
-      size_t comma = rest.find(',', from);
-      row[c] = rest.substr(from, comma - from);
-      from = comma + 1;
-    }
-    return row;
-  }
-  bool InRange(int32_t i) const { return i >= 0 && static_cast<size_t>(i) < Rows.size(); }
+  bool InRange(int32_t i) const { return i >= 0 && static_cast<size_t>(i) < Lines.size(); }
   bool GetRow(TData& index, TData& result) {
     int32_t i = ValueToIndex(index);
     if (!InRange(i)) return false;
-    const JobRow& row = Rows[static_cast<size_t>(i)];
-    std::string line;
-    for (size_t c = 0; c < Columns; ++c) {
-      if (c > 0) line += ',';
-      if (c < row.size()) line += row[c];
-    }
-    SetStrValue(result, line);
+    SetStrValue(result, Lines[static_cast<size_t>(i)]);
     return true;
   }
   void SetRow(TData& index, TData& value) {
     int32_t i = ValueToIndex(index);
-    if (InRange(i)) Rows[static_cast<size_t>(i)] = SplitLine(ValueToStr(value));
+    if (InRange(i)) Lines[static_cast<size_t>(i)] = ValueToStr(value);
   }
-  int32_t RowCount() { return static_cast<int32_t>(Rows.size()); }
-  void AddRowLine(TData& value) { Rows.push_back(SplitLine(ValueToStr(value))); }
+  int32_t RowCount() { return static_cast<int32_t>(Lines.size()); }
+  void AddRowLine(TData& value) { Lines.push_back(ValueToStr(value)); }
 };
 
 // Hub -> four section finders -> line markers -> row finders -> tables.
@@ -135,7 +150,7 @@ class TReadChain {
   TVM_Event Input() { return MakeEvent<&TVMHub::Trigger>(&SectionSplitHub); }
 
   JobTables Tables() const {
-    return {FeederTable.Rows, SpecialFeederTable.Rows, BoardTable.Rows, ComponentTable.Rows};
+    return {FeederTable.Rows(), SpecialFeederTable.Rows(), BoardTable.Rows(), ComponentTable.Rows()};
   }
 
  private:
@@ -198,10 +213,10 @@ class TSaveChain {
   TVM_Event Input() { return MakeEvent<&TVMInformer::Trigger>(&FeederHeader); }
 
   void Load(const JobTables& tables) {
-    FeederTable.Rows = tables.Feeders;
-    SpecialFeederTable.Rows = tables.SpecialFeeders;
-    BoardTable.Rows = tables.Boards;
-    ComponentTable.Rows = tables.Components;
+    FeederTable.SetRows(tables.Feeders);
+    SpecialFeederTable.SetRows(tables.SpecialFeeders);
+    BoardTable.SetRows(tables.Boards);
+    ComponentTable.SetRows(tables.Components);
   }
 
  private:

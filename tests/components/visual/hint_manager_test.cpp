@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/control_create.h"
+
 namespace {
 
 std::string TipText(const TTip* tip) {
@@ -194,6 +196,45 @@ TEST_F(HintManagerTest, ShowHideAndMoveWorkOnlyWhileTracking) {
   manager.Hide(tip);
   EXPECT_FALSE(IsWindowVisible(TipWindow(tip)));
   manager.FreeTip(tip);
+}
+
+TEST(AttachHintTest, OnlyAComponentWithHintTextGetsATip) {
+  TControl* form = CreateControlObject(nullptr, "Form", 0);
+  form->IsForm = 1;
+  TControl* quiet = CreateEditControl(form, 0);
+  TControl* search = CreateEditControl(form, 0);
+
+  THintLink none;
+  AttachHint(none, quiet, "");
+  EXPECT_EQ(none.Tip, nullptr);
+  EXPECT_EQ(none.Api, nullptr);
+  EXPECT_EQ(quiet->Handle, nullptr) << "no window is made for nothing";
+  ReleaseHint(none);  // frees nothing
+
+  const std::string hint = "Введите искомый компонент";
+  THintLink link;
+  AttachHint(link, search, hint);
+  ASSERT_NE(link.Tip, nullptr);
+  EXPECT_EQ(link.Api, GlobalHintManager()->Api);
+  ASSERT_NE(search->Handle, nullptr) << "the window is made for the tip";
+  EXPECT_EQ(link.Tip->hwnd, search->Handle);
+  EXPECT_EQ(TipText(link.Tip), hint);
+  EXPECT_EQ(SendMessageA(TipWindow(link.Tip), TTM_GETDELAYTIME, TTDT_INITIAL, 0), 500);
+
+  // A given interface is used even for an empty text.
+  TVMHintManager own;
+  THintLink given;
+  AttachHint(given, quiet, "", own.Api);
+  ASSERT_NE(given.Tip, nullptr);
+  EXPECT_EQ(given.Api, own.Api);
+  EXPECT_EQ(TipText(given.Tip), "");
+
+  HWND tipWindow = TipWindow(link.Tip);
+  ReleaseHint(link);
+  EXPECT_EQ(link.Tip, nullptr);
+  EXPECT_FALSE(IsWindow(tipWindow));
+  ReleaseHint(given);
+  form->Free();
 }
 
 }  // namespace

@@ -1,0 +1,185 @@
+// TVMFileStream on real files in a temporary folder, fired through the real
+// dispatcher; its "not found" box is answered from the test.
+#include "components/processing/file_stream.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "tests/components/processing/message_box_answerer.h"
+#include "tests/components/processing/probe.h"
+#include "tests/toolkit/temp_dir.h"
+#include "toolkit/stream.h"
+#include "toolkit/stream_file.h"
+
+namespace {
+
+class FileStreamComponentTest : public LiveNetworkTest {
+ protected:
+  TTempDir dir;
+  TVMFileStream files;
+  TProbe opened{"opened"};
+  TVM_Event open = MakeEvent<&TVMFileStream::OpenFile>(&files);
+  TVM_Event close = MakeEvent<&TVMFileStream::CloseFile>(&files, 1);
+  TVM_Event streamPoint = MakeEvent<&TVMFileStream::Stream>(&files);
+
+  void SetUp() override {
+    LiveNetworkTest::SetUp();
+    files.OnOpened = opened.Action();
+  }
+
+  TStream* LastOpened() const { return static_cast<TStream*>(opened.Calls.back().Value.ObjValue); }
+  TStream* PointStream() { return FetchPointStream(streamPoint); }
+
+  // True when nobody holds the file open for writing or without sharing.
+  static bool CanWriteExclusively(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+  }
+};
+
+std::string ReadAll(TStream* stream) {
+  std::string bytes(stream->Size(), '\0');
+  stream->SetPosition(0);
+  bytes.resize(stream->Read(bytes.data(), static_cast<uint32_t>(bytes.size())));
+  return bytes;
+}
+
+}  // namespace
+
+TEST_F(FileStreamComponentTest, ReadModeHandsOnTheStreamUntilClosed) {
+  const std::string path = dir.File("job.csv");
+  WriteWholeFile(path, "a,b\r\n");
+  FireStr(open, path);
+  ASSERT_EQ(opened.Count(), 1u);
+  EXPECT_EQ(opened.Calls[0].Value.Kind, kKindStream);
+  ASSERT_NE(LastOpened(), nullptr);
+  EXPECT_EQ(LastOpened(), files.FileStream);
+  EXPECT_EQ(PointStream(), files.FileStream);
+  EXPECT_EQ(ReadAll(LastOpened()), "a,b\r\n");
+  EXPECT_EQ(LastOpened()->WriteText("no"), 0u);
+  EXPECT_FALSE(CanWriteExclusively(path));
+
+  TData untouched;
+  SetStrValue(untouched, "keep");
+  Fire(close, untouched);
+  EXPECT_EQ(untouched.Kind, kKindString);
+  EXPECT_EQ(untouched.StrValue, "keep");
+  EXPECT_EQ(files.FileStream, nullptr);
+  TData answer;
+  ReadPoint(streamPoint, answer);
+  EXPECT_EQ(answer.Kind, kKindNull);
+  EXPECT_TRUE(CanWriteExclusively(path));
+  FireNull(close);  // nothing open: nothing happens
+
+  files.Mode = 7;  // any mode but write and read-write reads
+  FireStr(open, path);
+  EXPECT_EQ(ReadAll(files.FileStream), "a,b\r\n");
+  EXPECT_EQ(ReadWholeFile(path), "a,b\r\n");
+}
+
+TEST_F(FileStreamComponentTest, FileNameFromInputThenPropertyThenValue) {
+  const std::string fromInput = dir.File("input.csv"), fromProperty = dir.File("property.csv"),
+                    fromValue = dir.File("value.csv");
+  WriteWholeFile(fromInput, "input");
+  WriteWholeFile(fromProperty, "property");
+  WriteWholeFile(fromValue, "value");
+
+  FireStr(open, fromValue);
+  EXPECT_EQ(ReadAll(files.FileStream), "value");
+  files.FileName = fromProperty;
+  FireStr(open, fromValue);
+  EXPECT_EQ(ReadAll(files.FileStream), "property");
+  TProbe name;
+  SetStrValue(name.Answer, fromInput);
+  files.FileNameInput = name.Point();
+  FireStr(open, fromValue);
+  EXPECT_EQ(ReadAll(files.FileStream), "input");
+  EXPECT_EQ(opened.Count(), 3u);
+}
+
+TEST_F(FileStreamComponentTest, MissingFileOrFolderShowsTheBoxAndHandsOnNoStream) {
+  const std::string existing = dir.File("there.csv");
+  WriteWholeFile(existing, "x");
+  FireStr(open, existing);
+  ASSERT_NE(files.FileStream, nullptr);
+
+  TMessageBoxAnswerer answerer;
+  const std::string missing = dir.File("missing.CSV");
+  FireStr(open, missing);
+  FireStr(open, dir.Path);
+  FireStr(open, "");
+  ASSERT_EQ(answerer.Boxes.size(), 3u);
+  EXPECT_EQ(answerer.Boxes[0].Text, "File <" + missing + "> not found!");
+  EXPECT_EQ(answerer.Boxes[1].Text, "File <" + dir.Path + "> not found!");
+  EXPECT_EQ(answerer.Boxes[2].Text, "File <> not found!");
+  for (const auto& box : answerer.Boxes) {
+    EXPECT_EQ(box.Caption, "File stream Error");
+    EXPECT_EQ(box.Owner, nullptr);  // no application window in this test
+    EXPECT_FALSE(box.HasCancel);
+  }
+  ASSERT_EQ(opened.Count(), 4u);
+  for (size_t i = 1; i < 4; ++i) {
+    EXPECT_EQ(opened.Calls[i].Value.Kind, kKindStream);
+    EXPECT_EQ(opened.Calls[i].Value.ObjValue, nullptr);
+  }
+  EXPECT_EQ(files.FileStream, nullptr);
+  EXPECT_EQ(PointStream(), nullptr);
+  EXPECT_TRUE(CanWriteExclusively(existing));  // the earlier stream was closed
+  EXPECT_FALSE(FileExists(missing));
+}
+
+TEST_F(FileStreamComponentTest, WriteModeReopensAndLeavesExactlyWhatWasWritten) {
+  const std::string path = dir.File("save.csv");
+  WriteWholeFile(path, "an older and longer file\r\n");
+  files.Mode = kFileModeWrite;
+  FireStr(open, path);
+  TStream* first = files.FileStream;
+  FireStr(open, path);  // would fail to share the file if the first were open
+  ASSERT_NE(files.FileStream, nullptr);
+  EXPECT_NE(first, nullptr);
+  EXPECT_EQ(PointStream()->WriteText("xy\r\n"), 4u);
+  FireNull(close);
+  EXPECT_EQ(ReadWholeFile(path), "xy\r\n");
+
+  TMessageBoxAnswerer answerer;
+  const std::string fresh = dir.File("fresh.csv");
+  FireStr(open, fresh);
+  EXPECT_EQ(ReadWholeFile(fresh), "");
+  FireStr(open, dir.File("no-folder\\x.csv"));  // no box, no bytes
+  ASSERT_NE(files.FileStream, nullptr);
+  EXPECT_EQ(files.FileStream->WriteText("x"), 0u);
+  EXPECT_TRUE(answerer.Boxes.empty());
+}
+
+TEST_F(FileStreamComponentTest, ReadWriteModeOpensOrCreates) {
+  const std::string path = dir.File("rw.csv");
+  WriteWholeFile(path, "12345");
+  files.Mode = kFileModeReadWrite;
+  FireStr(open, path);
+  EXPECT_EQ(ReadAll(files.FileStream), "12345");
+  files.FileStream->SetPosition(0);
+  files.FileStream->WriteText("A");
+  FireStr(open, dir.File("new.csv"));
+  EXPECT_EQ(ReadWholeFile(path), "A2345");
+  EXPECT_EQ(ReadWholeFile(dir.File("new.csv")), "");
+}
+
+TEST(FileStreamComponent, DestroyingTheComponentClosesTheFile) {
+  TTempDir dir;
+  const std::string path = dir.File("held.csv");
+  auto files = std::make_unique<TVMFileStream>();
+  files->Mode = kFileModeWrite;
+  files->FileName = path;
+  TData data;
+  files->OpenFile(data, 0);  // called directly: the forward is not followed
+  ASSERT_NE(files->FileStream, nullptr);
+  EXPECT_FALSE(DeleteFileA(path.c_str()));
+  files.reset();
+  EXPECT_TRUE(DeleteFileA(path.c_str()));
+}

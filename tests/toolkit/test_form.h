@@ -1,0 +1,65 @@
+// A real top-level toolkit window for the tests of painting, navigation and
+// layout, and helpers that drive it the way the user would.
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/app_window.h"
+#include "toolkit/control.h"
+#include "toolkit/control_create.h"
+
+// A form window at a fixed place, shown and brought to the foreground.
+inline TControl* CreateTestForm(int32_t clientWidth, int32_t clientHeight) {
+  TControl* form = CreateFormWindow(nullptr, "test form");
+  form->SetBoundsRect(RECT{40, 40, 40 + clientWidth, 40 + clientHeight});
+  form->GetHandle();
+  form->SetClientSize(clientWidth, clientHeight);
+  return form;
+}
+
+inline void ShowTestForm(TControl* form) {
+  form->VisibleSet = 1;
+  form->SetVisible(true);
+  form->CreateWindowNow();
+  SetForegroundWindow(form->Handle);
+}
+
+// Dispatches the queued messages for a short while.
+inline void PumpMessages(DWORD milliseconds = 60) {
+  const DWORD end = GetTickCount() + milliseconds;
+  MSG msg;
+  do {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount() < end);
+}
+
+// Presses and releases a key in the focused window of the form, with Shift
+// held when asked. The messages go through the thread's queue as typed keys
+// do; they are posted rather than sent as system input, which goes to
+// whichever program has the foreground.
+inline void PressKey(TControl* form, WORD key, bool shift = false) {
+  if (!GetFocus()) SetFocus(form->FocusedControl ? form->FocusedControl->Handle : form->Handle);
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  HWND focus = GetFocus();
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
+  PostMessageA(focus, WM_KEYUP, key, scan | 1 | (3u << 30));
+  PumpMessages();
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+// A child's bounds in its parent's client area, read from the windows.
+inline RECT WindowBoundsInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}

@@ -1,7 +1,5 @@
 #include "core/form_services.h"
 
-// <windows.h> renames GetObject to GetObjectA; the list's method keeps its name.
-#undef GetObject
 #include "toolkit/str_list.h"
 
 namespace {

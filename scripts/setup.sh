@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick
+packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool imagemagick
           cmake ninja-build googletest clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,12 @@
 #include "toolkit/list.h"
 #include "toolkit/obj.h"
 
+// <windows.h> renames GetObject to GetObjectA; TStrListEx's method keeps its
+// name everywhere (platform code asks for GetObjectA by name).
+#ifdef GetObject
+#undef GetObject
+#endif
+
 class TStrList : public TObj {
  public:
   TList* Lines = nullptr;  // char* per line; nil until the first line

@@ -14,7 +14,9 @@ class RegistryTest : public testing::Test {
     RegDeleteTreeA(HKEY_CURRENT_USER, PositionKeyPath(store_).c_str());
   }
   void TearDown() override {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\ZR780K Tests");
+    // Only this process's key: other test processes may run side by side.
+    RegDeleteTreeA(HKEY_CURRENT_USER, PositionKeyPath(store_).c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZR780K Tests");  // fails while others use it
   }
   void WriteRaw(const char* name, const void* data, DWORD size, DWORD type) {
     HKEY key;

@@ -295,20 +295,23 @@ TEST_F(PositionStoreTest, AnIniStoreKeepsThePlaceBesideTheProgram) {
 
 class RegistryStoreTest : public PositionStoreTest {
  protected:
-  static constexpr char kStore[] = "ZR780K-Test\\Editor";
+  // Each test keeps its own key: ctest runs the tests side by side.
+  const std::string store_ =
+      std::string("ZR780K-Test\\") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string key_ = "Software\\" + store_;
+  const char* kStore = store_.c_str();
   void SetUp() override {
     PositionStoreTest::SetUp();
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZR780K-Test\\Editor");
+    RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
   }
   void TearDown() override {
     PositionStoreTest::TearDown();
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZR780K-Test\\Editor");
+    RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ZR780K-Test");
   }
-  static DWORD Value(const char* name) {
+  DWORD Value(const char* name) const {
     DWORD data = 0xDEAD, size = sizeof data;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\ZR780K-Test\\Editor", name, RRF_RT_REG_DWORD, nullptr,
-                 &data, &size);
+    RegGetValueA(HKEY_CURRENT_USER, key_.c_str(), name, RRF_RT_REG_DWORD, nullptr, &data, &size);
     return data;
   }
 };
@@ -328,8 +331,8 @@ TEST_F(RegistryStoreTest, ARegistryStoreKeepsThePlaceUnderTheUsersSoftwareKey) {
 TEST_F(RegistryStoreTest, AKeyHoldingOnlyTopMovesTheWindowVertically) {
   DWORD top = 77;
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\ZR780K-Test\\Editor", 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
             ERROR_SUCCESS);
   RegSetValueExA(key, "Top", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&top), sizeof top);
   RegCloseKey(key);

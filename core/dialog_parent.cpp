@@ -7,7 +7,7 @@ HWND DialogParent() {
   if (!app) return nullptr;
   // The form that most recently had the focus; until one had it, the first.
   TControl* current = app->FocusedControl;
-  if (current && current->Handle) return current->Handle;
+  if (current && current->HasWindow()) return current->Handle;
   TControl* first = app->ChildAt(0);
-  return first ? first->Handle : nullptr;
+  return first && first->HasWindow() ? first->Handle : nullptr;
 }

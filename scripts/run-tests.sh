@@ -18,9 +18,10 @@ trap '"$root/scripts/wine-session.sh" stop "$build/win"' EXIT
 passed=0 failed=0 status=0
 run_ctest() {
   local dir=$1 log
+  shift
   echo "== testing $(basename "$dir")"
   log=$(mktemp)
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300 2>&1 | tee "$log"
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 300 "$@" 2>&1 | tee "$log"
   local rc=${PIPESTATUS[0]}
   [ "$rc" -eq 0 ] || status=1
   local line; line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
@@ -36,7 +37,9 @@ run_ctest() {
 }
 run_ctest "$build/native"
 run_ctest "$build/fuzz"
-run_ctest "$build/win"
+# Wine's own loader now and then fails an assertion as a process exits, after
+# the test has passed; such a run is repeated (twice at most).
+run_ctest "$build/win" --repeat until-pass:3
 echo
 echo "Total: $passed passed, $failed failed"
 exit $status

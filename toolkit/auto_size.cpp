@@ -7,7 +7,7 @@
 void AutoSizeControl(TControl* control) {
   std::string text = control->GetCaption();
   // An italic text leans out of its measured box; a space makes room.
-  if (!text.empty() && (control->GetFontStyle() & 2)) text += ' ';
+  if (control->GetFontStyle() & 2) text += ' ';
   TCanvas* canvas = GetCanvas(control);
   const SIZE extent = CanvasTextExtent(canvas, text);
   CanvasReleaseDC(canvas);
@@ -30,8 +30,8 @@ void AutoSizeControl(TControl* control) {
   r.right = r.left + width;
   r.bottom = r.top + height;
   control->SetBoundsRect(r);
-  AlignHook(control->Parent);
-  AlignHook(control);
+  RunHook(AlignHook, control->Parent);
+  RunHook(AlignHook, control);
 }
 
 void SetAutoSize(TControl* control, bool on) {

@@ -103,6 +103,13 @@ TCanvas* CreateCanvasOnDC(HDC dc) {
 }
 
 HDC CanvasRequire(TCanvas* canvas, uint8_t bits) {
+  // While the control paints, drawing goes to its paint context even when the
+  // canvas still holds another one; a borrowed paint context ends with the
+  // painting.
+  TControl* control = canvas->Control;
+  if (control && (canvas->State & kCanvasHandle) &&
+      (control->PaintDC ? canvas->DC != control->PaintDC : canvas->Source == TCanvas::kBorrowedDC))
+    CanvasReleaseDC(canvas);
   if (!(canvas->State & kCanvasHandle)) {
     if (!ObtainDC(canvas)) return nullptr;
     canvas->State |= kCanvasHandle;

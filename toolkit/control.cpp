@@ -8,11 +8,22 @@ namespace {
 bool NoPreHandler(TControl*, TMsg&, LRESULT&) { return false; }
 void NoHook(TControl*) {}
 
+// Descendants whose fonts equal this control's were given its font handle,
+// which the change deletes: each is given its own font again.
+void ReapplyChildFonts(TControl* control) {
+  for (int32_t i = 0; i < control->ChildCount(); ++i) {
+    TControl* child = control->ChildAt(i);
+    child->ApplyFont();
+    ReapplyChildFonts(child);
+  }
+}
+
 // Font of the control changed: keep the font colour and re-apply the font.
 void ControlFontChanged(void* target, TGraphicTool* tool) {
   auto* control = static_cast<TControl*>(target);
   control->FontColor = tool->ToolColor;
   control->ApplyFont();
+  if (control->HasWindow()) ReapplyChildFonts(control);
 }
 
 // Brush of the control changed: its colour is the background colour.
@@ -96,6 +107,8 @@ void TControl::InitWithParent(TControl* parent) {
 TControl::~TControl() {
   Destroying = 1;
   ForgetFocus(this);
+  // A form without parent may still be the application's current form.
+  if (AppWindow && AppWindow->FocusedControl == this) AppWindow->FocusedControl = nullptr;
   if (AppWindow == this) AppWindow = nullptr;
   if (CreatingControl == this) CreatingControl = nullptr;
   if (HasWindow()) {
@@ -112,7 +125,7 @@ TControl::~TControl() {
     auto* child = static_cast<TControl*>(Children->Get(Children->Count - 1));
     Children->Delete(Children->Count - 1);
     ForgetFocus(child);
-    child->Parent = nullptr;
+    child->SetParent(nullptr);  // its font and brush no longer refer to ours
     child->Free();
   }
   FreeObj(Canvas);

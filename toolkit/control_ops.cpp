@@ -76,7 +76,9 @@ void TControl::SetColor(int32_t color) {
 }
 
 HBRUSH TControl::GetBackgroundBrush() {
-  if (!BrushHandle && Brush) BrushHandle = static_cast<HBRUSH>(ToolGetHandle(Brush));
+  // Asked of Brush every time: a brush equal to the parent's uses the parent's
+  // handle, which the parent deletes when its own colour changes.
+  if (Brush) BrushHandle = static_cast<HBRUSH>(ToolGetHandle(Brush));
   return BrushHandle;
 }
 

@@ -21,9 +21,14 @@ HICON TControl::GetIcon() {
 void TControl::SetIcon(HICON icon) {
   if (icon == Icon) return;
   bool oldShared = IconShared != 0;
+  HICON previous = Icon;
   Icon = icon;
   IconShared = 0;
-  if (!HasWindow()) return;
+  if (!HasWindow()) {
+    // No window took the previous icon yet: it is still this control's to destroy.
+    if (previous && previous != kNoIcon && !oldShared) DestroyIcon(previous);
+    return;
+  }
   auto old = reinterpret_cast<HICON>(SendMessageA(Handle, WM_SETICON, ICON_BIG,
                                                   reinterpret_cast<LPARAM>(icon == kNoIcon ? nullptr : icon)));
   if (old && old != icon && !oldShared) DestroyIcon(old);

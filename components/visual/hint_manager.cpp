@@ -132,6 +132,9 @@ void AttachHint(THintLink& link, TControl* control, const std::string& hint, THi
     if (hint.empty() || !GlobalHintManager()) return;
     api = GlobalHintManager()->Api;
   }
+  // A second tip for the same component replaces the first one, which would
+  // otherwise keep its tooltip window and font to the end of the program.
+  ReleaseHint(link);
   link.Tip = api->CreateTip(control->GetHandle());
   api->SetText(link.Tip, hint.c_str());
   link.Api = api;

@@ -137,13 +137,15 @@ TEST_F(AlignTest, AutoSizeFitsALabelToItsText) {
   label->SetFontStyle(2);
   EXPECT_EQ(label->GetWidth(), TextSize(label, "Поиск по всей таблице ").cx + 1);
 
-  // The empty text measures nothing.
+  // An empty italic text still measures its one space; a plain empty text
+  // measures nothing.
   label->SetCaption("");
+  EXPECT_EQ(label->GetWidth(), TextSize(label, " ").cx + 1);
+  label->SetFontStyle(0);
   EXPECT_EQ(label->GetWidth(), 1);
   EXPECT_EQ(label->GetHeight(), 1);
 
   // A top-aligned label keeps the width the alignment gives it.
-  label->SetFontStyle(0);
   label->SetCaption("Hello");
   SetAlign(label, kAlignTop);
   ExpectBounds(label, {2, 2, 398, 2 + text.cy + 1});

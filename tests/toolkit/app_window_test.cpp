@@ -60,6 +60,14 @@ TEST_F(AppWindowTest, AFormWithoutIconShowsACopyOfTheApplicationIcon) {
   EXPECT_EQ(form->Icon, shown);
   EXPECT_EQ(appIcon, reinterpret_cast<HICON>(SendMessageA(app->Handle, WM_GETICON, ICON_BIG, 0)));
   EXPECT_EQ(nullptr, reinterpret_cast<HICON>(SendMessageA(bare->Handle, WM_GETICON, ICON_BIG, 0)));
+
+  // A copy taken before the window exists is destroyed when replaced.
+  TControl* late = CreateFormWindow(app, "Late");
+  HICON copy = late->GetIcon();
+  ASSERT_NE(nullptr, copy);
+  late->SetIcon(kNoIcon);
+  ICONINFO info{};
+  EXPECT_FALSE(GetIconInfo(copy, &info));
 }
 
 TEST_F(AppWindowTest, WithoutAnApplicationWindowAFormShowsTheProgramIcon) {
@@ -129,6 +137,15 @@ TEST_F(AppWindowTest, DialogsAreOwnedByTheCurrentFormOfTheApplication) {
   EXPECT_EQ(second, app->FocusedControl);
   EXPECT_EQ(edit->Handle, GetFocus());
   EXPECT_EQ(second->Handle, DialogParent());
+
+  // A form without parent can be the current form too; freed, it is no longer.
+  TControl* loose = CreateFormWindow(nullptr, "Loose");
+  loose->SetVisible(false);
+  SendMessageA(loose->GetHandle(), WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(loose, app->FocusedControl);
+  loose->Free();
+  EXPECT_EQ(nullptr, app->FocusedControl);
+  EXPECT_EQ(first->Handle, DialogParent());
 
   app->Free();
   Owned.clear();

@@ -8,6 +8,7 @@
 #include "toolkit/control_create.h"
 #include "toolkit/graphic_tool.h"
 #include "toolkit/image_list.h"
+#include "toolkit/paint.h"
 
 namespace {
 
@@ -44,6 +45,31 @@ TEST_F(GraphicsTest, ControlsWithEqualFontsShareTheParentsHandleUntilOneChanges)
   EXPECT_EQ(shared, WindowFont(first));
 }
 
+TEST_F(GraphicsTest, ChangingTheParentsFontOrColourLeavesTheChildrenValidObjects) {
+  TControl* form = Keep(CreateFormWindow(nullptr, "Form"));
+  form->SetFontHeight(-13);
+  form->SetColor(RGB(1, 2, 3));
+  TControl* panel = CreateChildControl(form, "STATIC", WS_CHILD | WS_VISIBLE, TControlActions{}, 0);
+  TControl* edit = CreateEditControl(panel, 0);
+  form->CreateWindowNow();
+  ASSERT_EQ(ToolGetHandle(form->Font), WindowFont(edit));  // shared through the panel
+  ASSERT_EQ(ToolGetHandle(form->Brush), edit->GetBackgroundBrush());
+
+  form->SetFontHeight(-30);  // deletes the handle the edit box was showing
+  form->SetColor(RGB(4, 5, 6));
+  LOGFONTA font;
+  ASSERT_TRUE(GetObjectA(WindowFont(edit), sizeof font, &font));
+  EXPECT_EQ(-13, font.lfHeight);
+  HDC dc = GetDC(edit->Handle);
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageA(panel->Handle, WM_CTLCOLOREDIT,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(edit->Handle)));
+  ReleaseDC(edit->Handle, dc);
+  LOGBRUSH description;
+  ASSERT_TRUE(GetObjectA(brush, sizeof description, &description));
+  EXPECT_EQ(RGB(1, 2, 3), description.lbColor);
+}
+
 TEST_F(GraphicsTest, FontChangesReachTheWindowAndItsColour) {
   TControl* form = Keep(CreateFormWindow(nullptr, "Form"));
   TControl* label = CreateLabelControl(form, "x");
@@ -70,6 +96,32 @@ TEST_F(GraphicsTest, TheCanvasMeasuresTextInTheControlFontWithOrWithoutAWindow) 
   EXPECT_GT(large.cx, small.cx);
   EXPECT_GE(large.cy, 40);
   CanvasReleaseDC(GetCanvas(label));
+}
+
+struct TCanvasPainter {
+  void Paint(TControl* sender, HDC) { CanvasFillRect(GetCanvas(sender), RECT{0, 0, 20, 20}); }
+};
+
+TEST_F(GraphicsTest, WhileTheControlPaintsTheCanvasDrawsIntoThePaintContext) {
+  TControl* form = Keep(CreateFormWindow(nullptr, "Form"));
+  form->SetColor(RGB(10, 200, 30));
+  TCanvasPainter painter;
+  SetOnPaint(form, MakeMethod<&TCanvasPainter::Paint>(&painter));
+  form->CreateWindowNow();
+  CanvasTextExtent(GetCanvas(form), "x");  // the canvas now holds a window context
+
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 40);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, 40, 40, BLACKNESS);
+  SendMessageA(form->Handle, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  EXPECT_EQ(RGB(10, 200, 30), GetPixel(memory, 5, 5));
+  EXPECT_EQ(RGB(0, 0, 0), GetPixel(memory, 25, 25));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
 }
 
 TEST_F(GraphicsTest, BitmapsDrawAtTheirSizeAndEmptyOnesDrawNothing) {

@@ -229,6 +229,13 @@ TEST(AttachHintTest, OnlyAComponentWithHintTextGetsATip) {
   EXPECT_EQ(given.Api, own.Api);
   EXPECT_EQ(TipText(given.Tip), "");
 
+  // Offered a tip again, the component swaps its tip instead of keeping two.
+  HWND firstWindow = TipWindow(link.Tip);
+  AttachHint(link, search, hint);
+  EXPECT_FALSE(IsWindow(firstWindow));
+  ASSERT_NE(link.Tip, nullptr);
+  EXPECT_EQ(TipText(link.Tip), hint);
+
   HWND tipWindow = TipWindow(link.Tip);
   ReleaseHint(link);
   EXPECT_EQ(link.Tip, nullptr);

@@ -133,20 +133,21 @@ int32_t FetchPointInt(TVM_Event& point) {
   return ValueToInt(answer);
 }
 
-TStream* FetchPointStream(TVM_Event& point) {
-  if (!point.Code) return nullptr;
+// The object of a connected point's answer when it is of the given kind.
+static void* FetchPointObject(TVM_Event& point, uint8_t kind) {
+  if (!point.Code) return nullptr;  // the point is not called at all then
   TData answer;
   PointReader(point, answer);
   FreeValueChain(answer);
-  return answer.Kind == kKindStream ? static_cast<TStream*>(answer.ObjValue) : nullptr;
+  return answer.Kind == kind ? answer.ObjValue : nullptr;
+}
+
+TStream* FetchPointStream(TVM_Event& point) {
+  return static_cast<TStream*>(FetchPointObject(point, kKindStream));
 }
 
 TArrayAccess* FetchPointArray(TVM_Event& point) {
-  if (!point.Code) return nullptr;
-  TData answer;
-  PointReader(point, answer);
-  FreeValueChain(answer);
-  return answer.Kind == kKindArray ? static_cast<TArrayAccess*>(answer.ObjValue) : nullptr;
+  return static_cast<TArrayAccess*>(FetchPointObject(point, kKindArray));
 }
 
 void ReadPointOrBreak(TData& data, TVM_Event& point) {

@@ -1,6 +1,27 @@
 #include "editor/schema.h"
 
+#include "components/processing/array_enum.h"
+#include "components/processing/array_find.h"
+#include "components/processing/block_find.h"
+#include "components/processing/data_to_file.h"
+#include "components/processing/do_data.h"
+#include "components/processing/file_stream.h"
+#include "components/processing/hub.h"
+#include "components/processing/index_to_chanel.h"
+#include "components/processing/informer.h"
+#include "components/processing/matrix_rw.h"
+#include "components/processing/message_box.h"
+#include "components/processing/open_dialog.h"
+#include "components/processing/save_dialog.h"
+#include "components/processing/str_cat.h"
+#include "components/processing/stream_to_hex.h"
+#include "components/processing/vm_math.h"
+#include "components/processing/win_exec.h"
+#include "components/visual/edit.h"
+#include "components/visual/label.h"
 #include "components/visual/main_form.h"
+#include "components/visual/menu.h"
+#include "components/visual/string_table.h"
 #include "core/event.h"
 #include "toolkit/navigation.h"
 
@@ -8,17 +29,149 @@ TClassMainForm_C7FA30* SchemaInstance = nullptr;
 
 namespace {
 
+// System colours: a negative value names one by its low byte.
+constexpr int32_t kMenuColor = static_cast<int32_t>(0xFF000004);
+constexpr int32_t kWindowColor = static_cast<int32_t>(0xFF000005);
+constexpr int32_t kWindowTextColor = static_cast<int32_t>(0xFF000008);
+constexpr int32_t kHighlight = static_cast<int32_t>(0xFF00000D);
+constexpr int32_t kHighlightText = static_cast<int32_t>(0xFF00000E);
 constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
-constexpr uint32_t kWindowText = 0x80000008;
+constexpr uint32_t kWindowText = 0x80000008;  // font colour
 
 // Every window component of the editor uses this font.
 TFontRec EditorFont() { return MakeFont("MS Sans Serif", 8, 0, kWindowText, 1); }
+
+constexpr char kMenuTemplate[] =
+    "Файл\r\n"
+    "(\r\n"
+    "Открыть\r\n"
+    "Сохранить \r\n"
+    "УП\r\n"
+    ")\r\n"
+    "Действия\r\n"
+    "(\r\n"
+    "Распределить\r\n"
+    ")\r\n"
+    "Помощь";
+
+constexpr char kFeederColumns[] =
+    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
+    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
+    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\nКоммент";
+// The same as the feeders up to "Пропуск"; the Х of "по Х" is Cyrillic.
+constexpr char kSpecialFeederColumns[] =
+    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
+    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
+    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\n"
+    "Чипов по Х\r\nЧипов по Y\r\nШаг по Х\r\nШаг по Y\r\nКоммент";
+constexpr char kComponentColumns[] =
+    "Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент";
+constexpr char kBoardColumns[] = "№платы\r\nXoffset\r\nYoffset\r\nПропуск";
+
+constexpr char kFeederHeaderText[] =
+    "#Bremlitz Vaskel Technology Corp. LTD. static manager file \r\n"
+    "#stack Id,X1,Y1,X2,Y2,Pick depth,Place depth,Pick delay,Place delay,Size X,Size Y,Rate,"
+    "Speed,Torque,Vacuum1,Vacuum2,Vacuum Off,Calibration,Skip,Spec";
+constexpr char kSpecialHeaderText[] =
+    "#Special stack,X1,Y1,X2,Y2,Pick depth,Place depth,Pick delay,Place delay,Size X,Size Y,"
+    "Rate,Speed,Torque,Vacuum1,Vacuum2,Vacuum Off,Calibration,Skip,Chip X,ChipY,Loop X,Loop Y,"
+    "Spec";
+constexpr char kBoardHeaderText[] = "#Circuit,OffsetX,OffsetY,Skip";
+constexpr char kComponentHeaderText[] = "#Component,Nozzle,Stack,X,Y,Angle,Skip,Name";
+
+// The support forum's topic page; its host is named in the help text.
+constexpr char kForumTopic[] =
+    "http://forum.zr780k-editor.example/viewtopic.php?f=4&t=117&sid=5d0c3f2e9a41b7c8";
+constexpr char kAboutText[] =
+    "Программа на стадии разработки\r\n"
+    "Все вопросы и пожелания на форуме\r\n"
+    "forum.zr780k-editor.example\r\n"
+    "в соответствующей теме\r\n"
+    "\r\n"
+    "\r\n"
+    "\r\n"
+    "\r\n"
+    " ";
+
+// Position, size, alignment and visibility of a window component.
+void Place(TVMWin* window, int32_t left, int32_t top, int32_t width, int32_t height, uint8_t align,
+           bool visible) {
+  window->Left = left;
+  window->Top = top;
+  window->Width = width;
+  window->Height = height;
+  window->Align = align;
+  window->Visible = visible;
+  window->Enabled = true;
+  window->Font = EditorFont();
+}
+
+// The settings all four tables share; only the columns differ.
+void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
+  table->Color = kWindowColor;
+  table->SetColumns(columns);
+  table->SetItems("");
+  table->SetSeparator(",");
+  table->SetColorSeparator("#");
+  table->ColumnWidth = 80;
+  table->ColumnAlign = 0;
+  table->ViewStyle = 3;
+  table->SelectVisible = true;
+  table->ScrollMode = 0;
+  table->ColumnClickMode = 0;
+  table->CellColors = false;
+  table->RowImages = false;
+  table->ColumnImages = false;
+  table->ExportPrefix = false;
+  table->LoadItems = false;
+  table->CellEditor = true;
+  table->ClickSelected = true;
+  table->ImageSize = 16;
+  table->ImageBackColor = kMenuColor;
+  table->GridLines = true;
+  table->RowSelect = true;
+  table->CheckBoxes = false;
+  table->TrackSelect = false;
+  table->HeaderDragDrop = false;
+  table->MultiSelect = false;
+  table->InfoTip = true;
+  table->DoubleBuffered = false;
+  table->TextColor = kWindowTextColor;
+  table->TextBackColor = kWindowColor;
+  table->BackColor = kWindowColor;
+  table->SelectionColor = kHighlight;
+  table->ShadowColor = kHighlightText;
+  table->CustomDraw = false;
+  table->CellCursor = true;
+  table->CursorBox = false;
+  table->Gradient = false;
+  table->SingleLine = false;
+  table->EdgeStyle = false;
+  table->EdgeSunken = false;
+  table->TextShadow = false;
+}
+
+void SetBlockFind(TVMBlockFind* find, const char* startMark, const char* endMark, bool includeMarks,
+                  bool cut, const char* replace) {
+  find->StartMark = startMark;
+  find->EndMark = endMark;
+  find->IncludeMarks = includeMarks;
+  find->Cut = cut;
+  find->Replace = replace;
+}
+
+void SetLabel(TVMLabel* label, const char* caption) {
+  label->Transparent = false;
+  label->Caption = caption;
+  label->SetAutoSize(true);
+  label->SetTextAlign(0);
+}
 
 }  // namespace
 
 TClassMainForm_C7FA30::TClassMainForm_C7FA30(TVMComponent* owner) {
   SchemaInstance = this;
-  CreateMainForm();
+  CreateInstances();
   JoinLinks();
   AttachHints();
   EnableTabNavigation(MainForm->Control);
@@ -33,28 +186,380 @@ TClassMainForm_C7FA30::~TClassMainForm_C7FA30() {
   if (SchemaInstance == this) SchemaInstance = nullptr;
 }
 
-// 1. MainForm: the main window.
-void TClassMainForm_C7FA30::CreateMainForm() {
+// The instances in creation order, each configured at once; window
+// components are initialised right after their settings.
+void TClassMainForm_C7FA30::CreateInstances() {
+  // 1. MainForm: the main window.
   MainForm = Keep(new TVMMainForm(nullptr));
-  MainForm->Left = 0;
-  MainForm->Top = 0;
-  MainForm->Width = 1500;
-  MainForm->Height = 936;
-  MainForm->Align = 0;
-  MainForm->Visible = true;
-  MainForm->Enabled = true;
+  Place(MainForm, 0, 0, 1500, 936, 0, true);
   MainForm->Color = kButtonFace;
-  MainForm->Font = EditorFont();
   MainForm->SetCaption("ZR780K Editor");
   MainForm->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "VOLA"));
   MainForm->SetFormBorder(2);
   MainForm->PositionStore = "";
   MainForm->CreationHook = MakeMethod<&TClassMainForm_C7FA30::FormCreated>(this);
   MainForm->Init();
+  TControl* form = MainForm->Control;
+
+  // 2. MainMenu: the window's menu bar.
+  MainMenu = Keep(new TVMMenu(form));
+  MainMenu->SetMenu(kMenuTemplate);
+
+  // 3. MenuRouter: routes a menu item index to one output.
+  MenuRouter = Keep(new TVMIndexToChanel);
+  MenuRouter->SetCount(7);
+
+  // 4. OpenJobDialog: file open dialog.
+  OpenJobDialog = Keep(new TVMODialog);
+  OpenJobDialog->Title = "Open Dialog";
+  OpenJobDialog->Filter = "Файлы раскладчика|*.CSV*|All|*.*";
+  OpenJobDialog->InitialDir = ".";
+  OpenJobDialog->FileName = "";
+  OpenJobDialog->Reserved = 0;
+
+  // 5. FeederRowFind: cuts feeder rows.
+  FeederRowFind = Keep(new TVMBlockFind);
+  SetBlockFind(FeederRowFind, "/", "\\", false, false, "");
+
+  // 6. FeederTable: feeder section table.
+  FeederTable = Keep(new TvmStringTableMT(form));
+  Place(FeederTable, 0, 140, 1492, 165, 2, true);
+  SetTableDefaults(FeederTable, kFeederColumns);
+  FeederTable->Init();
+
+  // 7. JobTextFlattener: file bytes to one-line text.
+  JobTextFlattener = Keep(new TVMStream2Hex);
+  JobTextFlattener->ReplaceChar = "/";
+  JobTextFlattener->Mode = 4;
+
+  // 8. JobReadStream: file opened for reading.
+  JobReadStream = Keep(new TVMFileStream);
+  JobReadStream->Mode = kFileModeRead;
+  JobReadStream->FileName = "";
+  JobReadStream->Reserved = 0;
+
+  // 9. FeederMatrix: matrix access to FeederTable.
+  FeederMatrix = Keep(new TVMMatrixRW);
+  FeederMatrix->X = 0;
+  FeederMatrix->Y = 0;
+
+  // 10. FeederSectionFind: finds the feeder block.
+  FeederSectionFind = Keep(new TVMBlockFind);
+  SetBlockFind(FeederSectionFind, "Spec", "#Special", false, false, "");
+
+  // 11. SaveJobDialog: file save dialog.
+  SaveJobDialog = Keep(new TVMSDialog);
+  SaveJobDialog->Title = "Save Dialog";
+  SaveJobDialog->Filter = "Файлы раскладчика|*.CSV|All|*.*";
+  SaveJobDialog->InitialDir = ".";
+  SaveJobDialog->FileName = ".CSV";
+
+  // 12. JobWriteStream: file opened for writing.
+  JobWriteStream = Keep(new TVMFileStream);
+  JobWriteStream->Mode = kFileModeWrite;
+  JobWriteStream->FileName = "";
+  JobWriteStream->Reserved = 0;
+
+  // 13. JobLineWriter: writes one line to the write stream.
+  JobLineWriter = Keep(new TVMDataToFile);
+  JobLineWriter->Writer = MakeMethod<&TVMDataToFile::WriteLine>(JobLineWriter);
+
+  // 14. SaveHub: steps of saving.
+  SaveHub = Keep(new TVMHub);
+  SaveHub->SetCount(4);
+  SaveHub->Flag = 1;
+
+  // 15. FeederRowEnum: enumerates feeder rows for saving.
+  FeederRowEnum = Keep(new TVMArrayEnum);
+  FeederRowEnum->Reverse = false;
+  FeederRowEnum->BreakEvent = true;
+
+  // 16. FeederHeader: maker and feeder header lines.
+  FeederHeader = Keep(new TVMInformer);
+  FeederHeader->Text = kFeederHeaderText;
+
+  // 17. SpecialSectionFind: finds the special feeder block.
+  SpecialSectionFind = Keep(new TVMBlockFind);
+  SetBlockFind(SpecialSectionFind, "Loop Y,Spec", "#Circuit", false, false, "");
+
+  // 18. SectionSplitHub: hands the file text to the four section finders.
+  SectionSplitHub = Keep(new TVMHub);
+  SectionSplitHub->SetCount(4);
+  SectionSplitHub->Flag = 1;
+
+  // 19. SpecialFeederTable: special feeder section table.
+  SpecialFeederTable = Keep(new TvmStringTableMT(form));
+  Place(SpecialFeederTable, 0, 165, 1492, 182, 2, true);
+  SetTableDefaults(SpecialFeederTable, kSpecialFeederColumns);
+  SpecialFeederTable->Init();
+
+  // 20. SpecialFeederMatrix: matrix access to SpecialFeederTable.
+  SpecialFeederMatrix = Keep(new TVMMatrixRW);
+  SpecialFeederMatrix->X = 0;
+  SpecialFeederMatrix->Y = 0;
+
+  // 21. SpecialRowEnum: enumerates special feeder rows for saving.
+  SpecialRowEnum = Keep(new TVMArrayEnum);
+  SpecialRowEnum->Reverse = false;
+  SpecialRowEnum->BreakEvent = true;
+
+  // 22. SpecialHeader: special feeder header line.
+  SpecialHeader = Keep(new TVMInformer);
+  SpecialHeader->Text = kSpecialHeaderText;
+
+  // 23. ComponentSectionFind: strips everything up to the component header.
+  ComponentSectionFind = Keep(new TVMBlockFind);
+  SetBlockFind(ComponentSectionFind, "#Bremlitz", "Skip,Name", false, true, " ");
+
+  // 24. ComponentTable: component section table.
+  ComponentTable = Keep(new TvmStringTableMT(form));
+  Place(ComponentTable, 0, 347, 642, 555, 1, true);
+  SetTableDefaults(ComponentTable, kComponentColumns);
+  ComponentTable->Init();
+
+  // 25. ComponentMatrix: matrix access to ComponentTable.
+  ComponentMatrix = Keep(new TVMMatrixRW);
+  ComponentMatrix->X = 0;
+  ComponentMatrix->Y = 0;
+
+  // 26. ComponentRowEnum: enumerates component rows for saving. Nothing
+  // ever asks it to stop, so BreakEvent would change nothing.
+  ComponentRowEnum = Keep(new TVMArrayEnum);
+  ComponentRowEnum->Reverse = false;
+  ComponentRowEnum->BreakEvent = false;
+
+  // 27. BoardHeader: board header line.
+  BoardHeader = Keep(new TVMInformer);
+  BoardHeader->Text = kBoardHeaderText;
+
+  // 28. FeederLineMarker: marks line ends in the feeder block.
+  FeederLineMarker = Keep(new TVMBlockFind);
+  SetBlockFind(FeederLineMarker, "/", "/", true, true, "\\/");
+
+  // 29. SpecialRowFind: cuts special feeder rows.
+  SpecialRowFind = Keep(new TVMBlockFind);
+  SetBlockFind(SpecialRowFind, "/", "\\", false, false, "");
+
+  // 30. SpecialLineMarker: marks line ends in the special feeder block.
+  SpecialLineMarker = Keep(new TVMBlockFind);
+  SetBlockFind(SpecialLineMarker, "/", "/", true, true, "\\/");
+
+  // 31. ComponentRowFind: cuts component rows.
+  ComponentRowFind = Keep(new TVMBlockFind);
+  SetBlockFind(ComponentRowFind, "/", "\\", false, false, "");
+
+  // 32. ComponentLineMarker: marks line ends in the component block.
+  ComponentLineMarker = Keep(new TVMBlockFind);
+  SetBlockFind(ComponentLineMarker, "/", "/", true, true, "\\/");
+
+  // 33. SearchEdit: text box for the component search.
+  SearchEdit = Keep(new TVMEdit(form));
+  Place(SearchEdit, 650, 360, 45, 20, 0, true);
+  SearchEdit->TextGetter = MakeMethod<&TVMEdit::GetText>(SearchEdit);
+  SearchEdit->Password = false;
+  SearchEdit->InitialText = "Edit";
+  SearchEdit->ReadOnly = false;
+  SearchEdit->TextAlign = 0;
+  SearchEdit->Hint = "Введите искомый компонент";
+  SearchEdit->SecondText = "Поиск";
+  SearchEdit->Init();
+
+  // 34. ComponentFind: finds a component row.
+  ComponentFind = Keep(new TVMArrayFind);
+  ComponentFind->CaseSensitive = false;
+  ComponentFind->Partial = true;
+  ComponentFind->Start = 0;
+  ComponentFind->Value = TData{};
+  // No row is found before the first search: an Enter on the still empty
+  // table then leaves the next search starting at row 0.
+  ComponentFind->FoundIndex = -1;
+
+  // 35. NextStartMath: row to start the next search from (addition).
+  NextStartMath = Keep(new TVMMath);
+  NextStartMath->Operand1 = 0.0;
+  NextStartMath->Operand2 = 1.0;
+  NextStartMath->ResultType = 0;
+  NextStartMath->SetResult(0.0);
+
+  // 36. KeepSearchText: keeps the search text after Enter.
+  KeepSearchText = Keep(new TVMDoData);
+
+  // 37. SearchHub: steps of one search.
+  SearchHub = Keep(new TVMHub);
+  SearchHub->SetCount(3);
+  SearchHub->Flag = 1;
+
+  // 38. OneLabel: hidden label holding the constant "1".
+  OneLabel = Keep(new TVMLabel(form));
+  Place(OneLabel, 650, 390, 50, 15, 0, false);
+  SetLabel(OneLabel, "1");
+  OneLabel->Init();
+
+  // 39. AboutMessage: help message box.
+  AboutMessage = Keep(new TVMMessage);
+  AboutMessage->Message = kAboutText;
+  AboutMessage->Caption = "Перейти на страницу форума?";
+  AboutMessage->Buttons = 2;  // Yes and No
+  AboutMessage->Icon = 0;
+  AboutMessage->DefaultButton = 0;
+
+  // 40. ForumUrlLabel: hidden label holding the forum address.
+  ForumUrlLabel = Keep(new TVMLabel(form));
+  Place(ForumUrlLabel, 650, 415, 50, 15, 0, false);
+  SetLabel(ForumUrlLabel, kForumTopic);
+  ForumUrlLabel->Init();
+
+  // 41. ForumOpener: opens the forum address.
+  ForumOpener = Keep(new TVMWinExec);
+  ForumOpener->FileName = "";
+  ForumOpener->Params = "";
+  ForumOpener->ShowCmd = 1;
+  ForumOpener->Runner = MakeMethod<&TVMWinExec::RunCommandLine>(ForumOpener);
+
+  // 42. SearchTitleLabel: visible caption of the search box.
+  SearchTitleLabel = Keep(new TVMLabel(form));
+  Place(SearchTitleLabel, 705, 365, 106, 17, 0, true);
+  SetLabel(SearchTitleLabel, "Поиск компонентов");
+  SearchTitleLabel->Init();
+
+  // 43.-45. ComponentRowComma, SpecialRowComma, FeederRowComma: append ","
+  // to a row line.
+  ComponentRowComma = Keep(new TVMStrCat);
+  ComponentRowComma->Text1 = "";
+  ComponentRowComma->Text2 = ",";
+  SpecialRowComma = Keep(new TVMStrCat);
+  SpecialRowComma->Text1 = "";
+  SpecialRowComma->Text2 = ",";
+  FeederRowComma = Keep(new TVMStrCat);
+  FeederRowComma->Text1 = "";
+  FeederRowComma->Text2 = ",";
+
+  // 46. BoardSectionFind: finds the board block.
+  BoardSectionFind = Keep(new TVMBlockFind);
+  SetBlockFind(BoardSectionFind, "OffsetY,Skip", "Component", false, false, "");
+
+  // 47. BoardRowFind: cuts board rows.
+  BoardRowFind = Keep(new TVMBlockFind);
+  SetBlockFind(BoardRowFind, "/", "\\", false, false, "");
+
+  // 48. BoardLineMarker: marks line ends in the board block.
+  BoardLineMarker = Keep(new TVMBlockFind);
+  SetBlockFind(BoardLineMarker, "/", "/", true, true, "\\/");
+
+  // 49. BoardTable: board section table.
+  BoardTable = Keep(new TvmStringTableMT(form));
+  Place(BoardTable, 740, 347, 302, 67, 0, true);
+  SetTableDefaults(BoardTable, kBoardColumns);
+  BoardTable->Init();
+
+  // 50. BoardRowEnum: enumerates board rows for saving.
+  BoardRowEnum = Keep(new TVMArrayEnum);
+  BoardRowEnum->Reverse = false;
+  BoardRowEnum->BreakEvent = true;
+
+  // 51. ComponentHeader: component header line.
+  ComponentHeader = Keep(new TVMInformer);
+  ComponentHeader->Text = kComponentHeaderText;
+
+  // 52. BoardRowComma: appends "," to a board row.
+  BoardRowComma = Keep(new TVMStrCat);
+  BoardRowComma->Text1 = "";
+  BoardRowComma->Text2 = ",";
+
+  // 53. BoardMatrix: matrix access to BoardTable.
+  BoardMatrix = Keep(new TVMMatrixRW);
+  BoardMatrix->X = 0;
+  BoardMatrix->Y = 0;
 }
 
-// Links of the network, one line each.
-void TClassMainForm_C7FA30::JoinLinks() {}
+// One line per link: source point = target action or data output (index).
+void TClassMainForm_C7FA30::JoinLinks() {
+  // Menu commands.
+  MainMenu->OnClick = MakeEvent<&TVMIndexToChanel::Trigger>(MenuRouter, 0);
+  MenuRouter->OnOutput[1] = MakeEvent<&TVMODialog::ShowDialog>(OpenJobDialog, 0);
+  MenuRouter->OnOutput[2] = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
+  MenuRouter->OnOutput[6] = MakeEvent<&TVMMessage::ShowMessage>(AboutMessage, 0);
+
+  // Open: file, flat text, four section chains.
+  OpenJobDialog->OnChosen = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
+  JobReadStream->OnOpened = MakeEvent<&TVMStream2Hex::Convert>(JobTextFlattener, 0);
+  JobTextFlattener->OnValue = MakeEvent<&TVMHub::Trigger>(SectionSplitHub, 0);
+  SectionSplitHub->OnOutput[0] = MakeEvent<&TVMBlockFind::Search>(FeederSectionFind, 0);
+  SectionSplitHub->OnOutput[1] = MakeEvent<&TVMBlockFind::Search>(SpecialSectionFind, 0);
+  SectionSplitHub->OnOutput[2] = MakeEvent<&TVMBlockFind::Search>(BoardSectionFind, 0);
+  SectionSplitHub->OnOutput[3] = MakeEvent<&TVMBlockFind::Search>(ComponentSectionFind, 0);
+  FeederSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(FeederLineMarker, 0);
+  FeederLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(FeederRowFind, 0);
+  FeederRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, 0);
+  SpecialSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(SpecialLineMarker, 0);
+  SpecialLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(SpecialRowFind, 0);
+  SpecialRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, 0);
+  BoardSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(BoardLineMarker, 0);
+  BoardLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(BoardRowFind, 0);
+  BoardRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, 0);
+  ComponentSectionFind->OnRest = MakeEvent<&TVMBlockFind::Search>(ComponentLineMarker, 0);
+  ComponentLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(ComponentRowFind, 0);
+  ComponentRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, 0);
+
+  // Save: open the write stream, then each header line and each table's rows.
+  SaveJobDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
+  SaveHub->OnOutput[0] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
+  SaveHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
+  SaveHub->OnOutput[3] = MakeEvent<&TVMInformer::Trigger>(FeederHeader, 0);
+  FeederHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  FeederHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(FeederRowEnum, 0);
+  FeederRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(FeederRowComma, 0);
+  FeederRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  FeederRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(SpecialHeader, 0);
+  SpecialHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  SpecialHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(SpecialRowEnum, 0);
+  SpecialRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(SpecialRowComma, 0);
+  SpecialRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  SpecialRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(BoardHeader, 0);
+  BoardHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  BoardHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(BoardRowEnum, 0);
+  BoardRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(BoardRowComma, 0);
+  BoardRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  BoardRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(ComponentHeader, 0);
+  ComponentHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  ComponentHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(ComponentRowEnum, 0);
+  ComponentRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(ComponentRowComma, 0);
+  ComponentRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  ComponentRowEnum->OnEnumDone = MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, 1);
+
+  // Data points of saving and of the tables' matrices.
+  JobLineWriter->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
+  FeederRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3);
+  SpecialRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3);
+  BoardRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3);
+  ComponentRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
+  FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, 2);
+  SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, 2);
+  ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, 2);
+  BoardMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, 2);
+
+  // Component search.
+  SearchEdit->OnEnter = MakeEvent<&TVMHub::Trigger>(SearchHub, 0);
+  SearchHub->OnOutput[0] = MakeEvent<&TVMArrayFind::Find>(ComponentFind, 0);
+  SearchHub->OnOutput[1] = MakeEvent<&TVMDoData::SendData>(KeepSearchText, 0);
+  SearchHub->OnOutput[2] = MakeEvent<&TVMMath::Calculate>(NextStartMath, 0);
+  ComponentFind->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
+  ComponentFind->StartInput = MakeEvent<&TVMMath::Result>(NextStartMath, 0);
+  ComponentFind->OnFound = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, 5);
+  NextStartMath->Operand1Input = MakeEvent<&TVMArrayFind::Index>(ComponentFind, 0);
+  NextStartMath->Operand2Input = MakeEvent<&TVMLabel::Text>(OneLabel, 0);
+  KeepSearchText->DataInput = MakeEvent<&TVMEdit::Text>(SearchEdit, 0);
+  KeepSearchText->OnData = MakeEvent<&TVMEdit::ChangeText>(SearchEdit, 0);
+
+  // Help.
+  AboutMessage->OnYes = MakeEvent<&TVMWinExec::ShellOpen>(ForumOpener, 1);
+  ForumOpener->FileNameInput = MakeEvent<&TVMLabel::Text>(ForumUrlLabel, 0);
+
+  // Besides the links above: the read file is closed as soon as the
+  // flattener has read its bytes, before the text goes on, so the file is not
+  // held open while the tables fill or afterwards.
+  JobTextFlattener->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(JobReadStream, 0);
+}
 
 // Tooltips, for every window component in creation order.
 void TClassMainForm_C7FA30::AttachHints() {

@@ -11,20 +11,94 @@
 
 #include "core/component.h"
 
+class TVMArrayEnum;
+class TVMArrayFind;
+class TVMBlockFind;
+class TVMDataToFile;
+class TVMDoData;
+class TVMEdit;
+class TVMFileStream;
+class TVMHub;
+class TVMIndexToChanel;
+class TVMInformer;
+class TVMLabel;
 class TVMMainForm;
-class TVMWin;
+class TVMMath;
+class TVMMatrixRW;
+class TVMMenu;
+class TVMMessage;
+class TVMODialog;
+class TVMSDialog;
+class TVMStrCat;
+class TVMStream2Hex;
+class TVMWinExec;
+class TvmStringTableMT;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
-  // Instances by role, in creation order.
+  // Instances by role, in creation order. The first field is the main form.
   TVMMainForm* MainForm = nullptr;
+  TVMMenu* MainMenu = nullptr;
+  TVMIndexToChanel* MenuRouter = nullptr;
+  TVMODialog* OpenJobDialog = nullptr;
+  TVMBlockFind* FeederRowFind = nullptr;
+  TvmStringTableMT* FeederTable = nullptr;
+  TVMStream2Hex* JobTextFlattener = nullptr;
+  TVMFileStream* JobReadStream = nullptr;
+  TVMMatrixRW* FeederMatrix = nullptr;
+  TVMBlockFind* FeederSectionFind = nullptr;
+  TVMSDialog* SaveJobDialog = nullptr;
+  TVMFileStream* JobWriteStream = nullptr;
+  TVMDataToFile* JobLineWriter = nullptr;
+  TVMHub* SaveHub = nullptr;
+  TVMArrayEnum* FeederRowEnum = nullptr;
+  TVMInformer* FeederHeader = nullptr;
+  TVMBlockFind* SpecialSectionFind = nullptr;
+  TVMHub* SectionSplitHub = nullptr;
+  TvmStringTableMT* SpecialFeederTable = nullptr;
+  TVMMatrixRW* SpecialFeederMatrix = nullptr;
+  TVMArrayEnum* SpecialRowEnum = nullptr;
+  TVMInformer* SpecialHeader = nullptr;
+  TVMBlockFind* ComponentSectionFind = nullptr;
+  TvmStringTableMT* ComponentTable = nullptr;
+  TVMMatrixRW* ComponentMatrix = nullptr;
+  TVMArrayEnum* ComponentRowEnum = nullptr;
+  TVMInformer* BoardHeader = nullptr;
+  TVMBlockFind* FeederLineMarker = nullptr;
+  TVMBlockFind* SpecialRowFind = nullptr;
+  TVMBlockFind* SpecialLineMarker = nullptr;
+  TVMBlockFind* ComponentRowFind = nullptr;
+  TVMBlockFind* ComponentLineMarker = nullptr;
+  TVMEdit* SearchEdit = nullptr;
+  TVMArrayFind* ComponentFind = nullptr;
+  TVMMath* NextStartMath = nullptr;
+  TVMDoData* KeepSearchText = nullptr;
+  TVMHub* SearchHub = nullptr;
+  TVMLabel* OneLabel = nullptr;
+  TVMMessage* AboutMessage = nullptr;
+  TVMLabel* ForumUrlLabel = nullptr;
+  TVMWinExec* ForumOpener = nullptr;
+  TVMLabel* SearchTitleLabel = nullptr;
+  TVMStrCat* ComponentRowComma = nullptr;
+  TVMStrCat* SpecialRowComma = nullptr;
+  TVMStrCat* FeederRowComma = nullptr;
+  TVMBlockFind* BoardSectionFind = nullptr;
+  TVMBlockFind* BoardRowFind = nullptr;
+  TVMBlockFind* BoardLineMarker = nullptr;
+  TvmStringTableMT* BoardTable = nullptr;
+  TVMArrayEnum* BoardRowEnum = nullptr;
+  TVMInformer* ComponentHeader = nullptr;
+  TVMStrCat* BoardRowComma = nullptr;
+  TVMMatrixRW* BoardMatrix = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);
   ~TClassMainForm_C7FA30() override;
 
+  // Every instance in creation order (the order they are freed in, reversed).
+  const std::vector<TVMComponent*>& CreationOrder() const { return Instances; }
+
  private:
-  // Every instance in creation order; freed in reverse.
   std::vector<TVMComponent*> Instances;
 
   template <class T>
@@ -33,7 +107,7 @@ class TClassMainForm_C7FA30 : public TVMComponent {
     return instance;
   }
 
-  void CreateMainForm();
+  void CreateInstances();
   void JoinLinks();
   void AttachHints();
   // The main form's creation hook: nothing to do.

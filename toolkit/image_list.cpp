@@ -2,6 +2,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/graphic_tool.h"
+#include "toolkit/list.h"
 
 namespace {
 
@@ -17,13 +18,44 @@ UINT DepthFlag(uint8_t depth) {
   }
 }
 
+// Takes the list out of its owner's chain of image lists.
+void UnlinkFromOwner(TImageList* list) {
+  TImageList** link = &list->Owner->OwnedImageLists;
+  while (*link && *link != list) link = &(*link)->NextOfOwner;
+  if (*link) *link = list->NextOfOwner;
+  list->NextOfOwner = nullptr;
+}
+
+// The owner's destruction frees the list through this entry of its owned
+// items. From here on the list has no owner, so its own destructor leaves
+// the owner's lists alone.
+void FreeOwnedImageList(void* argument) {
+  auto* list = static_cast<TImageList*>(argument);
+  UnlinkFromOwner(list);
+  list->Owner = nullptr;
+  list->Free();
+}
+
+// A list freed on its own takes its entry out of the owner's owned items, so
+// that the owner does not free it a second time.
+void ForgetOwnedEntry(TImageList* list) {
+  TList* items = list->Owner->OwnedItems;
+  if (!items) return;
+  for (int32_t i = 0; i + 1 < items->Count; i += 2) {
+    if (items->Items[i] == reinterpret_cast<void*>(&FreeOwnedImageList) && items->Items[i + 1] == list) {
+      items->DeleteRange(i, 2);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 TImageList::~TImageList() {
   if (Owner) {
-    TImageList** link = &Owner->OwnedImageLists;
-    while (*link && *link != this) link = &(*link)->NextOfOwner;
-    if (*link) *link = NextOfOwner;
+    UnlinkFromOwner(this);
+    ForgetOwnedEntry(this);
+    Owner = nullptr;
   }
   if (Handle && !HandleShared) ImageList_Destroy(Handle);
 }
@@ -34,7 +66,7 @@ TImageList* CreateImageList(TControl* owner) {
   if (owner) {
     list->NextOfOwner = owner->OwnedImageLists;
     owner->OwnedImageLists = list;
-    owner->OwnObject(list);
+    owner->OwnProc(&FreeOwnedImageList, list);
   }
   return list;
 }

@@ -1,0 +1,183 @@
+// Rows of 8 cells added per second to a string table through its AddRow
+// action (fired through the live dispatcher, as the open chain does), against
+// a minimal loop that inserts the same cells with LVM_INSERTITEM and
+// LVM_SETITEMTEXT into a bare list view, in the same run and the same form.
+//
+// The last column shows the rate of the last 1000 rows of each fill against
+// its first 1000: appending must not slow down as the table grows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "components/visual/string_table.h"
+#include "core/event.h"
+#include "toolkit/app_window.h"
+#include "toolkit/list_view.h"
+
+namespace {
+
+constexpr int kColumns = 8;
+constexpr int kEdgeRows = 1000;
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double>(to - from).count();
+}
+
+// Rows shaped like a component table's: name, nozzle, feeder, X, Y, angle,
+// skip, comment.
+std::vector<std::vector<std::string>> MakeRows(int count) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(static_cast<size_t>(count));
+  for (int r = 0; r < count; ++r) {
+    rows.push_back({"C" + std::to_string(r + 1), std::to_string(r % 4 + 1), std::to_string(r % 60 + 1),
+                    std::to_string(10 + r % 300) + "." + std::to_string(r % 100),
+                    std::to_string(20 + r % 200) + "." + std::to_string(r % 97), std::to_string(r % 4 * 90),
+                    r % 10 ? "0" : "1", "0805 100nF"});
+  }
+  return rows;
+}
+
+std::string JoinRow(const std::vector<std::string>& cells) {
+  std::string line;
+  for (size_t c = 0; c < cells.size(); ++c) line += (c ? "," : "") + cells[c];
+  return line;
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+HWND CreateBareListView(HWND parent) {
+  HWND lv = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
+                                LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS,
+                            700, 10, 640, 500, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(lv, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x3FFF,
+               LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_UNDERLINEHOT);
+  for (int c = 0; c < kColumns; ++c) {
+    std::string caption = "col" + std::to_string(c);
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 80;
+    column.pszText = caption.data();
+    SendMessageA(lv, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+  }
+  return lv;
+}
+
+struct TFill {
+  double Total = 0;  // seconds for all rows
+  double First = 0;  // seconds for the first kEdgeRows rows
+  double Last = 0;   // seconds for the last kEdgeRows rows
+};
+
+// Times `add(r)` for rows 0 .. count - 1.
+template <class Add>
+TFill TimeFill(int count, Add add) {
+  TFill fill;
+  const auto start = Clock::now();
+  auto lastStart = start;
+  for (int r = 0; r < count; ++r) {
+    if (r == count - kEdgeRows) lastStart = Clock::now();
+    add(r);
+    if (r == kEdgeRows - 1) fill.First = Seconds(start, Clock::now());
+  }
+  const auto end = Clock::now();
+  fill.Total = Seconds(start, end);
+  fill.Last = Seconds(lastStart, end);
+  return fill;
+}
+
+template <class Run>
+TFill Best(int runs, Run run) {
+  TFill best{1e12, 0, 0};
+  for (int i = 0; i < runs; ++i) {
+    TFill fill = run();
+    if (fill.Total < best.Total) best = fill;
+  }
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<int> counts;
+  for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+  if (counts.empty()) counts = {1000, 10000, 50000};
+  TControl* form = CreateFormWindow(nullptr, "string table bench");
+  form->SetBoundsRect(RECT{0, 0, 1400, 600});
+  form->VisibleSet = getenv("BENCH_HIDDEN") ? 0 : 1;
+  form->CreateWindowNow();
+
+  auto* table = new TvmStringTableMT(form);
+  table->Left = 10, table->Top = 10, table->Width = 640, table->Height = 500;
+  table->Font = MakeFont("MS Sans Serif", 8, 0, 0, 1);
+  table->Color = static_cast<int32_t>(0xFF000005);
+  table->SetColumns("Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент");
+  table->Init();
+  HWND plain = nullptr;
+  if (getenv("BENCH_PLAIN")) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PlainBenchParent";
+    RegisterClassA(&wc);
+    plain = CreateWindowExA(0, "PlainBenchParent", "plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1400, 600, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  HWND bare = CreateBareListView(plain ? plain : form->Handle);
+  if (getenv("BENCH_FONT")) SendMessageA(bare, WM_SETFONT, SendMessageA(table->ListView()->Handle, WM_GETFONT, 0, 0), 0);
+  if (getenv("BENCH_NOSTYLE")) SendMessageA(bare, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x3FFF, 0);
+  StartDispatch();
+  TVM_Event addRow = MakeEvent<&TvmStringTableMT::AddRow>(table);
+  PumpMessages();
+
+  std::printf("rows of %d cells added per second (best of 3; both list views visible)\n", kColumns);
+  std::printf("%8s %12s %12s %8s %20s\n", "rows", "bare loop", "AddRow", "ratio", "AddRow last/first");
+  for (int count : counts) {
+    const auto rows = MakeRows(count);
+    std::vector<std::string> lines;
+    for (const auto& row : rows) lines.push_back(JoinRow(row));
+
+    const TFill bareFill = Best(3, [&] {
+      SendMessageA(bare, LVM_DELETEALLITEMS, 0, 0);
+      PumpMessages();
+      return TimeFill(count, [&](int r) {
+        const auto& cells = rows[static_cast<size_t>(r)];
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = r;
+        item.pszText = const_cast<char*>(cells[0].c_str());
+        SendMessageA(bare, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        for (int c = 1; c < kColumns; ++c) {
+          item.iSubItem = c;
+          item.pszText = const_cast<char*>(cells[static_cast<size_t>(c)].c_str());
+          SendMessageA(bare, LVM_SETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+        }
+      });
+    });
+    const TFill tableFill = Best(3, [&] {
+      ListClear(table->ListView());
+      PumpMessages();
+      return TimeFill(count, [&](int r) { FireStr(addRow, lines[static_cast<size_t>(r)]); });
+    });
+    if (table->RowCount() != count) std::printf("unexpected row count %d\n", table->RowCount());
+    const double edge = count > kEdgeRows ? tableFill.First / tableFill.Last : 1.0;
+    std::printf("%8d %12.0f %12.0f %8.2f %20.2f\n", count, count / bareFill.Total, count / tableFill.Total,
+                bareFill.Total / tableFill.Total, edge);
+    std::fflush(stdout);
+    PumpMessages();
+  }
+  std::printf("ratio = AddRow rows per second / bare loop rows per second\n");
+  DestroyWindow(bare);
+  delete table;
+  form->Free();
+  return 0;
+}

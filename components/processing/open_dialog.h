@@ -1,0 +1,18 @@
+// TVMODialog: the open-file dialog component. Its dialog does not validate
+// the typed name, so a missing file reaches the next component, which tells
+// the user.
+#pragma once
+
+#include <cstdint>
+
+#include "components/processing/file_dialog.h"
+
+class TVMODialog : public TVMFileDialog {
+ public:
+  uint8_t Reserved = 0;  // set by the schema; nothing reads it
+
+  TVMODialog();
+
+ protected:
+  TOpenSaveDialog* NewDialog() override;
+};

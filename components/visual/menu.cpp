@@ -1,0 +1,57 @@
+#include "components/visual/menu.h"
+
+#include "toolkit/menu.h"
+#include "toolkit/str_list.h"
+
+TVMMenu::TVMMenu(TControl* form) : Form(form) {
+  if (!Form) return;
+  // Held, so that the form object outlives this component even when its
+  // window goes first: the destructor puts the form's handler back.
+  Form->AddHold();
+  SavedHandler = Form->OnMessage;
+  Form->OnMessage = MakeMethod<&TVMMenu::FormMessage>(this);
+}
+
+TVMMenu::~TVMMenu() {
+  FreeMenu();
+  if (!Form) return;
+  if (Form->OnMessage == MakeMethod<&TVMMenu::FormMessage>(this)) Form->OnMessage = SavedHandler;
+  Form->DropHold();
+}
+
+void TVMMenu::FreeMenu() {
+  if (!Menu) return;
+  Menu->DestroyHandler = {};
+  Menu->Free();  // takes the bar off the form
+  Menu = nullptr;
+}
+
+void TVMMenu::SetMenu(const std::string& menuTemplate) {
+  FreeMenu();
+  TStrList* lines = CreateStrList();
+  lines->SetText(menuTemplate);
+  ItemTexts.clear();
+  for (int32_t i = 0; i < lines->Count; ++i) ItemTexts.push_back(lines->Get(i));
+  lines->Free();
+
+  // Unused entries stay null, which ends the template.
+  const char* table[kMenuTemplateLines] = {};
+  for (size_t i = 0; i < ItemTexts.size() && i < kMenuTemplateLines; ++i) table[i] = ItemTexts[i].c_str();
+  // The first menu of the form's chain becomes its menu bar.
+  Menu = CreateMenuObject(Form, table, kMenuTemplateLines - 1, {});
+  Menu->DestroyHandler = MakeMethod<&TVMMenu::MenuFreed>(this);
+}
+
+bool TVMMenu::FormMessage(TControl* sender, TMsg& msg, LRESULT& result) {
+  const bool fromMenu = msg.Message == WM_COMMAND && msg.LParam == 0 && HIWORD(msg.WParam) <= 1;
+  if (fromMenu && Menu) {
+    TMenu* item = MenuItemByIdOrIndex(Menu, LOWORD(msg.WParam));
+    if (item && item != Menu) {
+      // Copied first: a chain the event runs may rebuild the menu.
+      const std::string caption = item->Caption;
+      FireInt(OnClick, MenuItemIndex(Menu, item));
+      FireStr(OnClickCaption, caption);
+    }
+  }
+  return SavedHandler && SavedHandler(sender, msg, result);
+}

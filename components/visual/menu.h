@@ -1,0 +1,50 @@
+// TVMMenu: gives a form a menu bar built from a text template and reports
+// every chosen item as its index and its text. It has no control of its own:
+// it watches the form's WM_COMMAND in front of the form's own handling.
+//
+// The template has one entry per line (CR LF between lines); "(" and ")"
+// open and close the submenu of the item before them, and the other markers
+// of toolkit/menu.h apply. The item index is the item's position when the
+// menu tree is walked depth first, submenu headers included, from 0; the
+// lines "(" and ")" are not items.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/component.h"
+#include "core/event.h"
+#include "toolkit/control.h"
+
+class TMenu;
+
+// The menu is built from at most this many template lines; later lines are
+// left out.
+inline constexpr int32_t kMenuTemplateLines = 51;
+
+class TVMMenu : public TVMComponent {
+ public:
+  // --- Fields, in their documented order ---------------------------------------
+  TMessageHandler SavedHandler;  // the form's handler before the menu's
+  TControl* Form = nullptr;      // held while the component lives
+  TMenu* Menu = nullptr;
+  std::vector<std::string> ItemTexts;  // the template lines
+  TVM_Event OnClick;         // Integer: index of the chosen item
+  TVM_Event OnClickCaption;  // String: text of the chosen item
+
+  // Installs the component's handler on the form in front of the one it had.
+  explicit TVMMenu(TControl* form);
+  ~TVMMenu() override;
+
+  // Builds the menu from the template lines and makes it the form's menu bar
+  // (replacing the one an earlier call built).
+  void SetMenu(const std::string& menuTemplate);
+
+ private:
+  bool FormMessage(TControl* sender, TMsg& msg, LRESULT& result);
+  void MenuFreed(TObj* sender) { Menu = nullptr; }
+  void FreeMenu();
+};

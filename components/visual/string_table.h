@@ -1,0 +1,159 @@
+// TvmStringTableMT: a table of text in a report-view list view, its column
+// header built from a column template. Rows come in as row lines, which the
+// table splits at Separator into the cells of a row, and go out the same way,
+// joined with Separator. Other components reach the content through two data
+// outputs that stay valid for the table's whole life: an array (one row line
+// per row) and a matrix (one text per cell). Cells are edited in place by the
+// toolkit's cell editor when CellEditor is set.
+//
+// The cell texts live in the list view only: every access is a list-view
+// message, so appending a row costs the same however long the table is.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "components/visual/vm_win.h"
+#include "core/data.h"
+#include "core/event.h"
+
+class TImageList;
+class TListView;
+class TStrList;
+
+class TvmStringTableMT : public TVMWin {
+ public:
+  // --- Properties (set before Init) ------------------------------------------------
+  TStrList* Columns = nullptr;  // column template, one line per column
+  TStrList* Items = nullptr;    // row lines loaded by Init when LoadItems is set
+  char Separator = ',';
+  char ColorSeparator = '#';
+  int32_t ColumnWidth = 80;   // for template lines without a width
+  uint8_t ColumnAlign = 0;    // for template lines without an alignment: 0 left, 1 right, 2 centre
+  uint8_t ViewStyle = 3;      // list view style; 3 report, 4 report without header
+  bool SelectVisible = true;  // SelectRow scrolls the row into view
+  uint8_t ScrollMode = 0;     // 0 anywhere visible, 1 top, 2 middle, 3 bottom
+  uint8_t ColumnClickMode = 0;  // OnColumnClick carries 0 the caption, 1 the index
+  bool CellColors = false;    // row lines carry a colour field
+  bool RowImages = false;     // row lines carry an image index
+  bool ColumnImages = false;  // template image fields reach the header
+  bool ExportPrefix = false;  // row lines given out carry image and colour fields too
+  bool LoadItems = false;
+  bool CellEditor = true;     // cells are edited in place
+  bool ClickSelected = true;  // OnClick is fired
+  uint8_t ImageSize = 16;     // 0: the system's icon width
+  int32_t ImageBackColor = static_cast<int32_t>(0xFF000004);  // system colour menu
+  bool GridLines = true;
+  bool RowSelect = true;
+  bool CheckBoxes = false;
+  bool TrackSelect = false;
+  bool HeaderDragDrop = false;
+  bool MultiSelect = false;
+  bool InfoTip = true;
+  bool DoubleBuffered = false;
+  int32_t TextColor = static_cast<int32_t>(0xFF000008);       // window text
+  int32_t TextBackColor = static_cast<int32_t>(0xFF000005);   // window
+  int32_t BackColor = static_cast<int32_t>(0xFF000005);       // window
+  int32_t SelectionColor = static_cast<int32_t>(0xFF00000D);  // highlight
+  int32_t ShadowColor = static_cast<int32_t>(0xFF00000E);     // highlight text
+  bool CustomDraw = false;  // the table paints the cells itself
+  bool CellCursor = true;
+  bool CursorBox = false;
+  bool Gradient = false;
+  bool SingleLine = false;
+  bool EdgeStyle = false;
+  bool EdgeSunken = false;
+  bool TextShadow = false;
+
+  // --- State --------------------------------------------------------------------------
+  TImageList* SmallImages = nullptr;   // made by Init when RowImages is set
+  TImageList* NormalImages = nullptr;  // given by the schema, if at all
+  bool UseNormalImages = false;        // hands NormalImages to the list view
+  int32_t RowAtPress = -1;             // the selected row when a mouse button went down
+  int32_t CursorColumn = 0;            // the cell cursor
+  int32_t CursorRow = 0;
+
+  // --- Points ---------------------------------------------------------------------------
+  TVM_Event Source;         // data input: the row line for AddRow
+  TVM_Event OnRowAdded;     // what is left of AddRow's value
+  TVM_Event OnSelect;       // Integer: the row that became focused or selected
+  TVM_Event OnClick;        // Integer: the clicked row
+  TVM_Event OnColumnClick;  // the column's caption, or its index
+  TVM_Event OnCheck;        // the row, then 1 checked or 0 unchecked
+  TVM_Event OnCellCursor;   // the cell cursor moved
+  TVM_Event OnEditRequest;  // X, Y, width, height of the cell to edit
+  TVM_Event OnEditStart;    // Integer: the row whose editing starts
+  TVM_Event OnCellChanged;  // Integer: the row the cell editor wrote back
+
+  explicit TvmStringTableMT(TControl* parent);
+  ~TvmStringTableMT() override;
+
+  // Property setters: templates and item lists as text with CR LF between
+  // lines; separators from the first character of a text.
+  void SetColumns(const std::string& text);
+  void SetItems(const std::string& text);
+  void SetSeparator(const std::string& text);       // empty: a space
+  void SetColorSeparator(const std::string& text);  // empty: "#"
+
+  // Creates the list view, builds the columns, applies the properties.
+  void Init() override;
+
+  // Actions.
+  void AddRow(TData& data, uint16_t index);
+  void SelectRow(TData& data, uint16_t index);
+  // Data outputs.
+  void Array(TData& data, uint16_t index);
+  void Matrix(TData& data, uint16_t index);
+
+  // The list view, null before Init and after its window destroyed it.
+  TListView* ListView() const;
+  int32_t RowCount() const;
+  int32_t ColumnCount() const;
+  // Row writer: inserts (-1 ≤ index ≤ rows; -1 appends) or replaces
+  // (0 ≤ index < rows) a row from a row line; other indexes do nothing.
+  void WriteRow(const std::string& line, int32_t index, bool replace);
+  // Row reader: the row line of a row (index not checked).
+  std::string RowLine(int32_t row) const;
+
+  void MouseDown(TMouseEventData& mouse) override;
+
+ private:
+  TArrayAccess ArrayAccess;    // published by Array for the table's whole life
+  TMatrixAccess MatrixAccess;  // published by Matrix likewise
+
+  uint32_t ListOptions() const;
+  void CreateSmallImages();
+  void CreateList();
+  void BuildColumns();
+  void ScrollToRow(int32_t row);
+
+  // Array and matrix access.
+  int32_t ArrayCount();
+  bool ArrayGet(TData& index, TData& result);
+  void ArraySet(TData& index, TData& value);
+  void ArrayAdd(TData& value);
+  int32_t MatrixRows();
+  int32_t MatrixCols();
+  void MatrixGet(int32_t x, int32_t y, TData& result);
+  void MatrixSet(int32_t x, int32_t y, TData& value);
+
+  // List view events (string_table_events.cpp).
+  void ListClicked(TControl* sender);
+  void ListColumnClicked(TControl* sender, int32_t column);
+  void ListStateChanged(TControl* sender, int32_t fromRow, int32_t toRow, uint32_t oldState,
+                        uint32_t newState);
+  void EditStarted(TControl* sender, int32_t row);
+  void CellChanged(TControl* sender, int32_t row);
+  bool CellCursorMessage(TControl* sender, TMsg& msg, LRESULT& result);
+  void MoveCursor(int32_t row, int32_t column);
+  void RequestEdit();
+  void DetachFromList();
+
+  // Custom drawing (string_table_draw.cpp).
+  LRESULT DrawList(TControl* sender, HDC dc, uint32_t stage, int32_t row, int32_t column,
+                   uint32_t rowState, const RECT& rect, COLORREF& textColor, COLORREF& textBkColor);
+  void RowColors(int32_t row, COLORREF& text, COLORREF& back) const;
+  void PaintCell(HDC dc, int32_t row, int32_t column, uint32_t rowState);
+};

@@ -1,0 +1,112 @@
+#include "components/visual/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "components/visual/main_form.h"
+#include "tests/components/processing/probe.h"
+#include "tests/components/visual/visual_test.h"
+
+namespace {
+
+const char kEditorTemplate[] =
+    "Файл\r\n(\r\nОткрыть\r\nСохранить \r\nУП\r\n)\r\nДействия\r\n(\r\nРаспределить\r\n)\r\nПомощь";
+
+// The editor's arrangement: the menu on the initialised main form.
+class MenuComponentTest : public VisualTest {
+ protected:
+  void SetUp() override {
+    VisualTest::SetUp();
+    form_ = std::make_unique<TVMMainForm>();
+    form_->Init();
+    formHandler_ = form_->Control->OnMessage;
+    menu_ = std::make_unique<TVMMenu>(form_->Control);
+    menu_->OnClick = clicks_.Action();
+    menu_->OnClickCaption = captions_.Action();
+    form_->OnKillFocus = formEvents_.Action();  // fired by the form's own handler
+    StartDispatch();
+  }
+  void TearDown() override {
+    menu_.reset();
+    form_.reset();
+    VisualTest::TearDown();
+  }
+  HWND Window() { return form_->Control->Handle; }
+  HMENU Bar() { return GetMenu(Window()); }
+  void Choose(HMENU menu, int position, WORD code = 0, LPARAM from = 0) {
+    SendMessageA(Window(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(menu, position), code), from);
+  }
+
+  std::unique_ptr<TVMMainForm> form_;
+  TMessageHandler formHandler_;
+  std::unique_ptr<TVMMenu> menu_;
+  std::vector<std::string> log_;
+  TProbe clicks_{"click", &log_};
+  TProbe captions_{"caption", &log_};
+  TProbe formEvents_;
+};
+
+TEST_F(MenuComponentTest, EditorTemplateBuildsTheBarAndFiresIndexThenText) {
+  menu_->SetMenu(kEditorTemplate);
+  HMENU bar = Bar();
+  char text[32];
+  GetMenuStringA(bar, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "Действия");
+  EXPECT_EQ(GetMenuItemCount(bar), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 1);
+  EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
+
+  Choose(GetSubMenu(bar, 0), 0);
+  Choose(GetSubMenu(bar, 0), 1, 1);  // by accelerator
+  Choose(GetSubMenu(bar, 1), 0);
+  Choose(bar, 2);
+  EXPECT_EQ(log_, (std::vector<std::string>{"click:1", "caption:Открыть", "click:2", "caption:Сохранить ",
+                                            "click:5", "caption:Распределить", "click:6", "caption:Помощь"}));
+  EXPECT_EQ(clicks_.Kinds()[0], kKindInteger);
+
+  // A button's command and an unknown id fire nothing.
+  log_.clear();
+  Choose(bar, 2, 0, reinterpret_cast<LPARAM>(Window()));
+  SendMessageA(Window(), WM_COMMAND, 0xFFF0, 0);
+  EXPECT_TRUE(log_.empty());
+}
+
+TEST_F(MenuComponentTest, TemplateIsCutAtItsLimitReplacedAndTakenAwayWithTheComponent) {
+  std::string longTemplate;
+  for (int i = 0; i < 60; ++i) longTemplate += "Item " + std::to_string(i) + "\r\n";
+  menu_->SetMenu(longTemplate);
+  EXPECT_EQ(GetMenuItemCount(Bar()), kMenuTemplateLines);
+  HMENU old = Bar();
+  menu_->SetMenu("Один\r\nДва");
+  EXPECT_FALSE(IsMenu(old));
+  Choose(Bar(), 1);
+  EXPECT_EQ(log_, (std::vector<std::string>{"click:1", "caption:Два"}));
+
+  // The form's own handler keeps running behind the menu's, and is its only
+  // one again once the menu is gone.
+  const size_t seen = formEvents_.Count();
+  SendMessageA(Window(), WM_KILLFOCUS, 0, 0);
+  EXPECT_EQ(formEvents_.Count(), seen + 1);
+  menu_.reset();
+  EXPECT_EQ(Bar(), nullptr);
+  EXPECT_EQ(form_->Control->OnMessage, formHandler_);
+
+  // A form control freed while a menu still serves it lives until the menu goes.
+  struct TGone {
+    bool Flag = false;
+    void Destroyed(TObj*) { Flag = true; }
+  } gone;
+  TControl* control = form_->Control;
+  menu_ = std::make_unique<TVMMenu>(control);
+  form_.reset();
+  control->DestroyHandler = MakeMethod<&TGone::Destroyed>(&gone);
+  EXPECT_FALSE(gone.Flag);
+  menu_.reset();
+  EXPECT_TRUE(gone.Flag);
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+// Drives the built editor from outside, as a user would: starts the program,
+// picks menu commands, answers its file dialogs and message boxes, types into
+// the search box, and reads what the tables show.
+//
+// Menu commands are posted as WM_COMMAND with the item's command id (menu
+// items are numbered from 4096 in template order; another process cannot
+// read the menu under Wine). List view cells are read with LVM_GETITEMTEXTA
+// through a buffer allocated inside the editor's process, since the message
+// carries a pointer that must be valid there.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/job_file.h"
+
+// Tables in test messages: one line per row, cells joined with "|".
+inline void PrintTo(const JobTables& tables, std::ostream* out) {
+  for (const JobTable* table : {&tables.Feeders, &tables.SpecialFeeders, &tables.Boards, &tables.Components}) {
+    *out << "\n--- " << table->size() << " rows";
+    for (const JobRow& row : *table) {
+      *out << "\n";
+      for (const std::string& cell : row) *out << cell << "|";
+    }
+  }
+}
+
+class TEditorDriver {
+ public:
+  // Item indexes of the menu template.
+  enum : int { kOpen = 1, kSave = 2, kProgram = 3, kDistribute = 5, kHelp = 6 };
+
+  TEditorDriver() {
+    std::string commandLine = "\"" + WindowsPath(ZR_EDITOR_EXE) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &Info))
+      return;
+    Form = FindTopLevel("obj_Form", "ZR780K Editor", 15000);
+    if (Form) Remote = VirtualAllocEx(Info.hProcess, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~TEditorDriver() {
+    if (!Info.hProcess) return;
+    if (Form) PostMessageA(Form, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(Info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(Info.hProcess, 99);
+    CloseHandle(Info.hThread);
+    CloseHandle(Info.hProcess);
+  }
+  TEditorDriver(const TEditorDriver&) = delete;
+  TEditorDriver& operator=(const TEditorDriver&) = delete;
+
+  bool Started() const { return Form && Remote; }
+
+  static std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+      if (c == '/') c = '\\';
+    return path;
+  }
+
+  // Waits until the editor has handled everything sent before.
+  bool Sync() {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(Form, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0;
+  }
+
+  void Command(int itemIndex) {
+    PostMessageA(Form, WM_COMMAND, MAKEWPARAM(kFirstMenuId + itemIndex, 0), 0);
+  }
+
+  // A visible top-level window of the editor with that class and caption
+  // (any caption when empty).
+  HWND FindTopLevel(const std::string& className, const std::string& caption, DWORD timeoutMs) {
+    const DWORD end = GetTickCount() + timeoutMs;
+    for (;;) {
+      TFind find{Info.dwProcessId, className, caption, nullptr};
+      EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&find));
+      if (find.Found || GetTickCount() >= end) return find.Found;
+      Sleep(20);
+    }
+  }
+  HWND FindDialog(const std::string& caption, DWORD timeoutMs = 10000) {
+    return FindTopLevel("#32770", caption, timeoutMs);
+  }
+
+  // Picks the command, types the name into the file dialog and presses the
+  // button (IDOK or IDCANCEL); with `replace` it also answers Yes when the
+  // dialog asks before overwriting. True when the dialog came and went.
+  bool ChooseFile(int itemIndex, const std::string& dialogCaption, const std::string& name,
+                  int button = IDOK, bool replace = false) {
+    Command(itemIndex);
+    HWND dialog = FindDialog(dialogCaption);
+    if (!dialog) return false;
+    SendText(GetDlgItem(dialog, kFileNameBox), name);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    if (replace) {
+      HWND question = nullptr;
+      for (DWORD end = GetTickCount() + 10000; !question && GetTickCount() < end; Sleep(20)) {
+        HWND found = FindDialog(dialogCaption, 0);
+        if (found != dialog && found && GetDlgItem(found, IDYES)) question = found;
+      }
+      if (!question) return false;
+      PostMessageA(question, WM_COMMAND, IDYES, 0);
+    }
+    return WaitGone(dialog) && Sync();
+  }
+  bool Open(const std::string& path) { return ChooseFile(kOpen, "Open Dialog", WindowsPath(path)); }
+  bool Save(const std::string& path, bool replace = false) {
+    return ChooseFile(kSave, "Save Dialog", WindowsPath(path), IDOK, replace);
+  }
+
+  // Waits until the window is destroyed: a modal dialog is, once its loop
+  // has ended and the program goes on.
+  static bool WaitGone(HWND window, DWORD timeoutMs = 10000) {
+    const DWORD end = GetTickCount() + timeoutMs;
+    while (IsWindow(window)) {
+      if (GetTickCount() >= end) return false;
+      Sleep(20);
+    }
+    return true;
+  }
+
+  static std::string Text(HWND window) {
+    char text[2048] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                        5000, &ignored);
+    return text;
+  }
+  static void SendText(HWND window, const std::string& text) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL,
+                        5000, &ignored);
+  }
+
+  // The form's child windows of a native class, in z-order (creation
+  // order); the toolkit registers its own "obj_" class for each.
+  std::vector<HWND> Children(const std::string& className) const {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(Form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      char name[64] = {};
+      GetClassNameA(child, name, sizeof name);
+      if (lstrcmpiA(className.c_str(), name) == 0 || lstrcmpiA(("obj_" + className).c_str(), name) == 0)
+        found.push_back(child);
+    }
+    return found;
+  }
+
+  // The table with that many columns (each table of the editor has its own
+  // column count).
+  HWND Table(size_t columns) const {
+    for (HWND list : Children("SysListView32"))
+      if (ColumnCount(list) == columns) return list;
+    return nullptr;
+  }
+  static size_t ColumnCount(HWND list) {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    return header ? static_cast<size_t>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  }
+  static int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+  static int SelectedRow(HWND list) {
+    return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  }
+
+  std::string Cell(HWND list, int row, int column) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = static_cast<char*>(Remote) + sizeof item;
+    item.cchTextMax = static_cast<int>(kRemoteSize - sizeof item);
+    std::string text(kRemoteSize - sizeof item, '\0');
+    if (!WriteProcessMemory(Info.hProcess, Remote, &item, sizeof item, nullptr)) return "<unreadable>";
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Remote));
+    if (!ReadProcessMemory(Info.hProcess, item.pszText, text.data(), text.size(), nullptr))
+      return "<unreadable>";
+    text.resize(text.find('\0'));
+    return text;
+  }
+  std::string ColumnCaption(HWND list, int column) {
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT;
+    info.pszText = static_cast<char*>(Remote) + sizeof info;
+    info.cchTextMax = 256;
+    std::string text(256, '\0');
+    WriteProcessMemory(Info.hProcess, Remote, &info, sizeof info, nullptr);
+    SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(Remote));
+    ReadProcessMemory(Info.hProcess, info.pszText, text.data(), text.size(), nullptr);
+    text.resize(text.find('\0'));
+    return text;
+  }
+
+  // What a table shows, cell by cell.
+  JobTable Rows(HWND list) {
+    JobTable rows;
+    const int columns = static_cast<int>(ColumnCount(list));
+    for (int row = 0, n = RowCount(list); row < n; ++row) {
+      JobRow cells;
+      for (int column = 0; column < columns; ++column) cells.push_back(Cell(list, row, column));
+      rows.push_back(cells);
+    }
+    return rows;
+  }
+  JobTables Tables() {
+    return {Rows(Table(kFeederColumns)), Rows(Table(kSpecialFeederColumns)), Rows(Table(kBoardColumns)),
+            Rows(Table(kComponentColumns))};
+  }
+
+  HWND SearchBox() const {
+    std::vector<HWND> edits = Children("Edit");
+    return edits.size() == 1 ? edits[0] : nullptr;
+  }
+  // Clicks into the search box (keys reach only the focused control), puts
+  // the text there and presses Enter. Each message is sent, so each has been
+  // handled, the whole search chain included, when this returns.
+  bool Search(const std::string& text) {
+    HWND box = SearchBox();
+    const std::pair<UINT, WPARAM> clickAndEnter[] = {
+        {WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}, {WM_KEYDOWN, VK_RETURN}, {WM_KEYUP, VK_RETURN}};
+    bool handled = true;
+    for (auto [message, wParam] : clickAndEnter) {
+      if (message == WM_KEYDOWN) SendText(box, text);
+      DWORD_PTR ignored = 0;
+      const LPARAM lParam = message == WM_KEYDOWN ? 0x001C0001 : message == WM_KEYUP ? 0xC01C0001 : MAKELPARAM(3, 3);
+      handled = handled && SendMessageTimeoutA(box, message, wParam, lParam, SMTO_NORMAL, 10000, &ignored);
+    }
+    return handled;
+  }
+  // Sends a menu command and waits until it has been handled (for commands
+  // that open no modal window).
+  bool CommandNow(int itemIndex) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(Form, WM_COMMAND, MAKEWPARAM(kFirstMenuId + itemIndex, 0), 0, SMTO_NORMAL,
+                               10000, &ignored) != 0;
+  }
+
+  PROCESS_INFORMATION Info{};
+  HWND Form = nullptr;
+
+ private:
+  static constexpr int kFirstMenuId = 4096;
+  static constexpr int kFileNameBox = 0x47C;
+  static constexpr size_t kRemoteSize = 8192;
+  void* Remote = nullptr;
+
+  struct TFind {
+    DWORD Process;
+    std::string Class;
+    std::string Caption;
+    HWND Found;
+  };
+  static BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+    auto* find = reinterpret_cast<TFind*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (process != find->Process || find->Class != name || !IsWindowVisible(window)) return TRUE;
+    if (!find->Caption.empty() && Text(window) != find->Caption) return TRUE;
+    find->Found = window;
+    return FALSE;
+  }
+};

@@ -1,0 +1,283 @@
+// The editor's network as the schema builds it: the instances in creation
+// order, every link joined to the right action or data output with the right
+// index, the points left open, and the help command's two answers driven
+// through the real message box.
+#include "editor/schema.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "components/processing/array_enum.h"
+#include "components/processing/array_find.h"
+#include "components/processing/block_find.h"
+#include "components/processing/data_to_file.h"
+#include "components/processing/do_data.h"
+#include "components/processing/file_stream.h"
+#include "components/processing/hub.h"
+#include "components/processing/index_to_chanel.h"
+#include "components/processing/informer.h"
+#include "components/processing/matrix_rw.h"
+#include "components/processing/message_box.h"
+#include "components/processing/open_dialog.h"
+#include "components/processing/save_dialog.h"
+#include "components/processing/str_cat.h"
+#include "components/processing/stream_to_hex.h"
+#include "components/processing/vm_math.h"
+#include "components/processing/win_exec.h"
+#include "components/visual/edit.h"
+#include "components/visual/label.h"
+#include "components/visual/main_form.h"
+#include "components/visual/menu.h"
+#include "components/visual/string_table.h"
+#include "editor/job_file.h"
+#include "tests/components/visual/visual_test.h"
+#include "tests/toolkit/dialog_answerer.h"
+#include "toolkit/menu.h"
+
+namespace {
+
+class SchemaNetworkTest : public VisualTest {
+ protected:
+  void SetUp() override {
+    VisualTest::SetUp();
+    S = new TClassMainForm_C7FA30(nullptr);
+  }
+  void TearDown() override {
+    delete S;
+    VisualTest::TearDown();
+  }
+  TClassMainForm_C7FA30* S = nullptr;
+};
+
+struct TExpectedLink {
+  const char* Name;
+  TVM_Event* Source;
+  TVM_Event Target;
+};
+
+TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
+  const std::vector<TVMComponent*> expected = {
+      S->MainForm, S->MainMenu, S->MenuRouter, S->OpenJobDialog, S->FeederRowFind,
+      S->FeederTable, S->JobTextFlattener, S->JobReadStream, S->FeederMatrix,
+      S->FeederSectionFind, S->SaveJobDialog, S->JobWriteStream, S->JobLineWriter, S->SaveHub,
+      S->FeederRowEnum, S->FeederHeader, S->SpecialSectionFind, S->SectionSplitHub,
+      S->SpecialFeederTable, S->SpecialFeederMatrix, S->SpecialRowEnum, S->SpecialHeader,
+      S->ComponentSectionFind, S->ComponentTable, S->ComponentMatrix, S->ComponentRowEnum,
+      S->BoardHeader, S->FeederLineMarker, S->SpecialRowFind, S->SpecialLineMarker,
+      S->ComponentRowFind, S->ComponentLineMarker, S->SearchEdit, S->ComponentFind,
+      S->NextStartMath, S->KeepSearchText, S->SearchHub, S->OneLabel, S->AboutMessage,
+      S->ForumUrlLabel, S->ForumOpener, S->SearchTitleLabel, S->ComponentRowComma,
+      S->SpecialRowComma, S->FeederRowComma, S->BoardSectionFind, S->BoardRowFind,
+      S->BoardLineMarker, S->BoardTable, S->BoardRowEnum, S->ComponentHeader, S->BoardRowComma,
+      S->BoardMatrix};
+  ASSERT_EQ(expected.size(), 53u);
+  EXPECT_EQ(std::set<TVMComponent*>(expected.begin(), expected.end()).size(), 53u);
+  EXPECT_EQ(S->CreationOrder(), expected);
+
+  // The window components' controls exist in creation order inside the form.
+  std::vector<HWND> created;
+  for (TVMComponent* c : S->CreationOrder())
+    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm) {
+      ASSERT_NE(w->Control, nullptr);
+      EXPECT_EQ(GetParent(w->Control->Handle), S->MainForm->Control->Handle);
+      created.push_back(w->Control->Handle);
+    }
+  EXPECT_EQ(created.size(), 8u);
+  // Only the search box has a hint, so only it has a tooltip.
+  for (TVMComponent* c : S->CreationOrder())
+    if (auto* w = dynamic_cast<TVMWin*>(c)) EXPECT_EQ(w->HintLink.Tip != nullptr, w == S->SearchEdit);
+
+  // Texts that the writer must produce exactly as the job file module does.
+  EXPECT_EQ(S->FeederHeader->Text, std::string(kJobMakerLine) + kJobLineEnd + kFeederHeaderLine);
+  EXPECT_EQ(S->SpecialHeader->Text, kSpecialFeederHeaderLine);
+  EXPECT_EQ(S->BoardHeader->Text, kBoardHeaderLine);
+  EXPECT_EQ(S->ComponentHeader->Text, kComponentHeaderLine);
+  EXPECT_EQ(S->FeederTable->ColumnCount(), static_cast<int32_t>(kFeederColumns));
+  EXPECT_EQ(S->SpecialFeederTable->ColumnCount(), static_cast<int32_t>(kSpecialFeederColumns));
+  EXPECT_EQ(S->BoardTable->ColumnCount(), static_cast<int32_t>(kBoardColumns));
+  EXPECT_EQ(S->ComponentTable->ColumnCount(), static_cast<int32_t>(kComponentColumns));
+
+  // The menu bar: "Файл", "Действия", "Помощь", the last one a command.
+  HMENU bar = GetMenu(S->MainForm->Control->Handle);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 3);
+  std::vector<std::string> captions;
+  for (int i = 0; i < 3; ++i) {
+    char text[64] = {};
+    GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
+    captions.push_back(text);
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
+  EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 1);
+}
+
+TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
+  const std::vector<TExpectedLink> links = {
+      {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
+      {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
+      {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
+      {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
+      {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
+      {"SectionSplitHub.OnOutput[0]", &S->SectionSplitHub->OnOutput[0], MakeEvent<&TVMBlockFind::Search>(S->FeederSectionFind)},
+      {"SectionSplitHub.OnOutput[1]", &S->SectionSplitHub->OnOutput[1], MakeEvent<&TVMBlockFind::Search>(S->SpecialSectionFind)},
+      {"SectionSplitHub.OnOutput[2]", &S->SectionSplitHub->OnOutput[2], MakeEvent<&TVMBlockFind::Search>(S->BoardSectionFind)},
+      {"SectionSplitHub.OnOutput[3]", &S->SectionSplitHub->OnOutput[3], MakeEvent<&TVMBlockFind::Search>(S->ComponentSectionFind)},
+      {"FeederSectionFind.OnBlock", &S->FeederSectionFind->OnBlock, MakeEvent<&TVMBlockFind::Search>(S->FeederLineMarker)},
+      {"FeederLineMarker.OnRest", &S->FeederLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->FeederRowFind)},
+      {"FeederRowFind.OnBlock", &S->FeederRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->FeederTable)},
+      {"SpecialSectionFind.OnBlock", &S->SpecialSectionFind->OnBlock, MakeEvent<&TVMBlockFind::Search>(S->SpecialLineMarker)},
+      {"SpecialLineMarker.OnRest", &S->SpecialLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->SpecialRowFind)},
+      {"SpecialRowFind.OnBlock", &S->SpecialRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->SpecialFeederTable)},
+      {"BoardSectionFind.OnBlock", &S->BoardSectionFind->OnBlock, MakeEvent<&TVMBlockFind::Search>(S->BoardLineMarker)},
+      {"BoardLineMarker.OnRest", &S->BoardLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->BoardRowFind)},
+      {"BoardRowFind.OnBlock", &S->BoardRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->BoardTable)},
+      {"ComponentSectionFind.OnRest", &S->ComponentSectionFind->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentLineMarker)},
+      {"ComponentLineMarker.OnRest", &S->ComponentLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentRowFind)},
+      {"ComponentRowFind.OnBlock", &S->ComponentRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->ComponentTable)},
+      {"SaveJobDialog.OnChosen", &S->SaveJobDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->SaveHub)},
+      {"SaveHub.OnOutput[0]", &S->SaveHub->OnOutput[0], MakeEvent<&TVMFileStream::OpenFile>(S->JobWriteStream)},
+      {"SaveHub.OnOutput[1]", &S->SaveHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->JobWriteStream)},
+      {"SaveHub.OnOutput[3]", &S->SaveHub->OnOutput[3], MakeEvent<&TVMInformer::Trigger>(S->FeederHeader)},
+      {"FeederHeader.OnTextOut", &S->FeederHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"FeederHeader.OnOutput", &S->FeederHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->FeederRowEnum)},
+      {"FeederRowEnum.OnElement", &S->FeederRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->FeederRowComma)},
+      {"FeederRowComma.OnConcat", &S->FeederRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"FeederRowEnum.OnEnumDone", &S->FeederRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->SpecialHeader)},
+      {"SpecialHeader.OnTextOut", &S->SpecialHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"SpecialHeader.OnOutput", &S->SpecialHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->SpecialRowEnum)},
+      {"SpecialRowEnum.OnElement", &S->SpecialRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->SpecialRowComma)},
+      {"SpecialRowComma.OnConcat", &S->SpecialRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"SpecialRowEnum.OnEnumDone", &S->SpecialRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->BoardHeader)},
+      {"BoardHeader.OnTextOut", &S->BoardHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"BoardHeader.OnOutput", &S->BoardHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->BoardRowEnum)},
+      {"BoardRowEnum.OnElement", &S->BoardRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->BoardRowComma)},
+      {"BoardRowComma.OnConcat", &S->BoardRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"BoardRowEnum.OnEnumDone", &S->BoardRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->ComponentHeader)},
+      {"ComponentHeader.OnTextOut", &S->ComponentHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"ComponentHeader.OnOutput", &S->ComponentHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->ComponentRowEnum)},
+      {"ComponentRowEnum.OnElement", &S->ComponentRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->ComponentRowComma)},
+      {"ComponentRowComma.OnConcat", &S->ComponentRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"ComponentRowEnum.OnEnumDone", &S->ComponentRowEnum->OnEnumDone, MakeEvent<&TVMFileStream::CloseFile>(S->JobWriteStream, 1)},
+      {"JobLineWriter.Stream", &S->JobLineWriter->Stream, MakeEvent<&TVMFileStream::Stream>(S->JobWriteStream)},
+      {"FeederRowEnum.Array", &S->FeederRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"SpecialRowEnum.Array", &S->SpecialRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"BoardRowEnum.Array", &S->BoardRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"ComponentRowEnum.Array", &S->ComponentRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"FeederMatrix.Matrix", &S->FeederMatrix->Matrix, MakeEvent<&TvmStringTableMT::Matrix>(S->FeederTable, 2)},
+      {"SpecialFeederMatrix.Matrix", &S->SpecialFeederMatrix->Matrix, MakeEvent<&TvmStringTableMT::Matrix>(S->SpecialFeederTable, 2)},
+      {"ComponentMatrix.Matrix", &S->ComponentMatrix->Matrix, MakeEvent<&TvmStringTableMT::Matrix>(S->ComponentTable, 2)},
+      {"BoardMatrix.Matrix", &S->BoardMatrix->Matrix, MakeEvent<&TvmStringTableMT::Matrix>(S->BoardTable, 2)},
+      {"SearchEdit.OnEnter", &S->SearchEdit->OnEnter, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
+      {"SearchHub.OnOutput[0]", &S->SearchHub->OnOutput[0], MakeEvent<&TVMArrayFind::Find>(S->ComponentFind)},
+      {"SearchHub.OnOutput[1]", &S->SearchHub->OnOutput[1], MakeEvent<&TVMDoData::SendData>(S->KeepSearchText)},
+      {"SearchHub.OnOutput[2]", &S->SearchHub->OnOutput[2], MakeEvent<&TVMMath::Calculate>(S->NextStartMath)},
+      {"ComponentFind.Array", &S->ComponentFind->Array, MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"ComponentFind.Start", &S->ComponentFind->StartInput, MakeEvent<&TVMMath::Result>(S->NextStartMath)},
+      {"ComponentFind.OnFound", &S->ComponentFind->OnFound, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
+      {"NextStartMath.Operand1", &S->NextStartMath->Operand1Input, MakeEvent<&TVMArrayFind::Index>(S->ComponentFind)},
+      {"NextStartMath.Operand2", &S->NextStartMath->Operand2Input, MakeEvent<&TVMLabel::Text>(S->OneLabel)},
+      {"KeepSearchText.Data", &S->KeepSearchText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
+      {"KeepSearchText.OnData", &S->KeepSearchText->OnData, MakeEvent<&TVMEdit::ChangeText>(S->SearchEdit)},
+      {"AboutMessage.OnYes", &S->AboutMessage->OnYes, MakeEvent<&TVMWinExec::ShellOpen>(S->ForumOpener, 1)},
+      {"ForumOpener.FileName", &S->ForumOpener->FileNameInput, MakeEvent<&TVMLabel::Text>(S->ForumUrlLabel)},
+  };
+  ASSERT_EQ(links.size(), 69u);
+  std::set<TVM_Event*> sources;
+  for (const TExpectedLink& link : links) {
+    SCOPED_TRACE(link.Name);
+    EXPECT_TRUE(sources.insert(link.Source).second) << "listed twice";
+    EXPECT_EQ(link.Source->Code, link.Target.Code);
+    EXPECT_EQ(link.Source->Target, link.Target.Target);
+    EXPECT_EQ(link.Source->Index, link.Target.Index);
+  }
+  // The read file is closed once the flattener has its bytes.
+  TVM_Event close = MakeEvent<&TVMFileStream::CloseFile>(S->JobReadStream);
+  EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
+  EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
+
+  // Left open: router outputs 0, 3, 4, 5, save output 2, the cancel and
+  // missing-mark events, and the events of the form and the tables.
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 7u);
+  ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
+  ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
+  ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[3],
+                                  &S->MenuRouter->OnOutput[4], &S->MenuRouter->OnOutput[5],
+                                  &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
+                                  &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
+                                  &S->AboutMessage->OnAnswer, &S->MainForm->OnCreate,
+                                  &S->MainForm->OnClose, &S->JobWriteStream->OnOpened};
+  for (TVMComponent* c : S->CreationOrder()) {
+    if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
+    if (auto* table = dynamic_cast<TvmStringTableMT*>(c))
+      for (TVM_Event* e : {&table->OnSelect, &table->OnClick, &table->OnCellChanged,
+                           &table->OnEditStart, &table->OnRowAdded})
+        open.push_back(e);
+  }
+  for (TVM_Event* e : open) EXPECT_EQ(e->Code, nullptr);
+}
+
+// Records what the help command hands to the shell instead of starting a
+// browser; the rest of the path is the program's own.
+struct TShellCall {
+  int Count = 0;
+  void* Owner = nullptr;
+  std::string Verb, File, Params, Folder;
+  int32_t ShowCmd = -1;
+};
+TShellCall LastShellCall;
+
+intptr_t RecordShellOpen(void* owner, const char* verb, const char* file, const char* params,
+                         const char* folder, int32_t showCmd) {
+  LastShellCall = {LastShellCall.Count + 1, owner, verb ? verb : "", file ? file : "",
+                   params ? params : "", folder ? folder : "", showCmd};
+  return 42;
+}
+
+TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
+  SwitchOnNetwork(S->MainForm);
+  const TShellOpenProc saved = ShellOpenProc;
+  ShellOpenProc = &RecordShellOpen;
+  LastShellCall = {};
+  HWND form = S->MainForm->Control->Handle;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 6)->ItemId;
+
+  TDialogAnswerer answerer;
+  answerer.Press(IDNO);
+  answerer.Press(IDYES);
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(helpId, 0), 0);
+  EXPECT_EQ(LastShellCall.Count, 0) << "No opens nothing";
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(helpId, 0), 0);
+  ShellOpenProc = saved;
+
+  ASSERT_EQ(answerer.Dialogs.size(), 2u);
+  const auto& box = answerer.Dialogs[0];
+  EXPECT_EQ(box.Caption, "Перейти на страницу форума?");
+  EXPECT_EQ(box.Text.rfind("Программа на стадии разработки\r\nВсе вопросы и пожелания на форуме\r\n", 0), 0u);
+  EXPECT_NE(box.Text.find("\r\nв соответствующей теме\r\n\r\n\r\n\r\n\r\n "), std::string::npos);
+  EXPECT_EQ(box.Buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_EQ(box.DefaultButton, IDYES);
+  EXPECT_EQ(box.Icon, nullptr);
+  EXPECT_EQ(box.Owner, S->MainForm->Control->Handle) << "the form is the dialog parent";
+
+  ASSERT_EQ(LastShellCall.Count, 1);
+  EXPECT_EQ(LastShellCall.Owner, nullptr);
+  EXPECT_EQ(LastShellCall.Verb, "open");
+  EXPECT_EQ(LastShellCall.File, WindowText(S->ForumUrlLabel->Control->Handle));
+  EXPECT_EQ(LastShellCall.File.find("http://"), 0u);
+  EXPECT_NE(LastShellCall.File.find("/viewtopic.php?f="), std::string::npos);
+  EXPECT_EQ(LastShellCall.Params, "");
+  EXPECT_EQ(LastShellCall.Folder, "");
+  EXPECT_EQ(LastShellCall.ShowCmd, 1);
+}
+
+}  // namespace

@@ -1,0 +1,283 @@
+// The in-place cell editor on a real list view, driven by keys and clicks
+// posted the way the user's input arrives.
+#include "toolkit/list_edit.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/test_form.h"
+#include "tests/toolkit/toolkit_fixture.h"
+#include "toolkit/list.h"
+#include "toolkit/list_view.h"
+#include "toolkit/navigation.h"
+
+namespace {
+
+// The focus follows the foreground window, which test programs running side
+// by side take from one another: these tests run on a desktop of their own,
+// with the form hidden.
+struct TPrivateDesktop {
+  TPrivateDesktop() {
+    std::string name = "zr-list-edit-" + std::to_string(GetCurrentProcessId());
+    HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (desktop) SetThreadDesktop(desktop);
+  }
+};
+
+struct TEditProbe {
+  std::vector<std::string> Log;
+  TListView* FreeOnChange = nullptr;
+  void EditStart(TControl*, int32_t row) { Log.push_back("start " + std::to_string(row)); }
+  void CellChanged(TControl*, int32_t row) {
+    Log.push_back("changed " + std::to_string(row));
+    if (FreeOnChange) FreeOnChange->Free();
+  }
+};
+
+class ListEditTest : public ToolkitTest {
+ protected:
+  static void SetUpTestSuite() { static TPrivateDesktop desktop; }
+
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    form_ = Keep(CreateTestForm(500, 300));
+    lv_ = Table(3);
+    EnableTabNavigation(form_);  // as on the editor's main form
+    form_->CreateHidden = 0;     // stays hidden
+    form_->CreateWindowNow();
+    editor_ = lv_->CellEditor;
+    ASSERT_NE(nullptr, editor_);
+  }
+
+  // An editable report view with `columns` columns of 80 pixels and three
+  // rows whose cells read "r<row>c<col>".
+  TListView* Table(int columns) {
+    TListView* lv = CreateEditableListView(form_, kViewReport, kListGridLines | kListFullRowSelect,
+                                           MakeMethod<&TEditProbe::EditStart>(&probe_),
+                                           MakeMethod<&TEditProbe::CellChanged>(&probe_));
+    lv->SetBoundsRect(RECT{10, 10, 410, 260});
+    for (int c = 0; c < columns; ++c) ListAddColumn(lv, "col" + std::to_string(c), 80, kColumnLeft);
+    for (int r = 0; r < 3; ++r) {
+      ListInsertRow(lv, r, "");
+      for (int c = 0; c < columns; ++c) ListSetCellText(lv, r, c, "r" + std::to_string(r) + "c" + std::to_string(c));
+    }
+    return lv;
+  }
+
+  // Selects the row and starts editing it with Enter, the focus going to
+  // `column` (as if editing had last stopped there).
+  void StartWithEnter(int32_t row, int32_t column) {
+    ListSetCurrentRow(lv_, row);
+    editor_->RememberedColumn = column + 1;
+    lv_->SetFocused();
+    PumpMessages();
+    probe_.Log.clear();
+    PressKey(form_, VK_RETURN);
+  }
+
+  // Types text into the focused window, character by character.
+  static void Type(const std::string& text) {
+    HWND focus = GetFocus();
+    for (char c : text) PostMessageA(focus, WM_CHAR, static_cast<unsigned char>(c), 1);
+    PumpMessages();
+  }
+
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (int32_t i = 0; i < editor_->Editors->Count; ++i) texts.push_back(editor_->Editor(i)->GetCaption());
+    return texts;
+  }
+  std::vector<std::string> Row(int32_t row) const {
+    std::vector<std::string> cells;
+    for (int32_t c = 0; c < lv_->ColumnCount; ++c) cells.push_back(ListGetCellText(lv_, row, c));
+    return cells;
+  }
+  int32_t FocusedColumn() const {
+    for (int32_t i = 0; i < editor_->Editors->Count; ++i)
+      if (editor_->Editor(i)->Handle == GetFocus()) return i;
+    return -1;
+  }
+  void Click(UINT down, UINT up, int32_t row, int32_t x) {
+    RECT r = ListGetRowRect(lv_, row, kRowWhole);
+    LPARAM at = MAKELPARAM(x, (r.top + r.bottom) / 2);
+    PostMessageA(lv_->Handle, down, MK_LBUTTON, at);
+    PostMessageA(lv_->Handle, up, 0, at);
+    PumpMessages();
+  }
+
+  TEditProbe probe_;
+  TControl* form_ = nullptr;
+  TListView* lv_ = nullptr;
+  TListEdit* editor_ = nullptr;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(ListEditTest, EnterOpensOneEditBoxOverEachCellOfTheCurrentRow) {
+  StartWithEnter(1, 1);
+  EXPECT_EQ((Texts{"start 1"}), probe_.Log);
+  ASSERT_EQ((Texts{"r1c0", "r1c1", "r1c2"}), BoxTexts());
+  const RECT row = ListGetRowRect(lv_, 1, kRowWhole);
+  for (int32_t i = 0; i < 3; ++i) {
+    RECT box = WindowBoundsInParent(editor_->Editor(i)->Handle);
+    EXPECT_EQ(row.left + 80 * i, box.left);
+    EXPECT_EQ(row.left + 80 * (i + 1), box.right);
+    EXPECT_EQ(row.top - 1, box.top);
+    EXPECT_EQ(row.bottom + 1, box.bottom);
+    EXPECT_TRUE(GetWindowLongA(editor_->Editor(i)->Handle, GWL_STYLE) & WS_VISIBLE);
+  }
+  EXPECT_EQ(1, FocusedColumn());
+  // While editing the list view is no tab stop; Tab and Shift+Tab move
+  // between the boxes.
+  EXPECT_EQ(0, lv_->TabStop);
+  PressKey(form_, VK_TAB);
+  EXPECT_EQ(2, FocusedColumn());
+  PressKey(form_, VK_TAB, true);
+  PressKey(form_, VK_TAB, true);
+  EXPECT_EQ(0, FocusedColumn());
+}
+
+TEST_F(ListEditTest, EscapeDropsTheEditsButStillReportsTheRow) {
+  StartWithEnter(1, 0);
+  Type("xyz");
+  EXPECT_EQ("xyzr1c0", editor_->Editor(0)->GetCaption());
+  PressKey(form_, VK_ESCAPE);
+  EXPECT_EQ((Texts{"r1c0", "r1c1", "r1c2"}), Row(1));
+  EXPECT_EQ((Texts{"start 1", "changed 1"}), probe_.Log);
+  EXPECT_EQ(0, editor_->Editors->Count);
+  EXPECT_EQ(1, lv_->TabStop);
+  EXPECT_EQ(lv_->Handle, GetFocus());
+}
+
+TEST_F(ListEditTest, EnterCommitsTheRowAndReopensItInTheSameColumn) {
+  StartWithEnter(1, 2);
+  SetWindowTextA(GetFocus(), "новое");
+  PressKey(form_, VK_RETURN);
+  EXPECT_EQ((Texts{"r1c0", "r1c1", "новое"}), Row(1));
+  EXPECT_EQ((Texts{"start 1", "changed 1", "start 1"}), probe_.Log);
+  EXPECT_EQ((Texts{"r1c0", "r1c1", "новое"}), BoxTexts());
+  EXPECT_EQ(2, FocusedColumn());
+}
+
+TEST_F(ListEditTest, UpAndDownCommitAndMoveToTheNeighbouringRowInTheSameColumn) {
+  StartWithEnter(0, 1);
+  SetWindowTextA(GetFocus(), "A");
+  PressKey(form_, VK_DOWN);
+  EXPECT_EQ((Texts{"r0c0", "A", "r0c2"}), Row(0));
+  EXPECT_EQ((Texts{"start 0", "changed 0", "start 1"}), probe_.Log);
+  EXPECT_EQ(1, ListCurrentRow(lv_));
+  EXPECT_EQ((Texts{"r1c0", "r1c1", "r1c2"}), BoxTexts());
+  EXPECT_EQ(1, FocusedColumn());
+
+  PressKey(form_, VK_UP);
+  EXPECT_EQ(0, ListCurrentRow(lv_));
+  EXPECT_EQ("A", editor_->Editor(1)->GetCaption());
+
+  // Down on the last row commits; the row stays selected and editing starts
+  // again on it.
+  PressKey(form_, VK_DOWN);
+  PressKey(form_, VK_DOWN);
+  SetWindowTextA(GetFocus(), "B");
+  probe_.Log.clear();
+  PressKey(form_, VK_DOWN);
+  EXPECT_EQ((Texts{"r2c0", "B", "r2c2"}), Row(2));
+  EXPECT_EQ((Texts{"changed 2", "start 2"}), probe_.Log);
+  EXPECT_EQ(2, ListCurrentRow(lv_));
+  EXPECT_EQ(1, FocusedColumn());
+}
+
+TEST_F(ListEditTest, AClickCommitsAndADoubleClickEditsWithTheFocusInTheClickedColumn) {
+  StartWithEnter(1, 2);
+  SetWindowTextA(GetFocus(), "C");
+  Click(WM_LBUTTONDOWN, WM_LBUTTONUP, 2, 100);
+  EXPECT_EQ((Texts{"r1c0", "r1c1", "C"}), Row(1));
+  EXPECT_EQ(0, editor_->Editors->Count);
+  EXPECT_EQ(0, editor_->RememberedColumn);  // the click forgets the column
+  EXPECT_EQ(2, ListCurrentRow(lv_));
+
+  const RECT row = ListGetRowRect(lv_, 2, kRowWhole);
+  Click(WM_LBUTTONDBLCLK, WM_LBUTTONUP, 2, row.left + 80 + 40);
+  EXPECT_EQ((Texts{"r2c0", "r2c1", "r2c2"}), BoxTexts());
+  EXPECT_EQ(1, FocusedColumn());
+}
+
+TEST_F(ListEditTest, EditsGoToTheEditedRowWhateverTheProgramDoesMeanwhile) {
+  StartWithEnter(1, 0);
+  SetWindowTextA(GetFocus(), "edited");
+  ListSetCurrentRow(lv_, 2);  // a search selects another row
+  PressKey(form_, VK_RETURN);
+  EXPECT_EQ("edited", ListGetCellText(lv_, 1, 0));
+  EXPECT_EQ("r2c0", ListGetCellText(lv_, 2, 0));
+
+  // Editing row 2 now; a row inserted above moves it down.
+  ASSERT_EQ((Texts{"r2c0", "r2c1", "r2c2"}), BoxTexts());
+  ListInsertRow(lv_, 0, "inserted");
+  SetWindowTextA(editor_->Editor(0)->Handle, "moved");
+  Click(WM_LBUTTONDOWN, WM_LBUTTONUP, 0, 10);
+  EXPECT_EQ("moved", ListGetCellText(lv_, 3, 0));
+  EXPECT_EQ("inserted", ListGetCellText(lv_, 0, 0));
+
+  // Rows cleared while editing: the edits belong to no row and go.
+  StartWithEnter(1, 0);
+  ASSERT_EQ(3, editor_->Editors->Count);
+  probe_.Log.clear();
+  ListClear(lv_);
+  PumpMessages();
+  EXPECT_EQ(0, editor_->Editors->Count);
+  EXPECT_TRUE(probe_.Log.empty());
+  EXPECT_EQ(1, lv_->TabStop);
+}
+
+TEST_F(ListEditTest, NothingToEditShowsNoEditBoxes) {
+  // No current row.
+  ListSetCurrentRow(lv_, -1);
+  lv_->SetFocused();
+  PressKey(form_, VK_RETURN);
+  EXPECT_EQ(0, editor_->Editors->Count);
+  EXPECT_TRUE(probe_.Log.empty());
+
+  // No columns: editing starts and ends without boxes and without a report.
+  TListView* bare = CreateEditableListView(form_, kViewReport, 0, MakeMethod<&TEditProbe::EditStart>(&probe_),
+                                           MakeMethod<&TEditProbe::CellChanged>(&probe_));
+  ListInsertRow(bare, 0, "");
+  ListSetCurrentRow(bare, 0);
+  bare->SetFocused();
+  PumpMessages();
+  PressKey(form_, VK_RETURN);
+  EXPECT_EQ(0, bare->CellEditor->Editors->Count);
+  EXPECT_EQ(1, bare->TabStop);
+  PostMessageA(bare->Handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(bare->Handle, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PumpMessages();
+  EXPECT_EQ((Texts{"start 0"}), probe_.Log);
+}
+
+TEST_F(ListEditTest, EditorAndListViewMayBeFreedWhileEditing) {
+  // The editor alone: the list view window gets its procedure back.
+  StartWithEnter(0, 0);
+  const LONG_PTR hooked = GetWindowLongPtrA(lv_->Handle, GWLP_WNDPROC);
+  editor_->Free();
+  EXPECT_EQ(nullptr, lv_->CellEditor);
+  EXPECT_NE(hooked, GetWindowLongPtrA(lv_->Handle, GWLP_WNDPROC));
+  EXPECT_EQ(0, lv_->ChildCount());  // its edit boxes went with it
+  PressKey(form_, VK_RETURN);
+  EXPECT_EQ(3, ListRowCount(lv_));
+
+  // A list view freed by a handler of its own editor's report.
+  TListView* other = Table(2);
+  ListSetCurrentRow(other, 0);
+  other->CellEditor->RememberedColumn = 1;
+  other->SetFocused();
+  PumpMessages();
+  PressKey(form_, VK_RETURN);
+  ASSERT_EQ(2, other->CellEditor->Editors->Count);
+  Watch(other, "other");
+  probe_.FreeOnChange = other;
+  PressKey(form_, VK_ESCAPE);
+  EXPECT_TRUE(WasDestroyed("other"));
+  EXPECT_EQ(1, form_->ChildCount());
+}
+
+}  // namespace

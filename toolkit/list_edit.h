@@ -1,0 +1,86 @@
+// TListEdit: turns a report-view list view into an editable grid. While a row
+// is edited, one single-line edit box lies over each of its cells; Enter, a
+// click on the list view, or Up/Down (moving to the next row) write the texts
+// back into the cells; Escape drops them. Either way the row is then reported
+// through OnCellChanged.
+//
+// The editor watches the list view by putting its own window procedure in
+// front of the window's, and passes every message on after looking at it.
+// Transitions requested from inside an edit box's key handling are posted, so
+// they run after that handling has returned.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "core/method.h"
+#include "toolkit/obj.h"
+
+class TControl;
+class TImageList;
+class TList;
+class TListView;
+struct TListEditHook;
+
+// (sender: the list view, row)
+using TRowEvent = TMethod<void(TControl* sender, int32_t row)>;
+
+// Private messages of the list view window while an editor is attached.
+enum : UINT {
+  kMsgCancelEdit = WM_USER + 1,     // wParam key: stop; commit unless Escape
+  kMsgNextEdit = WM_USER + 2,       // wParam key: stop as above, then start again
+  kMsgStartEdit = WM_USER + 3,      // start editing the current row
+  kMsgCellChanged = WM_USER + 100,  // wParam row: raise OnCellChanged
+};
+
+class TListEdit : public TObj {
+ public:
+  TList* Editors = nullptr;  // the edit boxes (TControl) of the edited row, in column order
+  uint8_t InProgress = 0;    // a start or stop is running
+  TListView* ListView = nullptr;
+  uint8_t SavedTabStop = 0;
+  uint8_t SavedTabStopValid = 0;
+  WNDPROC OldWindowProc = nullptr;
+  void* Trampoline = nullptr;  // the window procedure installed in its place
+  int32_t RememberedColumn = 0;  // 1 + the column focused when editing last stopped; 0: none
+  int32_t EditRow = -1;          // the row the edit boxes belong to
+  TRowEvent OnCellChanged;
+  TRowEvent OnEditStart;
+
+  void Prepare() override;
+  // Puts the editor in front of the list view window's procedure.
+  void Attach(TListView* listView);
+  // Opens edit boxes over the current row; the focus goes to the remembered
+  // column, else to the column under client x `mouseX`, else to the first.
+  void StartEditing(int32_t mouseX);
+  // Closes the edit boxes, writing their texts into the row when `commit`.
+  void StopEditing(bool commit);
+  // The edit box of a column while editing, else null.
+  TControl* Editor(int32_t column) const;
+  // Called by the list view when it is destroyed before the editor.
+  void ListViewGone();
+
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  ~TListEdit() override;
+
+ private:
+  void FinishEditing(bool commit, bool report);
+  void Reposition();
+  void FollowRowChanges(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result);
+  void Unhook();
+  void EditorKeyDown(TControl* sender, int32_t& key, uint32_t shift);
+  void EditorKeyUp(TControl* sender, int32_t& key, uint32_t shift);
+  void EditorChar(TControl* sender, int32_t& key, uint32_t shift);
+
+  TListEditHook* Hook = nullptr;  // what the trampoline calls; may outlive the editor
+};
+
+// Creates a list view (CreateListViewControl) with its window, and a cell
+// editor for it that is freed with the list view.
+TListView* CreateEditableListView(TControl* parent, uint8_t viewStyle, uint32_t listOptions,
+                                  TRowEvent onEditStart, TRowEvent onCellChanged,
+                                  TImageList* normalImages = nullptr, TImageList* smallImages = nullptr,
+                                  TImageList* stateImages = nullptr);

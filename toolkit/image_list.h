@@ -31,7 +31,8 @@ class TImageList : public TObj {
 enum : int32_t { kImageListKeepBkColor = 0x1FFFFFFF };
 
 // An image list of 32 x 32 owned by `owner` (freed with it, and listed in
-// its OwnedImageLists); owner may be null.
+// its OwnedImageLists); owner may be null. A list freed before its owner
+// leaves the owner's lists, so the owner does not free it again.
 TImageList* CreateImageList(TControl* owner);
 // The platform list, made on first use.
 HIMAGELIST ImageListHandle(TImageList* list);

@@ -12,9 +12,9 @@
 
 namespace {
 
-// Window style bits of the options below 0x10000 come from this table, bit n
-// of the option set giving kOptionStyles[n]; bits 7 and 8 work the other
-// way round (their style is given when the bit is absent).
+// Window styles of option bits 0 to 10 (bit n gives kOptionStyles[n]); bits 7
+// and 8 work the other way round: their style is given when the bit is absent.
+// Option bits 11 to 23 give the extended list-view styles in order.
 constexpr uint32_t kOptionStyles[11] = {LVS_ALIGNLEFT,     LVS_AUTOARRANGE,     LVS_OWNERDRAWFIXED,
                                         LVS_EDITLABELS,    LVS_NOLABELWRAP,     LVS_NOSCROLL,
                                         LVS_NOSORTHEADER,  0,                   0,
@@ -160,9 +160,6 @@ void HoldImageList(TListView* lv, int kind, TImageList* list, int32_t defaultSiz
 }  // namespace
 
 TListView::~TListView() {
-  // Destruction has begun: holds taken by the messages dispatched from here on
-  // (the cell editor's boxes going) must not start it a second time.
-  HoldCount = 0;
   if (TListEdit* editor = CellEditor) {
     editor->Free();
     // Still there when it was busy with a message: it lets go of this list
@@ -269,7 +266,7 @@ void ListResumeRedraw(TListView* lv) {
   SendMessageA(lv->Handle, WM_SETREDRAW, TRUE, 0);
   // Switching painting on may show the window again: it keeps the state the
   // object gives it.
-  if (!lv->Visible && IsWindowVisible(lv->Handle)) ShowWindow(lv->Handle, SW_HIDE);
+  if (!lv->Visible && (GetWindowLongA(lv->Handle, GWL_STYLE) & WS_VISIBLE)) ShowWindow(lv->Handle, SW_HIDE);
   lv->Invalidate();
 }
 

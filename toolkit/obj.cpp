@@ -38,6 +38,10 @@ void TObj::OwnMethod(TMethod<void()> method) {
 }
 
 void TObj::Destroy() {
+  // Messages dispatched while the owned items go may take and drop holds on
+  // this object again; they must not start its destruction a second time.
+  if (Destroying) return;
+  Destroying = true;
   if (DestroyHandler) {
     auto handler = DestroyHandler;
     DestroyHandler = {};

@@ -39,6 +39,8 @@ class TObj {
   void Destroy();
 
  protected:
+  bool Destroying = false;
+
   virtual ~TObj();
 };
 

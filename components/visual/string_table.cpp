@@ -94,7 +94,7 @@ void TvmStringTableMT::CreateList() {
 }
 
 void TvmStringTableMT::Init() {
-  if (Control) return;  // initialised once
+  if (Control || !Parent) return;  // initialised once, inside its form
   CreateSmallImages();
   CreateList();
   BuildColumns();
@@ -128,8 +128,8 @@ void TvmStringTableMT::BuildColumns() {
     if (!column.Align.empty()) {
       ListSetColumnAlign(lv, col, static_cast<uint8_t>(TextToInt(column.Align)));
     } else {
-      // The list view may keep another alignment than asked (the first
-      // column is always left-aligned): the template records the real one.
+      // The list view may keep another alignment than asked (a first column
+      // is often kept left-aligned): the template records the real one.
       column.Align = IntToText(ListGetColumnAlign(lv, col));
     }
     Columns->Put(i, FormatColumnTemplate(column));
@@ -142,16 +142,27 @@ void TvmStringTableMT::BuildColumns() {
 void TvmStringTableMT::WriteRow(const std::string& line, int32_t index, bool replace) {
   TListView* lv = ListView();
   if (!lv) return;
-  const int32_t rows = ListRowCount(lv);
-  if (replace ? (index < 0 || index >= rows) : (index < -1 || index > rows)) return;
+  // Appending needs no row count: the list view puts a row asked for past
+  // its end at the end. Every list-view message counts when a job file
+  // brings tens of thousands of rows.
+  const bool append = !replace && index == -1;
+  if (!append) {
+    const int32_t rows = ListRowCount(lv);
+    if (replace ? (index < 0 || index >= rows) : (index < 0 || index > rows)) return;
+  }
   const TRowFields fields = ParseRowLine(line, Separator, SmallImages != nullptr, CellColors, ColorSeparator);
+  size_t firstCell = 0;
   if (!replace) {
-    index = ListInsertRow(lv, index == -1 ? rows : index, std::string());
+    // A new row without image and colour takes its first cell with the
+    // insertion itself; otherwise it starts empty and gets them below.
+    const bool plain = !SmallImages && !CellColors;
+    index = ListInsertRow(lv, append ? INT32_MAX : index, plain ? fields.Cells[0] : std::string());
     if (index < 0) return;
+    if (plain) firstCell = 1;
   }
   const int32_t image = SmallImages ? fields.Image : -2;
   const auto data = static_cast<int32_t>(fields.ColorValue);
-  for (size_t c = 0; c < fields.Cells.size(); ++c)
+  for (size_t c = firstCell; c < fields.Cells.size(); ++c)
     ListSetCell(lv, index, static_cast<int32_t>(c), fields.Cells[c], image, 0, -1, -1, data);
 }
 
@@ -185,6 +196,15 @@ void TvmStringTableMT::SelectRow(TData& data, uint16_t index) {
   if (SelectVisible && row >= 0) ScrollToRow(row);
 }
 
+namespace {
+
+// min(row + rows, last), also for a row number near the integer limit.
+int32_t Below(int32_t row, int32_t rows, int32_t last) {
+  return static_cast<int32_t>(std::min<int64_t>(int64_t{row} + rows, last));
+}
+
+}  // namespace
+
 void TvmStringTableMT::ScrollToRow(int32_t row) {
   TListView* lv = ListView();
   if (ViewStyle != kViewReport && ViewStyle != kViewReportNoHeader) {
@@ -195,13 +215,13 @@ void TvmStringTableMT::ScrollToRow(int32_t row) {
   const int32_t last = ListRowCount(lv) - 1;
   switch (ScrollMode) {
     case 1: {  // the row at the top
-      const int32_t end = std::min(row + page, last);
+      const int32_t end = Below(row, page, last);
       ListEnsureVisible(lv, end, false);
       ListEnsureVisible(lv, end - page, false);
       break;
     }
     case 2: {  // the row in the middle
-      const int32_t end = std::min(row + page / 2, last);
+      const int32_t end = Below(row, page / 2, last);
       ListEnsureVisible(lv, end, false);
       ListEnsureVisible(lv, std::max(end - page, 0), false);
       break;

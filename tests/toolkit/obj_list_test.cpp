@@ -54,6 +54,25 @@ TEST(Obj, OwnedObjectsAreFreedNewestFirstAfterTheDestroyHandler) {
   EXPECT_EQ(destroyed, "!bao");
 }
 
+TEST(Obj, HoldsTakenWhileBeingDestroyedDoNotDestroyAgain) {
+  destroyed.clear();
+  // An owned item that, like a message dispatched during destruction, holds
+  // and releases its owner.
+  struct THolder {
+    static void HoldAndDrop(void* owner) {
+      static_cast<TObj*>(owner)->AddHold();
+      static_cast<TObj*>(owner)->DropHold();
+      static_cast<TObj*>(owner)->Free();
+    }
+  };
+  TObj* owner = New<TNamed>('o');
+  owner->OwnProc(&THolder::HoldAndDrop, owner);
+  owner->AddHold();
+  owner->Free();
+  owner->DropHold();  // last holder: destruction starts with HoldCount -1
+  EXPECT_EQ(destroyed, "o");
+}
+
 TEST(List, GrowsLinearlyAndKeepsOrder) {
   TList* list = CreateList();
   int values[10];

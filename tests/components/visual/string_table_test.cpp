@@ -231,6 +231,15 @@ TEST_F(StringTableTest, SeparatorsAndPrefixFieldsOfRowLines) {
   EXPECT_EQ("a;b", Line(IntValue(0)));
 }
 
+TEST_F(StringTableTest, ATableWithoutColumnsGivesEmptyLines) {
+  Open("");
+  Add("a,b");
+  EXPECT_EQ(1, Array()->Count());
+  EXPECT_EQ("", Line(IntValue(0)));
+  EXPECT_EQ(0, Matrix()->Cols());
+  EXPECT_EQ(Texts{}, Cells(0));
+}
+
 TEST_F(StringTableTest, AccessAfterTheListViewIsGoneAnswersEmpty) {
   Open("A");
   Add("a");

@@ -17,6 +17,7 @@
 
 #include "components/visual/string_table.h"
 #include "core/event.h"
+#include "bench/bare_list_view.h"
 #include "toolkit/app_window.h"
 #include "toolkit/list_view.h"
 
@@ -48,43 +49,6 @@ std::string JoinRow(const std::vector<std::string>& cells) {
   std::string line;
   for (size_t c = 0; c < cells.size(); ++c) line += (c ? "," : "") + cells[c];
   return line;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-HWND CreateBareListView(HWND parent) {
-  HWND lv = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL |
-                                LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS,
-                            700, 10, 640, 500, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(lv, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x3FFF,
-               LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_UNDERLINEHOT);
-  for (int c = 0; c < kColumns; ++c) {
-    std::string caption = "col" + std::to_string(c);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 80;
-    column.pszText = caption.data();
-    SendMessageA(lv, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-  }
-  return lv;
-}
-
-// The minimal loop's row: the first cell with the row, then the others.
-void InsertBareRow(HWND lv, int row, const std::vector<std::string>& cells) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = row;
-  item.pszText = const_cast<char*>(cells[0].c_str());
-  SendMessageA(lv, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  for (int c = 1; c < kColumns; ++c) {
-    item.iSubItem = c;
-    item.pszText = const_cast<char*>(cells[static_cast<size_t>(c)].c_str());
-    SendMessageA(lv, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  }
 }
 
 struct TFill {
@@ -137,7 +101,7 @@ int main(int argc, char** argv) {
   table->Color = static_cast<int32_t>(0xFF000005);
   table->SetColumns("Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент");
   table->Init();
-  HWND bare = CreateBareListView(form->Handle);
+  HWND bare = CreateBareListView(form->Handle, RECT{700, 10, 1340, 510}, kColumns);
   StartDispatch();
   TVM_Event addRow = MakeEvent<&TvmStringTableMT::AddRow>(table);
   PumpMessages();
@@ -151,7 +115,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> lines;
     for (const auto& row : rows) lines.push_back(JoinRow(row));
     auto fillBare = [&] {
-      for (int r = 0; r < count; ++r) InsertBareRow(bare, r, rows[static_cast<size_t>(r)]);
+      for (int r = 0; r < count; ++r) InsertBareRow(bare, r, rows[static_cast<size_t>(r)].data(), kColumns);
     };
     auto clearBare = [&] {
       SendMessageA(bare, LVM_DELETEALLITEMS, 0, 0);
@@ -160,7 +124,7 @@ int main(int argc, char** argv) {
 
     const TFill bareFill = Best(count <= 1000 ? 3 : 1, [&] {
       clearBare();
-      return TimeFill(count, [&](int r) { InsertBareRow(bare, r, rows[static_cast<size_t>(r)]); });
+      return TimeFill(count, [&](int r) { InsertBareRow(bare, r, rows[static_cast<size_t>(r)].data(), kColumns); });
     });
     // The same loop with painting and scroll bars switched off around it, as
     // a program that knows it adds many rows would do.

@@ -23,6 +23,7 @@
 #include "components/visual/menu.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
+#include "editor/job_file.h"
 #include "toolkit/navigation.h"
 
 TClassMainForm_C7FA30* SchemaInstance = nullptr;
@@ -54,30 +55,19 @@ constexpr char kMenuTemplate[] =
     ")\r\n"
     "Помощь";
 
-constexpr char kFeederColumns[] =
+constexpr char kFeederColumnCaptions[] =
     "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
     "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
     "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\nКоммент";
 // The same as the feeders up to "Пропуск"; the Х of "по Х" is Cyrillic.
-constexpr char kSpecialFeederColumns[] =
+constexpr char kSpecialFeederColumnCaptions[] =
     "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
     "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
     "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\n"
     "Чипов по Х\r\nЧипов по Y\r\nШаг по Х\r\nШаг по Y\r\nКоммент";
-constexpr char kComponentColumns[] =
+constexpr char kComponentColumnCaptions[] =
     "Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент";
-constexpr char kBoardColumns[] = "№платы\r\nXoffset\r\nYoffset\r\nПропуск";
-
-constexpr char kFeederHeaderText[] =
-    "#Bremlitz Vaskel Technology Corp. LTD. static manager file \r\n"
-    "#stack Id,X1,Y1,X2,Y2,Pick depth,Place depth,Pick delay,Place delay,Size X,Size Y,Rate,"
-    "Speed,Torque,Vacuum1,Vacuum2,Vacuum Off,Calibration,Skip,Spec";
-constexpr char kSpecialHeaderText[] =
-    "#Special stack,X1,Y1,X2,Y2,Pick depth,Place depth,Pick delay,Place delay,Size X,Size Y,"
-    "Rate,Speed,Torque,Vacuum1,Vacuum2,Vacuum Off,Calibration,Skip,Chip X,ChipY,Loop X,Loop Y,"
-    "Spec";
-constexpr char kBoardHeaderText[] = "#Circuit,OffsetX,OffsetY,Skip";
-constexpr char kComponentHeaderText[] = "#Component,Nozzle,Stack,X,Y,Angle,Skip,Name";
+constexpr char kBoardColumnCaptions[] = "№платы\r\nXoffset\r\nYoffset\r\nПропуск";
 
 // The support forum's topic page; its host is named in the help text.
 constexpr char kForumTopic[] =
@@ -224,7 +214,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 6. FeederTable: feeder section table.
   FeederTable = Keep(new TvmStringTableMT(form));
   Place(FeederTable, 0, 140, 1492, 165, 2, true);
-  SetTableDefaults(FeederTable, kFeederColumns);
+  SetTableDefaults(FeederTable, kFeederColumnCaptions);
   FeederTable->Init();
 
   // 7. JobTextFlattener: file bytes to one-line text.
@@ -276,7 +266,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 16. FeederHeader: maker and feeder header lines.
   FeederHeader = Keep(new TVMInformer);
-  FeederHeader->Text = kFeederHeaderText;
+  FeederHeader->Text = std::string(kJobMakerLine) + kJobLineEnd + kFeederHeaderLine;
 
   // 17. SpecialSectionFind: finds the special feeder block.
   SpecialSectionFind = Keep(new TVMBlockFind);
@@ -290,7 +280,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 19. SpecialFeederTable: special feeder section table.
   SpecialFeederTable = Keep(new TvmStringTableMT(form));
   Place(SpecialFeederTable, 0, 165, 1492, 182, 2, true);
-  SetTableDefaults(SpecialFeederTable, kSpecialFeederColumns);
+  SetTableDefaults(SpecialFeederTable, kSpecialFeederColumnCaptions);
   SpecialFeederTable->Init();
 
   // 20. SpecialFeederMatrix: matrix access to SpecialFeederTable.
@@ -305,7 +295,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 22. SpecialHeader: special feeder header line.
   SpecialHeader = Keep(new TVMInformer);
-  SpecialHeader->Text = kSpecialHeaderText;
+  SpecialHeader->Text = kSpecialFeederHeaderLine;
 
   // 23. ComponentSectionFind: strips everything up to the component header.
   ComponentSectionFind = Keep(new TVMBlockFind);
@@ -314,7 +304,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 24. ComponentTable: component section table.
   ComponentTable = Keep(new TvmStringTableMT(form));
   Place(ComponentTable, 0, 347, 642, 555, 1, true);
-  SetTableDefaults(ComponentTable, kComponentColumns);
+  SetTableDefaults(ComponentTable, kComponentColumnCaptions);
   ComponentTable->Init();
 
   // 25. ComponentMatrix: matrix access to ComponentTable.
@@ -330,7 +320,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 27. BoardHeader: board header line.
   BoardHeader = Keep(new TVMInformer);
-  BoardHeader->Text = kBoardHeaderText;
+  BoardHeader->Text = kBoardHeaderLine;
 
   // 28. FeederLineMarker: marks line ends in the feeder block.
   FeederLineMarker = Keep(new TVMBlockFind);
@@ -449,7 +439,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 49. BoardTable: board section table.
   BoardTable = Keep(new TvmStringTableMT(form));
   Place(BoardTable, 740, 347, 302, 67, 0, true);
-  SetTableDefaults(BoardTable, kBoardColumns);
+  SetTableDefaults(BoardTable, kBoardColumnCaptions);
   BoardTable->Init();
 
   // 50. BoardRowEnum: enumerates board rows for saving.
@@ -459,7 +449,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 51. ComponentHeader: component header line.
   ComponentHeader = Keep(new TVMInformer);
-  ComponentHeader->Text = kComponentHeaderText;
+  ComponentHeader->Text = kComponentHeaderLine;
 
   // 52. BoardRowComma: appends "," to a board row.
   BoardRowComma = Keep(new TVMStrCat);

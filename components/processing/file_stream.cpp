@@ -16,6 +16,7 @@ void TVMFileStream::OpenFile(TData& data, uint16_t index) {
       break;
     case kFileModeWrite:
       FileStream = OpenWriteStream(name);
+      SavePath = name;
       break;
     default:
       if (FileExists(name)) {
@@ -29,7 +30,11 @@ void TVMFileStream::OpenFile(TData& data, uint16_t index) {
   ForwardStream(data, OnOpened, FileStream);
 }
 
-void TVMFileStream::CloseFile(TData& data, uint16_t index) { FreeStream(FileStream); }
+void TVMFileStream::CloseFile(TData& data, uint16_t index) {
+  const bool wasSaving = FileStream && Mode == kFileModeWrite;
+  FreeStream(FileStream);
+  if (wasSaving) FireStr(OnSaved, SavePath);
+}
 
 void TVMFileStream::Stream(TData& data, uint16_t index) {
   SetNullValue(data);

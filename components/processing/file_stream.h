@@ -22,6 +22,11 @@ class TVMFileStream : public TVMComponent {
   uint8_t Reserved = 0;           // set by the schema; nothing reads it
   TVM_Event FileNameInput;        // data input: the file name
   TVM_Event OnOpened;             // the stream (nil after a failure)
+  // Write mode only. OnSaved: the target path, once the file was completely
+  // written and committed. OnSaveFailed: the target path, after the user was
+  // told why the save failed (the old file is left as it was).
+  TVM_Event OnSaved;
+  TVM_Event OnSaveFailed;
 
   ~TVMFileStream() override;
 
@@ -29,8 +34,12 @@ class TVMFileStream : public TVMComponent {
   // the stream to OnOpened. In read mode a name that is not an existing file
   // gets the "not found" box and no stream.
   void OpenFile(TData& data, uint16_t index);
-  // Action: closes the stream; the value is not touched.
+  // Action: closes the stream; the value is not touched. Closing a write
+  // stream ends the save: OnSaved or OnSaveFailed fires with the path.
   void CloseFile(TData& data, uint16_t index);
   // Data output: the open stream, or NULL.
   void Stream(TData& data, uint16_t index);
+
+ private:
+  std::string SavePath;  // target of the write stream now open
 };

@@ -183,3 +183,18 @@ TEST(FileStreamComponent, DestroyingTheComponentClosesTheFile) {
   files.reset();
   EXPECT_TRUE(DeleteFileA(path.c_str()));
 }
+
+TEST_F(FileStreamComponentTest, ClosingAWriteStreamReportsTheSavedPath) {
+  const std::string path = dir.File("saved.csv");
+  TProbe saved{"saved"}, failed{"failed"};
+  files.OnSaved = saved.Action();
+  files.OnSaveFailed = failed.Action();
+  FireNull(close);  // nothing open: nothing saved
+  files.Mode = kFileModeWrite;
+  FireStr(open, path);
+  PointStream()->WriteText("a\r\n");
+  FireNull(close);
+  ASSERT_EQ(saved.Count(), 1u);
+  EXPECT_EQ(saved.Calls[0].Value.StrValue, path);
+  EXPECT_EQ(failed.Count(), 0u);
+}

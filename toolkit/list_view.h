@@ -154,6 +154,8 @@ RECT ListGetRowRect(TListView* lv, int32_t row, int32_t part);
 RECT ListGetCellRect(TListView* lv, int32_t row, int32_t col);
 // Removes every row.
 void ListClear(TListView* lv);
+// Removes one row; false when there is no such row.
+bool ListDeleteRow(TListView* lv, int32_t row);
 
 // --- Columns (list_view_columns.cpp) --------------------------------------------
 // Appends a column; a negative width means its absolute value with the

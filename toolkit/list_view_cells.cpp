@@ -173,3 +173,8 @@ RECT ListGetCellRect(TListView* lv, int32_t row, int32_t col) {
 void ListClear(TListView* lv) {
   if (lv->Actions.Clear) lv->Actions.Clear(lv);
 }
+
+bool ListDeleteRow(TListView* lv, int32_t row) {
+  if (row < 0) return false;
+  return SendMessageA(lv->GetHandle(), LVM_DELETEITEM, static_cast<WPARAM>(row), 0) != 0;
+}

@@ -87,6 +87,7 @@ void TvmStringTableMT::CreateList() {
   }
   AdoptControl(lv);
   lv->AttachMessageHandler(MakeMethod<&TvmStringTableMT::CellCursorMessage>(this));
+  lv->AttachMessageHandler(MakeMethod<&TvmStringTableMT::RowKeyMessage>(this));
   SetOnColumnClick(lv, MakeMethod<&TvmStringTableMT::ListColumnClicked>(this));
   lv->OnClick = MakeMethod<&TvmStringTableMT::ListClicked>(this);
   SetOnItemStateChanged(lv, MakeMethod<&TvmStringTableMT::ListStateChanged>(this));

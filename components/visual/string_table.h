@@ -14,6 +14,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "components/visual/vm_win.h"
 #include "core/data.h"
@@ -66,6 +68,9 @@ class TvmStringTableMT : public TVMWin {
   bool EdgeStyle = false;
   bool EdgeSunken = false;
   bool TextShadow = false;
+  // Insert adds an empty row below the current one and starts editing it;
+  // Ctrl+Delete removes the current row. Both are reported as edits.
+  bool RowKeys = false;
 
   // --- State --------------------------------------------------------------------------
   TImageList* SmallImages = nullptr;   // made by Init when RowImages is set
@@ -85,7 +90,13 @@ class TvmStringTableMT : public TVMWin {
   TVM_Event OnCellCursor;   // the cell cursor moved
   TVM_Event OnEditRequest;  // X, Y, width, height of the cell to edit
   TVM_Event OnEditStart;    // Integer: the row whose editing starts
-  TVM_Event OnCellChanged;  // Integer: the row the cell editor wrote back
+  TVM_Event OnCellChanged;  // Integer: the row the cell editor wrote back, or whose edit was undone or redone
+  TVM_Event OnRowInserted;  // Integer: the row inserted by the user, or by undo or redo
+  TVM_Event OnRowDeleted;   // Integer: the row removed by the user, or by undo or redo
+  // String: a change the user made (an edited row whose cells differ
+  // afterwards, an inserted or a removed row), packed as an edit record
+  // (row_edit.h). UndoEdit and RedoEdit take it back.
+  TVM_Event OnEdit;
 
   explicit TvmStringTableMT(TControl* parent);
   ~TvmStringTableMT() override;
@@ -103,6 +114,9 @@ class TvmStringTableMT : public TVMWin {
   // Actions.
   void AddRow(TData& data, uint16_t index);
   void SelectRow(TData& data, uint16_t index);
+  // Reverse or repeat a change reported by OnEdit (the value is its record).
+  void UndoEdit(TData& data, uint16_t index);
+  void RedoEdit(TData& data, uint16_t index);
   // Data outputs.
   void Array(TData& data, uint16_t index);
   void Matrix(TData& data, uint16_t index);
@@ -117,9 +131,18 @@ class TvmStringTableMT : public TVMWin {
   // Row reader: the row line of a row (index not checked).
   std::string RowLine(int32_t row) const;
 
+  // What the row keys do.
+  void InsertRowBelowCurrent();
+  void DeleteCurrentRow();
+
   void MouseDown(TMouseEventData& mouse) override;
 
  private:
+  // The cells of each row whose editing started and has not been reported
+  // back yet, oldest first. A new edit of a row can start before the end of
+  // the previous one is reported (the report is posted), so one row may be
+  // here twice.
+  std::vector<std::pair<int32_t, std::vector<std::string>>> EditSnapshots;
   TArrayAccess ArrayAccess;    // published by Array for the table's whole life
   TMatrixAccess MatrixAccess;  // published by Matrix likewise
 
@@ -150,6 +173,17 @@ class TvmStringTableMT : public TVMWin {
   void MoveCursor(int32_t row, int32_t column);
   void RequestEdit();
   void DetachFromList();
+
+  // Rows as cells (string_table_rows.cpp): unlike row lines, cells keep any
+  // separator typed into them.
+  std::vector<std::string> RowCells(int32_t row) const;
+  void PutRowCells(int32_t row, const std::vector<std::string>& cells);
+  bool InsertRowCells(int32_t row, const std::vector<std::string>& cells);
+  bool RemoveRow(int32_t row);
+  void ShowRow(int32_t row);
+  void ApplyEdit(const std::string& record, bool undo);
+  void ReportEditedCells(int32_t row);
+  bool RowKeyMessage(TControl* sender, TMsg& msg, LRESULT& result);
 
   // Custom drawing (string_table_draw.cpp).
   LRESULT DrawList(TControl* sender, HDC dc, uint32_t stage, int32_t row, int32_t column,

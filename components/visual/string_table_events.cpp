@@ -74,10 +74,6 @@ void TvmStringTableMT::ListStateChanged(TControl* sender, int32_t fromRow, int32
   else if (oldCheck == kChecked && newCheck == kUnchecked) FireInts(OnCheck, {fromRow, 0});
 }
 
-void TvmStringTableMT::EditStarted(TControl* sender, int32_t row) { FireInt(OnEditStart, row); }
-
-void TvmStringTableMT::CellChanged(TControl* sender, int32_t row) { FireInt(OnCellChanged, row); }
-
 // --- Cell cursor ------------------------------------------------------------------
 
 void TvmStringTableMT::MoveCursor(int32_t row, int32_t column) {
@@ -147,6 +143,7 @@ void TvmStringTableMT::DetachFromList() {
   TListView* lv = ListView();
   if (!lv) return;
   lv->DetachMessageHandler(MakeMethod<&TvmStringTableMT::CellCursorMessage>(this));
+  lv->DetachMessageHandler(MakeMethod<&TvmStringTableMT::RowKeyMessage>(this));
   lv->OnClick = {};
   lv->OnColumnClick = {};
   lv->OnItemStateChanged = {};

@@ -14,8 +14,8 @@
 #include "components/processing/file_stream.h"
 #include "components/processing/stream_to_hex.h"
 #include "core/event.h"
-#include "editor/job_file.h"
-#include "tests/components/processing/job_chains.h"
+#include "tests/support/job_file_reference.h"
+#include "tests/editor/stand_in_chains.h"
 #include "tests/editor/job_generator.h"
 #include "tests/toolkit/temp_dir.h"
 
@@ -41,11 +41,9 @@ size_t RowCount(const JobTables& t) {
 // once read and passes the text to the section chains.
 JobTables OpenThroughFile(const std::string& path) {
   TVMFileStream readStream;
-  TVMStream2Hex flattener;
   TReadChain chain;
-  readStream.OnOpened = MakeEvent<&TVMStream2Hex::Convert>(&flattener);
-  flattener.OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(&readStream, 1);
-  flattener.OnValue = chain.Input();
+  readStream.OnOpened = MakeEvent<&TVMStream2Hex::Convert>(&chain.JobTextFlattener);
+  chain.JobTextFlattener.OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(&readStream, 1);
   TVM_Event open = MakeEvent<&TVMFileStream::OpenFile>(&readStream);
   FireStr(open, path);
   return chain.Tables();

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/event.h"
-#include "editor/job_file.h"
-#include "tests/components/processing/job_chains.h"
+#include "tests/support/job_file_reference.h"
+#include "tests/editor/stand_in_chains.h"
 #include "tests/editor/job_generator.h"
 
 namespace {

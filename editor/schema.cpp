@@ -23,7 +23,7 @@
 #include "components/visual/menu.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
-#include "editor/job_file.h"
+#include "editor/job_chains.h"
 #include "toolkit/navigation.h"
 
 TClassMainForm_C7FA30* SchemaInstance = nullptr;
@@ -141,15 +141,6 @@ void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
   table->TextShadow = false;
 }
 
-void SetBlockFind(TVMBlockFind* find, const char* startMark, const char* endMark, bool includeMarks,
-                  bool cut, const char* replace) {
-  find->StartMark = startMark;
-  find->EndMark = endMark;
-  find->IncludeMarks = includeMarks;
-  find->Cut = cut;
-  find->Replace = replace;
-}
-
 void SetLabel(TVMLabel* label, const char* caption) {
   label->Transparent = false;
   label->Caption = caption;
@@ -209,7 +200,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 5. FeederRowFind: cuts feeder rows.
   FeederRowFind = Keep(new TVMBlockFind);
-  SetBlockFind(FeederRowFind, "/", "\\", false, false, "");
 
   // 6. FeederTable: feeder section table.
   FeederTable = Keep(new TvmStringTableMT(form));
@@ -219,8 +209,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 7. JobTextFlattener: file bytes to one-line text.
   JobTextFlattener = Keep(new TVMStream2Hex);
-  JobTextFlattener->ReplaceChar = "/";
-  JobTextFlattener->Mode = 4;
 
   // 8. JobReadStream: file opened for reading.
   JobReadStream = Keep(new TVMFileStream);
@@ -235,7 +223,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 10. FeederSectionFind: finds the feeder block.
   FeederSectionFind = Keep(new TVMBlockFind);
-  SetBlockFind(FeederSectionFind, "Spec", "#Special", false, false, "");
 
   // 11. SaveJobDialog: file save dialog.
   SaveJobDialog = Keep(new TVMSDialog);
@@ -257,25 +244,19 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 14. SaveHub: steps of saving.
   SaveHub = Keep(new TVMHub);
   SaveHub->SetCount(4);
-  SaveHub->Flag = 1;
+  SaveHub->Flag = kHubFlagSet;
 
   // 15. FeederRowEnum: enumerates feeder rows for saving.
   FeederRowEnum = Keep(new TVMArrayEnum);
-  FeederRowEnum->Reverse = false;
-  FeederRowEnum->BreakEvent = true;
 
   // 16. FeederHeader: maker and feeder header lines.
   FeederHeader = Keep(new TVMInformer);
-  FeederHeader->Text = std::string(kJobMakerLine) + kJobLineEnd + kFeederHeaderLine;
 
   // 17. SpecialSectionFind: finds the special feeder block.
   SpecialSectionFind = Keep(new TVMBlockFind);
-  SetBlockFind(SpecialSectionFind, "Loop Y,Spec", "#Circuit", false, false, "");
 
   // 18. SectionSplitHub: hands the file text to the four section finders.
   SectionSplitHub = Keep(new TVMHub);
-  SectionSplitHub->SetCount(4);
-  SectionSplitHub->Flag = 1;
 
   // 19. SpecialFeederTable: special feeder section table.
   SpecialFeederTable = Keep(new TvmStringTableMT(form));
@@ -290,16 +271,12 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 21. SpecialRowEnum: enumerates special feeder rows for saving.
   SpecialRowEnum = Keep(new TVMArrayEnum);
-  SpecialRowEnum->Reverse = false;
-  SpecialRowEnum->BreakEvent = true;
 
   // 22. SpecialHeader: special feeder header line.
   SpecialHeader = Keep(new TVMInformer);
-  SpecialHeader->Text = kSpecialFeederHeaderLine;
 
   // 23. ComponentSectionFind: strips everything up to the component header.
   ComponentSectionFind = Keep(new TVMBlockFind);
-  SetBlockFind(ComponentSectionFind, "#Bremlitz", "Skip,Name", false, true, " ");
 
   // 24. ComponentTable: component section table.
   ComponentTable = Keep(new TvmStringTableMT(form));
@@ -312,35 +289,26 @@ void TClassMainForm_C7FA30::CreateInstances() {
   ComponentMatrix->X = 0;
   ComponentMatrix->Y = 0;
 
-  // 26. ComponentRowEnum: enumerates component rows for saving. Nothing
-  // ever asks it to stop, so BreakEvent would change nothing.
+  // 26. ComponentRowEnum: enumerates component rows for saving.
   ComponentRowEnum = Keep(new TVMArrayEnum);
-  ComponentRowEnum->Reverse = false;
-  ComponentRowEnum->BreakEvent = false;
 
   // 27. BoardHeader: board header line.
   BoardHeader = Keep(new TVMInformer);
-  BoardHeader->Text = kBoardHeaderLine;
 
   // 28. FeederLineMarker: marks line ends in the feeder block.
   FeederLineMarker = Keep(new TVMBlockFind);
-  SetBlockFind(FeederLineMarker, "/", "/", true, true, "\\/");
 
   // 29. SpecialRowFind: cuts special feeder rows.
   SpecialRowFind = Keep(new TVMBlockFind);
-  SetBlockFind(SpecialRowFind, "/", "\\", false, false, "");
 
   // 30. SpecialLineMarker: marks line ends in the special feeder block.
   SpecialLineMarker = Keep(new TVMBlockFind);
-  SetBlockFind(SpecialLineMarker, "/", "/", true, true, "\\/");
 
   // 31. ComponentRowFind: cuts component rows.
   ComponentRowFind = Keep(new TVMBlockFind);
-  SetBlockFind(ComponentRowFind, "/", "\\", false, false, "");
 
   // 32. ComponentLineMarker: marks line ends in the component block.
   ComponentLineMarker = Keep(new TVMBlockFind);
-  SetBlockFind(ComponentLineMarker, "/", "/", true, true, "\\/");
 
   // 33. SearchEdit: text box for the component search.
   SearchEdit = Keep(new TVMEdit(form));
@@ -377,7 +345,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 37. SearchHub: steps of one search.
   SearchHub = Keep(new TVMHub);
   SearchHub->SetCount(3);
-  SearchHub->Flag = 1;
+  SearchHub->Flag = kHubFlagSet;
 
   // 38. OneLabel: hidden label holding the constant "1".
   OneLabel = Keep(new TVMLabel(form));
@@ -415,26 +383,17 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 43.-45. ComponentRowComma, SpecialRowComma, FeederRowComma: append ","
   // to a row line.
   ComponentRowComma = Keep(new TVMStrCat);
-  ComponentRowComma->Text1 = "";
-  ComponentRowComma->Text2 = ",";
   SpecialRowComma = Keep(new TVMStrCat);
-  SpecialRowComma->Text1 = "";
-  SpecialRowComma->Text2 = ",";
   FeederRowComma = Keep(new TVMStrCat);
-  FeederRowComma->Text1 = "";
-  FeederRowComma->Text2 = ",";
 
   // 46. BoardSectionFind: finds the board block.
   BoardSectionFind = Keep(new TVMBlockFind);
-  SetBlockFind(BoardSectionFind, "OffsetY,Skip", "Component", false, false, "");
 
   // 47. BoardRowFind: cuts board rows.
   BoardRowFind = Keep(new TVMBlockFind);
-  SetBlockFind(BoardRowFind, "/", "\\", false, false, "");
 
   // 48. BoardLineMarker: marks line ends in the board block.
   BoardLineMarker = Keep(new TVMBlockFind);
-  SetBlockFind(BoardLineMarker, "/", "/", true, true, "\\/");
 
   // 49. BoardTable: board section table.
   BoardTable = Keep(new TvmStringTableMT(form));
@@ -444,22 +403,22 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 50. BoardRowEnum: enumerates board rows for saving.
   BoardRowEnum = Keep(new TVMArrayEnum);
-  BoardRowEnum->Reverse = false;
-  BoardRowEnum->BreakEvent = true;
 
   // 51. ComponentHeader: component header line.
   ComponentHeader = Keep(new TVMInformer);
-  ComponentHeader->Text = kComponentHeaderLine;
 
   // 52. BoardRowComma: appends "," to a board row.
   BoardRowComma = Keep(new TVMStrCat);
-  BoardRowComma->Text1 = "";
-  BoardRowComma->Text2 = ",";
 
   // 53. BoardMatrix: matrix access to BoardTable.
   BoardMatrix = Keep(new TVMMatrixRW);
   BoardMatrix->X = 0;
   BoardMatrix->Y = 0;
+
+  // The instances of the read and save chains take their settings from the
+  // chains' one home, which the tests and benchmarks build from as well.
+  ConfigureReadChain(ReadChain());
+  ConfigureSaveChain(SaveChain());
 }
 
 // One line per link: source point = target action or data output (index).
@@ -470,59 +429,31 @@ void TClassMainForm_C7FA30::JoinLinks() {
   MenuRouter->OnOutput[2] = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
   MenuRouter->OnOutput[6] = MakeEvent<&TVMMessage::ShowMessage>(AboutMessage, 0);
 
-  // Open: file, flat text, four section chains.
+  // Open: file, flat text, four section chains (the flattener's text on to
+  // the tables: 17 links).
   OpenJobDialog->OnChosen = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   JobReadStream->OnOpened = MakeEvent<&TVMStream2Hex::Convert>(JobTextFlattener, 0);
-  JobTextFlattener->OnValue = MakeEvent<&TVMHub::Trigger>(SectionSplitHub, 0);
-  SectionSplitHub->OnOutput[0] = MakeEvent<&TVMBlockFind::Search>(FeederSectionFind, 0);
-  SectionSplitHub->OnOutput[1] = MakeEvent<&TVMBlockFind::Search>(SpecialSectionFind, 0);
-  SectionSplitHub->OnOutput[2] = MakeEvent<&TVMBlockFind::Search>(BoardSectionFind, 0);
-  SectionSplitHub->OnOutput[3] = MakeEvent<&TVMBlockFind::Search>(ComponentSectionFind, 0);
-  FeederSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(FeederLineMarker, 0);
-  FeederLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(FeederRowFind, 0);
-  FeederRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, 0);
-  SpecialSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(SpecialLineMarker, 0);
-  SpecialLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(SpecialRowFind, 0);
-  SpecialRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, 0);
-  BoardSectionFind->OnBlock = MakeEvent<&TVMBlockFind::Search>(BoardLineMarker, 0);
-  BoardLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(BoardRowFind, 0);
-  BoardRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, 0);
-  ComponentSectionFind->OnRest = MakeEvent<&TVMBlockFind::Search>(ComponentLineMarker, 0);
-  ComponentLineMarker->OnRest = MakeEvent<&TVMBlockFind::Search>(ComponentRowFind, 0);
-  ComponentRowFind->OnBlock = MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, 0);
+  JoinReadChain(ReadChain(), {MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, 0),
+                              MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, 0),
+                              MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, 0),
+                              MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, 0)});
 
-  // Save: open the write stream, then each header line and each table's rows.
+  // Save: open the write stream, then each header line and each table's rows
+  // (from the headers on: 24 links).
   SaveJobDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
   SaveHub->OnOutput[0] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
   SaveHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
-  SaveHub->OnOutput[3] = MakeEvent<&TVMInformer::Trigger>(FeederHeader, 0);
-  FeederHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  FeederHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(FeederRowEnum, 0);
-  FeederRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(FeederRowComma, 0);
-  FeederRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  FeederRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(SpecialHeader, 0);
-  SpecialHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  SpecialHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(SpecialRowEnum, 0);
-  SpecialRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(SpecialRowComma, 0);
-  SpecialRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  SpecialRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(BoardHeader, 0);
-  BoardHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  BoardHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(BoardRowEnum, 0);
-  BoardRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(BoardRowComma, 0);
-  BoardRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  BoardRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(ComponentHeader, 0);
-  ComponentHeader->OnTextOut = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  ComponentHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(ComponentRowEnum, 0);
-  ComponentRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(ComponentRowComma, 0);
-  ComponentRowComma->OnConcat = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  ComponentRowEnum->OnEnumDone = MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, 1);
+  SaveHub->OnOutput[3] = SaveChainInput(SaveChain());
+  JoinSaveChain(SaveChain(),
+                {MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3),
+                 MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3),
+                 MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3),
+                 MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3)},
+                MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0),
+                MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, 1));
 
   // Data points of saving and of the tables' matrices.
   JobLineWriter->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
-  FeederRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3);
-  SpecialRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3);
-  BoardRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3);
-  ComponentRowEnum->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
   FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, 2);
   SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, 2);
   ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, 2);
@@ -549,6 +480,19 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // flattener has read its bytes, before the text goes on, so the file is not
   // held open while the tables fill or afterwards.
   JobTextFlattener->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(JobReadStream, 0);
+}
+
+TReadChainParts TClassMainForm_C7FA30::ReadChain() const {
+  return {JobTextFlattener,  SectionSplitHub,   FeederSectionFind, SpecialSectionFind,
+          BoardSectionFind,  ComponentSectionFind, FeederLineMarker, SpecialLineMarker,
+          BoardLineMarker,   ComponentLineMarker, FeederRowFind,    SpecialRowFind,
+          BoardRowFind,      ComponentRowFind};
+}
+
+TSaveChainParts TClassMainForm_C7FA30::SaveChain() const {
+  return {FeederHeader,   SpecialHeader,   BoardHeader,   ComponentHeader,
+          FeederRowEnum,  SpecialRowEnum,  BoardRowEnum,  ComponentRowEnum,
+          FeederRowComma, SpecialRowComma, BoardRowComma, ComponentRowComma};
 }
 
 // Tooltips, for every window component in creation order.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/component.h"
+#include "editor/job_chains.h"
 
 class TVMArrayEnum;
 class TVMArrayFind;
@@ -106,6 +107,11 @@ class TClassMainForm_C7FA30 : public TVMComponent {
     Instances.push_back(instance);
     return instance;
   }
+
+  // The instances of the job file chains, for their one home to configure
+  // and join.
+  TReadChainParts ReadChain() const;
+  TSaveChainParts SaveChain() const;
 
   void CreateInstances();
   void JoinLinks();

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "components/processing/block_find.h"
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 #include "tests/components/processing/block_find_reference.h"
-#include "tests/components/processing/job_chains.h"
+#include "tests/editor/stand_in_chains.h"
 
 namespace {
 
@@ -58,8 +58,7 @@ void CheckReader(const std::string& bytes) {
     for (const JobRow& row : *table) Require(!row.empty());
 
   TReadChain chain;
-  TVM_Event input = chain.Input();
-  FireStr(input, FlattenJobText(bytes));
+  chain.ReadBytes(bytes);
   Require(chain.Tables() == tables);
 
   const std::string written = WriteJobFile(tables);

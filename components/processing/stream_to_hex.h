@@ -16,10 +16,13 @@ class TStream;
 // dropped when `replace` is the NUL character.
 std::string FlattenControlBytes(const std::string& bytes, char replace);
 
+// The one conversion there is: control bytes replaced or removed.
+inline constexpr uint8_t kStream2HexFlatten = 4;
+
 class TVMStream2Hex : public TVMComponent {
  public:
   int32_t Position = 0;     // bytes examined by the last conversion
-  uint8_t Mode = 4;         // set by the schema; this is the only conversion
+  uint8_t Mode = kStream2HexFlatten;  // the only conversion; nothing else is read
   std::string ReplaceChar = "/";  // first character replaces; empty removes
   TVM_Event Stream;         // data input: the stream to convert
   TVM_Event OnValue;        // the text

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 
 // Tables in test messages: one line per row, cells joined with "|".
 inline void PrintTo(const JobTables& tables, std::ostream* out) {

@@ -1,4 +1,4 @@
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 #include "tests/editor/job_generator.h"
 
 #ifndef ZR_SAMPLES_DIR

@@ -34,7 +34,7 @@
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
 #include "components/visual/string_table.h"
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 #include "tests/components/visual/visual_test.h"
 #include "tests/toolkit/dialog_answerer.h"
 #include "toolkit/menu.h"

@@ -114,7 +114,7 @@ TControl::~TControl() {
   if (HasWindow()) {
     // From here on the window's messages go straight to the native handling:
     // the object is no longer there to answer them.
-    RemovePropA(Handle, "SELF_");
+    UnbindWindow(Handle);
     SetWindowLongPtrA(Handle, GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(PrevWindowProc ? PrevWindowProc : &DefWindowProcA));
     ShowWindow(Handle, SW_HIDE);
@@ -164,10 +164,6 @@ bool IsMainWindow(TControl* control) {
   if (!control->Parent) return control == AppWindow || !AppWindowCreated;
   if (!control->Parent->Parent) return control->Parent->ChildAt(0) == control;
   return false;
-}
-
-TControl* ControlOfWindow(HWND window) {
-  return window ? static_cast<TControl*>(GetPropA(window, "SELF_")) : nullptr;
 }
 
 HWND TControl::GetHandle() {

@@ -351,7 +351,11 @@ TControl* FormOf(TControl* control);
 TControl* ParentFormOf(TControl* control);
 // The window procedure shared by every toolkit window class.
 LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The object bound to a window through its "SELF_" property, or null.
+// The control a window belongs to (its "SELF_" property), or null. Binding
+// and unbinding set and remove the property; the look-up needs no request to
+// the window manager (window_binding.cpp).
 TControl* ControlOfWindow(HWND window);
+void BindWindow(HWND window, TControl* control);
+void UnbindWindow(HWND window);
 // The control that is the main window (see the built-in WM_CLOSE handling).
 bool IsMainWindow(TControl* control);

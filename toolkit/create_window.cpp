@@ -80,7 +80,7 @@ bool TControl::CreateWindowNow() {
   Handle = window;
 
   SendMessageA(window, WM_UPDATEUISTATE, 0x00010002, 0);  // always show focus rectangles
-  if (!GetPropA(window, "SELF_")) SetPropA(window, "SELF_", this);
+  if (!ControlOfWindow(window)) BindWindow(window, this);
   if (!IsControl) {
     HICON icon = GetIcon();
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon == kNoIcon ? nullptr : icon));

@@ -158,7 +158,7 @@ void PaintThroughBuffer(TControl* root) {
 // a buffered root they leave their background and frame to the buffer.
 LRESULT CALLBACK NativeChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto prev = reinterpret_cast<WNDPROC>(GetPropA(window, kPrevProc));
-  if ((message == WM_ERASEBKGND || message == WM_NCPAINT) && !GetPropA(window, "SELF_")) {
+  if ((message == WM_ERASEBKGND || message == WM_NCPAINT) && !ControlOfWindow(window)) {
     TControl* parent = ControlOfWindow(GetParent(window));
     TControl* root = parent ? BufferedRoot(parent) : nullptr;
     if (root && !root->PaintingBuffered) return message == WM_ERASEBKGND ? 1 : 0;

@@ -72,7 +72,7 @@ LRESULT OnSetCursor(TControl* self, TMsg& msg) {
 }
 
 LRESULT OnNcDestroy(TControl* self, TMsg& msg) {
-  RemovePropA(msg.Window, "SELF_");
+  UnbindWindow(msg.Window);
   if (msg.Window != self->Handle) return self->DefaultHandling(msg);  // not this control's window
   // The window is gone whatever happens next; nothing may use it again.
   self->WindowDestroyed = 1;
@@ -115,7 +115,7 @@ LRESULT OnKey(TControl* self, TMsg& msg) {
 
 LRESULT OnCommand(TControl* self, TMsg& msg) {
   HWND sender = reinterpret_cast<HWND>(msg.LParam);
-  if (sender && GetPropA(sender, "SELF_"))
+  if (ControlOfWindow(sender))
     return SendMessageA(sender, kMsgReflectedCommand, msg.WParam, msg.LParam);
   return self->DefaultHandling(msg);
 }
@@ -176,11 +176,11 @@ LRESULT TControl::WindowProcedure(TMsg& msg) {
 
 LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TControl* control = nullptr;
-  if (window && CreatingControl && !GetPropA(window, "SELF_")) {
+  if (window && CreatingControl && !ControlOfWindow(window)) {
     control = CreatingControl;
     CreatingControl = nullptr;
     control->Handle = window;
-    SetPropA(window, "SELF_", control);
+    BindWindow(window, control);
   } else {
     control = ControlOfWindow(window);
   }

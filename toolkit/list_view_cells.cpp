@@ -89,7 +89,12 @@ void ListSetCellText(TListView* lv, int32_t row, int32_t col, const std::string&
 }
 
 std::string ListGetCellText(TListView* lv, int32_t row, int32_t col) {
-  std::string buffer(100, '\0');
+  // The first request uses a buffer on the stack: a save or a search reads
+  // every cell of the tables, and almost every cell fits.
+  char first[100];
+  std::string grown;
+  char* buffer = first;
+  size_t size = sizeof first;
   for (;;) {
     LVITEMA item{};
     item.mask = LVIF_PARAM | LVIF_STATE | LVIF_TEXT;
@@ -97,15 +102,16 @@ std::string ListGetCellText(TListView* lv, int32_t row, int32_t col) {
     item.iItem = row;
     item.iSubItem = col;
     item.stateMask = 0xFFFF;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
+    item.pszText = buffer;
+    item.cchTextMax = static_cast<int>(size);
     buffer[0] = '\0';
     if (!Send(lv, LVM_GETITEMA, 0, &item) || !item.pszText) return std::string();
     // The control may answer with a pointer to a text of its own.
     const size_t length = std::strlen(item.pszText);
-    if (item.pszText != buffer.data()) return std::string(item.pszText, length);
-    if (length + 1 < buffer.size()) return std::string(buffer.data(), length);
-    buffer.assign(buffer.size() * 2 + 100, '\0');
+    if (item.pszText != buffer || length + 1 < size) return std::string(item.pszText, length);
+    size = size * 2 + 100;
+    grown.assign(size, '\0');
+    buffer = grown.data();
   }
 }
 

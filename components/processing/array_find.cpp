@@ -2,12 +2,36 @@
 
 #include <windows.h>
 
+#include <array>
+
 namespace {
 
+// Each byte's lower case in a single-byte ANSI code page, asked of the
+// platform once; empty in a multi-byte code page, where a byte is not always
+// a character of its own.
+const std::array<char, 256>* SingleByteLowerCase() {
+  static const std::array<char, 256>* table = [] {
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize != 1) return static_cast<std::array<char, 256>*>(nullptr);
+    auto* lower = new std::array<char, 256>;
+    for (int b = 0; b < 256; ++b) (*lower)[b] = static_cast<char>(b);
+    CharLowerBuffA(lower->data(), 256);
+    return lower;
+  }();
+  return table;
+}
+
 // Lower-cases by the rules of the ANSI code page (Windows-1251 on the
-// machines the editor runs on), embedded zero bytes included.
+// machines the editor runs on), embedded zero bytes included. A search
+// lower-cases every row it reads, so the single-byte case goes through the
+// table rather than a platform call per row.
 std::string LowerAnsi(std::string text) {
-  if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  if (text.empty()) return text;
+  if (const auto* lower = SingleByteLowerCase()) {
+    for (char& c : text) c = (*lower)[static_cast<unsigned char>(c)];
+  } else {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  }
   return text;
 }
 

@@ -128,4 +128,32 @@ TEST_F(ControlCreateTest, ChildrenInheritFromTheParentAndAreFreedWithIt) {
   EXPECT_FALSE(IsWindow(editWindow));
 }
 
+// Every message finds its control from the window; a binding that outlived
+// its window would send the messages of a later window (the handle may be
+// reused) to an object that is gone.
+TEST_F(ControlCreateTest, AWindowIsBoundToItsControlFromCreationUntilItGoes) {
+  TControl* form = Keep(CreateFormWindow(nullptr, "Form"));
+  TControl* destroyed = CreateEditControl(form, 0);
+  TControl* freed = CreateLabelControl(form, "x");
+  form->CreateWindowNow();
+  HWND destroyedWindow = destroyed->Handle;
+  HWND freedWindow = freed->Handle;
+  ASSERT_TRUE(IsWindow(destroyedWindow) && IsWindow(freedWindow));
+  EXPECT_EQ(form, ControlOfWindow(form->Handle));
+  EXPECT_EQ(destroyed, ControlOfWindow(destroyedWindow));
+  // The binding is also on the window itself, as its "SELF_" property.
+  EXPECT_EQ(static_cast<void*>(freed), GetPropA(freedWindow, "SELF_"));
+
+  DestroyWindow(destroyedWindow);  // the window goes first, the object stays
+  EXPECT_EQ(nullptr, ControlOfWindow(destroyedWindow));
+  freed->Free();  // the object goes first, then its window
+  EXPECT_EQ(nullptr, ControlOfWindow(freedWindow));
+  EXPECT_FALSE(IsWindow(freedWindow));
+
+  HWND native = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, form->Handle, nullptr, nullptr, nullptr);
+  EXPECT_EQ(nullptr, ControlOfWindow(native));
+  EXPECT_EQ(nullptr, ControlOfWindow(nullptr));
+  DestroyWindow(native);
+}
+
 }  // namespace

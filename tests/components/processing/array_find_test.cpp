@@ -1,5 +1,7 @@
 #include "components/processing/array_find.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -72,6 +74,22 @@ TEST_F(ArrayFindTest, IgnoresCaseOfLatinAndCyrillicLetters) {
   EXPECT_EQ(c.Last(), 1);
   c.Find(0, "c1,X");
   EXPECT_EQ(c.Last(), 0);
+
+  // Every byte of the code page lowers as the platform lowers a whole text.
+  std::string bytes;
+  for (int b = 1; b < 256; ++b) bytes += static_cast<char>(b);
+  std::string lowered = bytes;
+  CharLowerBuffA(lowered.data(), static_cast<DWORD>(lowered.size()));
+  ASSERT_NE(bytes, lowered);
+  c.rows.Elements = {"x", bytes};
+  c.find.Partial = false;
+  c.Find(0, lowered);
+  EXPECT_EQ(c.Last(), 1);
+  c.rows.Elements = {"x", lowered};
+  c.Find(0, bytes);
+  EXPECT_EQ(c.Last(), 1);
+  c.find.Partial = true;
+  c.rows.Elements = {"C1,x"};
 
   c.find.CaseSensitive = true;
   c.Find(0, "c1,X");

@@ -177,7 +177,11 @@ LRESULT TListEdit::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     default:
       break;
   }
-  const LRESULT result = CallWindowProcA(next, window, message, wParam, lParam);
+  // The toolkit's own procedure is called directly: through the platform
+  // every call costs a switch of the thread's display context and back, on
+  // every message of the list view.
+  const LRESULT result = next == &SharedWindowProc ? SharedWindowProc(window, message, wParam, lParam)
+                                                   : CallWindowProcA(next, window, message, wParam, lParam);
   if (Editors->Count > 0) FollowRowChanges(message, wParam, lParam, result);
   lv->DropHold();
   DropHold();

@@ -29,13 +29,30 @@ int32_t ListCurrentRow(TListView* lv) {
                                            LVNI_SELECTED));
 }
 
+namespace {
+
+// Clears the focus, selection, cut and drop-highlight bits of every row that
+// has the bit `having`. Asking the control to clear all rows at once makes
+// it visit every row, a tenth of a second in a table of 50,000 rows; the
+// rows that have such a bit are few, and the state left behind is the same.
+void ClearRowsWith(TListView* lv, UINT having) {
+  LVITEMA item{};
+  item.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED;
+  for (int32_t row = -1;;) {
+    row = static_cast<int32_t>(SendMessageA(lv->GetHandle(), LVM_GETNEXTITEM, static_cast<WPARAM>(row), having));
+    if (row < 0) return;
+    Send(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), &item);
+  }
+}
+
+}  // namespace
+
 void ListSetCurrentRow(TListView* lv, int32_t row) {
   if (!(lv->ListOptions & kListMultiSelect) && row == ListCurrentRow(lv)) return;
+  for (UINT having : {LVNI_FOCUSED, LVNI_SELECTED, LVNI_CUT, LVNI_DROPHILITED}) ClearRowsWith(lv, having);
+  if (row < 0) return;
   LVITEMA item{};
   item.stateMask = 15;
-  item.state = 0;
-  Send(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &item);
-  if (row < 0) return;
   item.state = LVIS_FOCUSED | LVIS_SELECTED;
   Send(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), &item);
 }

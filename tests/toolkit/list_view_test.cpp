@@ -219,6 +219,20 @@ TEST_F(ListViewTest, SelectionAndNotificationsReachTheEvents) {
   Ask(multi, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&selected));
   ListSetCurrentRow(multi, 0);
   EXPECT_EQ(1, Ask(multi, LVM_GETSELECTEDCOUNT));
+
+  // Whatever bits other rows hold (focus, selection, cut, drop highlight)
+  // go; only the new current row keeps a state.
+  TListView* marked = Table(6);
+  const UINT bits[6] = {LVIS_CUT, LVIS_DROPHILITED, 0, LVIS_FOCUSED, LVIS_SELECTED, LVIS_CUT | LVIS_DROPHILITED};
+  for (int r = 0; r < 6; ++r) {
+    LVITEMA state{};
+    state.state = bits[r];
+    state.stateMask = bits[r];
+    Ask(marked, LVM_SETITEMSTATE, static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&state));
+  }
+  ListSetCurrentRow(marked, 2);
+  for (int r = 0; r < 6; ++r)
+    EXPECT_EQ(r == 2 ? unsigned{LVIS_FOCUSED | LVIS_SELECTED} : 0u, ListGetRowState(marked, r)) << "row " << r;
 }
 
 TEST_F(ListViewTest, ABurstOfRowsIsPaintedOnceTheLoopIsBack) {

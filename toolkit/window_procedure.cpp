@@ -2,6 +2,7 @@
 // handler chain first, then the built-in handling of the message, then the
 // native default.
 #include "toolkit/control.h"
+#include "toolkit/wait_cursor.h"
 
 namespace {
 
@@ -187,5 +188,11 @@ LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   if (!control) control = AppWindow;
   if (!control) return DefWindowProcA(window, message, wParam, lParam);
   TMsg msg{window, message, wParam, lParam};
-  return control->WindowProcedure(msg);
+  // Messages handled inside the handling of another (sent messages, modal
+  // loops) are nested; the user gets an answer when the outermost is done.
+  static int depth = 0;
+  ++depth;
+  const LRESULT result = control->WindowProcedure(msg);
+  if (--depth == 0) EndWaitCursor();
+  return result;
 }

@@ -4,6 +4,7 @@
 
 #include "core/dialog_parent.h"
 #include "toolkit/stream_file.h"
+#include "toolkit/wait_cursor.h"
 
 TVMFileStream::~TVMFileStream() { FreeStream(FileStream); }
 
@@ -27,6 +28,9 @@ void TVMFileStream::OpenFile(TData& data, uint16_t index) {
       }
       break;
   }
+  // Reading a job file into the tables, or writing them out, can take a
+  // while: the pointer says so until the program answers again.
+  if (FileStream) ShowWaitCursor();
   ForwardStream(data, OnOpened, FileStream);
 }
 

@@ -13,6 +13,7 @@
 #include "tests/toolkit/temp_dir.h"
 #include "toolkit/stream.h"
 #include "toolkit/stream_file.h"
+#include "toolkit/app_window.h"
 
 namespace {
 
@@ -198,3 +199,42 @@ TEST_F(FileStreamComponentTest, ClosingAWriteStreamReportsTheSavedPath) {
   EXPECT_EQ(saved.Calls[0].Value.StrValue, path);
   EXPECT_EQ(failed.Count(), 0u);
 }
+
+namespace {
+
+// Opens a file from inside the handling of a window message, as the menu
+// command does, and notes the cursor once the chain behind the open is done.
+struct TOpenOnMessage {
+  TVM_Event* Open;
+  std::string Path;
+  HCURSOR During = nullptr;
+  bool OnMessage(TControl*, TMsg& msg, LRESULT&) {
+    if (msg.Message != WM_APP) return false;
+    FireStr(*Open, Path);
+    During = GetCursor();
+    return true;
+  }
+};
+
+}  // namespace
+
+TEST_F(FileStreamComponentTest, OpeningShowsTheWaitCursorUntilTheMessageIsHandled) {
+  const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+  TControl* form = CreateFormWindow(nullptr, "form");
+  TOpenOnMessage reader{&open, dir.File("job.csv")};
+  WriteWholeFile(reader.Path, "a,b\r\n");
+  form->OnMessage = MakeMethod<&TOpenOnMessage::OnMessage>(&reader);
+  const HWND window = form->GetHandle();
+  for (uint8_t mode : {kFileModeRead, kFileModeWrite}) {
+    files.Mode = mode;
+    SetCursor(arrow);
+    reader.During = nullptr;
+    SendMessageA(window, WM_APP, 0, 0);
+    EXPECT_EQ(wait, reader.During) << "mode " << int{mode};
+    EXPECT_EQ(arrow, GetCursor()) << "mode " << int{mode};
+  }
+  FireNull(close);
+  form->Free();
+}
+

@@ -114,31 +114,6 @@ int main() {
          MicrosPerCall(kRows, [&](int i) { ListSetCell(lv, i, 0, cell); }), 0);
   Report("LVM_GETITEMA (ListGetCellText)", MicrosPerCall(kRows, [&](int i) { ListGetCellText(lv, i, 3); }),
          MicrosPerCall(kRows, [&](int i) { GetBareText(bare, i, 3); }));
-  for (UINT mask : {LVIF_TEXT, LVIF_TEXT | LVIF_PARAM, LVIF_TEXT | LVIF_STATE, LVIF_TEXT | LVIF_STATE | LVIF_PARAM}) {
-    std::printf("mask %x: ", mask);
-    Report("toolkit raw GETITEMA", MicrosPerCall(kRows, [&](int i) {
-             char buffer[100];
-             LVITEMA item{};
-             item.mask = mask;
-             item.iItem = i;
-             item.iSubItem = 3;
-             item.stateMask = 0xFFFF;
-             item.pszText = buffer;
-             item.cchTextMax = sizeof buffer;
-             SendMessageA(lv->Handle, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-           }), 0);
-    Report("bare GETITEMA", MicrosPerCall(kRows, [&](int i) {
-             char buffer[100];
-             LVITEMA item{};
-             item.mask = mask;
-             item.iItem = i;
-             item.iSubItem = 3;
-             item.stateMask = 0xFFFF;
-             item.pszText = buffer;
-             item.cchTextMax = sizeof buffer;
-             SendMessageA(bare, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-           }), 0);
-  }
   Report("row line of 8 cells (RowLine)", MicrosPerCall(kRows, [&](int i) { table->RowLine(i); }),
          MicrosPerCall(kRows, [&](int i) {
            std::string joined;

@@ -17,7 +17,7 @@
 #include "tests/support/job_file_reference.h"
 #include "tests/editor/stand_in_chains.h"
 #include "tests/editor/job_generator.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

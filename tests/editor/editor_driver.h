@@ -18,6 +18,9 @@
 #include <vector>
 
 #include "tests/support/job_file_reference.h"
+#include "tests/support/program.h"
+#include "tests/support/wait.h"
+#include "tests/support/wine_paths.h"
 
 // Tables in test messages: one line per row, cells joined with "|".
 inline void PrintTo(const JobTables& tables, std::ostream* out) {
@@ -35,34 +38,21 @@ class TEditorDriver {
   // Item indexes of the menu template.
   enum : int { kOpen = 1, kSave = 2, kProgram = 3, kDistribute = 5, kHelp = 6 };
 
-  TEditorDriver() {
-    std::string commandLine = "\"" + WindowsPath(ZR_EDITOR_EXE) + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &Info))
-      return;
+  TEditorDriver() : Program(ZR_EDITOR_EXE, "") {
+    if (!Program.Started) return;
     Form = FindTopLevel("obj_Form", "ZR780K Editor", 15000);
-    if (Form) Remote = VirtualAllocEx(Info.hProcess, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
+    if (Form) Remote = VirtualAllocEx(Program.Info.hProcess, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
   }
+  // Closes the editor as the user would; one that does not end in time is
+  // ended with the program run.
   ~TEditorDriver() {
-    if (!Info.hProcess) return;
     if (Form) PostMessageA(Form, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(Info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(Info.hProcess, 99);
-    CloseHandle(Info.hThread);
-    CloseHandle(Info.hProcess);
+    Program.ExitCode(10000);
   }
   TEditorDriver(const TEditorDriver&) = delete;
   TEditorDriver& operator=(const TEditorDriver&) = delete;
 
   bool Started() const { return Form && Remote; }
-
-  static std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-      if (c == '/') c = '\\';
-    return path;
-  }
 
   // Waits until the editor has handled everything sent before.
   bool Sync() {
@@ -77,13 +67,7 @@ class TEditorDriver {
   // A visible top-level window of the editor with that class and caption
   // (any caption when empty).
   HWND FindTopLevel(const std::string& className, const std::string& caption, DWORD timeoutMs) {
-    const DWORD end = GetTickCount() + timeoutMs;
-    for (;;) {
-      TFind find{Info.dwProcessId, className, caption, nullptr};
-      EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&find));
-      if (find.Found || GetTickCount() >= end) return find.Found;
-      Sleep(20);
-    }
+    return Program.Find(className, caption, timeoutMs);
   }
   HWND FindDialog(const std::string& caption, DWORD timeoutMs = 10000) {
     return FindTopLevel("#32770", caption, timeoutMs);
@@ -102,11 +86,12 @@ class TEditorDriver {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
     if (replace) {
       HWND question = nullptr;
-      for (DWORD end = GetTickCount() + 10000; !question && GetTickCount() < end; Sleep(20)) {
-        HWND found = FindDialog(dialogCaption, 0);
-        if (found != dialog && found && GetDlgItem(found, IDYES)) question = found;
-      }
-      if (!question) return false;
+      if (!WaitUntil([&] {
+            HWND found = FindDialog(dialogCaption, 0);
+            if (found != dialog && found && GetDlgItem(found, IDYES)) question = found;
+            return question != nullptr;
+          }))
+        return false;
       PostMessageA(question, WM_COMMAND, IDYES, 0);
     }
     return WaitGone(dialog) && Sync();
@@ -118,13 +103,8 @@ class TEditorDriver {
 
   // Waits until the window is destroyed: a modal dialog is, once its loop
   // has ended and the program goes on.
-  static bool WaitGone(HWND window, DWORD timeoutMs = 10000) {
-    const DWORD end = GetTickCount() + timeoutMs;
-    while (IsWindow(window)) {
-      if (GetTickCount() >= end) return false;
-      Sleep(20);
-    }
-    return true;
+  static bool WaitGone(HWND window) {
+    return WaitUntil([&] { return !IsWindow(window); });
   }
 
   static std::string Text(HWND window) {
@@ -145,9 +125,8 @@ class TEditorDriver {
   std::vector<HWND> Children(const std::string& className) const {
     std::vector<HWND> found;
     for (HWND child = GetWindow(Form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      char name[64] = {};
-      GetClassNameA(child, name, sizeof name);
-      if (lstrcmpiA(className.c_str(), name) == 0 || lstrcmpiA(("obj_" + className).c_str(), name) == 0)
+      const std::string name = WindowClass(child);
+      if (lstrcmpiA(className.c_str(), name.c_str()) == 0 || lstrcmpiA(("obj_" + className).c_str(), name.c_str()) == 0)
         found.push_back(child);
     }
     return found;
@@ -175,9 +154,9 @@ class TEditorDriver {
     item.pszText = static_cast<char*>(Remote) + sizeof item;
     item.cchTextMax = static_cast<int>(kRemoteSize - sizeof item);
     std::string text(kRemoteSize - sizeof item, '\0');
-    if (!WriteProcessMemory(Info.hProcess, Remote, &item, sizeof item, nullptr)) return "<unreadable>";
+    if (!WriteProcessMemory(Program.Info.hProcess, Remote, &item, sizeof item, nullptr)) return "<unreadable>";
     SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Remote));
-    if (!ReadProcessMemory(Info.hProcess, item.pszText, text.data(), text.size(), nullptr))
+    if (!ReadProcessMemory(Program.Info.hProcess, item.pszText, text.data(), text.size(), nullptr))
       return "<unreadable>";
     text.resize(text.find('\0'));
     return text;
@@ -188,9 +167,9 @@ class TEditorDriver {
     info.pszText = static_cast<char*>(Remote) + sizeof info;
     info.cchTextMax = 256;
     std::string text(256, '\0');
-    WriteProcessMemory(Info.hProcess, Remote, &info, sizeof info, nullptr);
+    WriteProcessMemory(Program.Info.hProcess, Remote, &info, sizeof info, nullptr);
     SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(Remote));
-    ReadProcessMemory(Info.hProcess, info.pszText, text.data(), text.size(), nullptr);
+    ReadProcessMemory(Program.Info.hProcess, info.pszText, text.data(), text.size(), nullptr);
     text.resize(text.find('\0'));
     return text;
   }
@@ -239,7 +218,7 @@ class TEditorDriver {
                                10000, &ignored) != 0;
   }
 
-  PROCESS_INFORMATION Info{};
+  TProgramRun Program;
   HWND Form = nullptr;
 
  private:
@@ -247,22 +226,4 @@ class TEditorDriver {
   static constexpr int kFileNameBox = 0x47C;
   static constexpr size_t kRemoteSize = 8192;
   void* Remote = nullptr;
-
-  struct TFind {
-    DWORD Process;
-    std::string Class;
-    std::string Caption;
-    HWND Found;
-  };
-  static BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
-    auto* find = reinterpret_cast<TFind*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (process != find->Process || find->Class != name || !IsWindowVisible(window)) return TRUE;
-    if (!find->Caption.empty() && Text(window) != find->Caption) return TRUE;
-    find->Found = window;
-    return FALSE;
-  }
 };

@@ -14,16 +14,10 @@
 #include "tests/support/job_file_reference.h"
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/window_text.h"
 
 namespace {
-
-RECT ClientRectIn(HWND form, HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 // Every top-level window the editor shows, visible or not.
 int TopLevelWindows(DWORD process) {
@@ -65,8 +59,8 @@ TEST(EditorRun, StartsWithFourEmptyTablesTheSearchBoxAndItsCaption) {
   const int m = 2;
   RECT client{};
   GetClientRect(editor.Form, &client);
-  RECT f = ClientRectIn(editor.Form, feeders), s = ClientRectIn(editor.Form, specials);
-  RECT c = ClientRectIn(editor.Form, components), b = ClientRectIn(editor.Form, boards);
+  RECT f = WindowBoundsIn(feeders, editor.Form), s = WindowBoundsIn(specials, editor.Form);
+  RECT c = WindowBoundsIn(components, editor.Form), b = WindowBoundsIn(boards, editor.Form);
   EXPECT_EQ(f.left, m);
   EXPECT_EQ(f.top, m);
   EXPECT_EQ(f.right, client.right - m);
@@ -85,7 +79,7 @@ TEST(EditorRun, StartsWithFourEmptyTablesTheSearchBoxAndItsCaption) {
   HWND search = editor.SearchBox();
   ASSERT_NE(search, nullptr);
   EXPECT_EQ(editor.Text(search), "Edit");
-  EXPECT_EQ(ClientRectIn(editor.Form, search).left, 650);
+  EXPECT_EQ(WindowBoundsIn(search, editor.Form).left, 650);
   int visibleLabels = 0;
   std::vector<std::string> hidden;
   for (HWND label : editor.Children("Static")) {
@@ -108,17 +102,17 @@ class SampleRoundTrip : public ::testing::TestWithParam<std::string> {};
 // hold, and the saved bytes are those of NAME.saved.
 TEST_P(SampleRoundTrip, OpensIntoTheTablesAndSavesTheExpectedBytes) {
   const std::string name = GetParam();
-  const std::string saved = ReadFileBytes(JobSamplePath(name + ".saved"));
+  const std::string saved = ReadWholeFile(JobSamplePath(name + ".saved"));
   TTempDir temp;
   TEditorDriver editor;
   ASSERT_TRUE(editor.Started());
 
   ASSERT_TRUE(editor.Open(JobSamplePath(name)));
-  EXPECT_EQ(editor.Tables(), ReadJobFile(ReadFileBytes(JobSamplePath(name))));
+  EXPECT_EQ(editor.Tables(), ReadJobFile(ReadWholeFile(JobSamplePath(name))));
 
   const std::string out = temp.File("out.CSV");
   ASSERT_TRUE(editor.Save(out));
-  EXPECT_EQ(ReadFileBytes(out), saved);
+  EXPECT_EQ(ReadWholeFile(out), saved);
 }
 
 std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
@@ -133,8 +127,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, SampleRoundTrip, ::testing::ValuesIn(JobSample
 // its message and changes nothing, and a cancelled dialog changes nothing.
 TEST(EditorRun, SavesOverTheOpenedFileAndAppendsOnASecondOpen) {
   // A sample that saving changes, so that a write that did not happen shows.
-  const std::string original = ReadFileBytes(JobSamplePath("ragged.CSV"));
-  const std::string saved = ReadFileBytes(JobSamplePath("ragged.CSV.saved"));
+  const std::string original = ReadWholeFile(JobSamplePath("ragged.CSV"));
+  const std::string saved = ReadWholeFile(JobSamplePath("ragged.CSV.saved"));
   ASSERT_NE(original, saved);
   TTempDir temp;
   const std::string job = temp.File("job.CSV");
@@ -144,7 +138,7 @@ TEST(EditorRun, SavesOverTheOpenedFileAndAppendsOnASecondOpen) {
 
   ASSERT_TRUE(editor.Open(job));
   ASSERT_TRUE(editor.Save(job, true));
-  EXPECT_EQ(ReadFileBytes(job), saved);
+  EXPECT_EQ(ReadWholeFile(job), saved);
 
   ASSERT_TRUE(editor.Open(job));
   JobTables twice = ReadJobFile(original);
@@ -216,21 +210,19 @@ TEST(EditorRun, AnEditedCellIsShownAndSaved) {
                       MAKELPARAM(600, header.bottom - header.top + 4), SMTO_NORMAL, 10000, &ignored);
   std::vector<HWND> boxes;
   for (HWND child = GetWindow(components, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char name[32] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "obj_EDIT") == 0) boxes.push_back(child);
+    if (lstrcmpiA(WindowClass(child).c_str(), "obj_EDIT") == 0) boxes.push_back(child);
   }
   ASSERT_EQ(boxes.size(), kComponentColumns);
   EXPECT_EQ(TEditorDriver::Text(boxes[7]), "резистор 22 Ом");
   TEditorDriver::SendText(boxes[7], "диод");
   SendMessageTimeoutA(boxes[7], WM_KEYDOWN, VK_RETURN, 0x001C0001, SMTO_NORMAL, 10000, &ignored);
 
-  JobTables expected = ReadJobFile(ReadFileBytes(JobSamplePath("basic.CSV")));
+  JobTables expected = ReadJobFile(ReadWholeFile(JobSamplePath("basic.CSV")));
   expected.Components[2][7] = "диод";
   const std::string out = temp.File("edited.CSV");
   ASSERT_TRUE(editor.Save(out));  // handled after the edit's write-back
   EXPECT_EQ(editor.Tables(), expected);
-  EXPECT_EQ(ReadFileBytes(out), WriteJobFile(expected));
+  EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected));
 }
 
 // "Помощь" shows its question; No ends it there. "УП" and "Распределить"
@@ -240,7 +232,7 @@ TEST(EditorRun, HelpAnsweredNoAndTheUnlinkedCommandsChangeNothing) {
   ASSERT_TRUE(editor.Started());
   ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
   const JobTables before = editor.Tables();
-  const int windows = TopLevelWindows(editor.Info.dwProcessId);
+  const int windows = TopLevelWindows(editor.Program.Info.dwProcessId);
 
   editor.Command(TEditorDriver::kHelp);
   HWND box = editor.FindDialog("Перейти на страницу форума?");
@@ -251,13 +243,13 @@ TEST(EditorRun, HelpAnsweredNoAndTheUnlinkedCommandsChangeNothing) {
   PostMessageA(box, WM_COMMAND, IDNO, 0);
   ASSERT_TRUE(TEditorDriver::WaitGone(box));
   ASSERT_TRUE(editor.Sync());
-  EXPECT_EQ(TopLevelWindows(editor.Info.dwProcessId), windows) << "No opens nothing";
+  EXPECT_EQ(TopLevelWindows(editor.Program.Info.dwProcessId), windows) << "No opens nothing";
 
   ASSERT_TRUE(editor.CommandNow(TEditorDriver::kProgram));
   ASSERT_TRUE(editor.CommandNow(TEditorDriver::kDistribute));
-  EXPECT_EQ(TopLevelWindows(editor.Info.dwProcessId), windows);
+  EXPECT_EQ(TopLevelWindows(editor.Program.Info.dwProcessId), windows);
   EXPECT_EQ(editor.Tables(), before);
-  EXPECT_EQ(WaitForSingleObject(editor.Info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(WaitForSingleObject(editor.Program.Info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }
 
 }  // namespace

@@ -55,11 +55,11 @@ std::string Disturbed(std::string text, std::mt19937& rng) {
 
 TEST_F(ReadChainTest, GivesTheModuleRowsOnEverySample) {
   for (const std::string& name : JobSampleNames()) {
-    std::string bytes = ReadFileBytes(JobSamplePath(name));
+    std::string bytes = ReadWholeFile(JobSamplePath(name));
     ASSERT_FALSE(bytes.empty()) << name;
     JobTables chain = ReadThroughChain(bytes);
     EXPECT_EQ(chain, ReadJobFile(bytes)) << name;
-    EXPECT_EQ(WriteJobFile(chain), ReadFileBytes(JobSamplePath(name + ".saved"))) << name;
+    EXPECT_EQ(WriteJobFile(chain), ReadWholeFile(JobSamplePath(name + ".saved"))) << name;
   }
 }
 
@@ -120,9 +120,9 @@ TEST_F(SaveChainTest, WritesTheModuleBytesAndClosesOnce) {
 
 TEST_F(SaveChainTest, SavedSamplesOpenAgainIntoTheSameTables) {
   for (const std::string& name : JobSampleNames()) {
-    JobTables tables = ReadThroughChain(ReadFileBytes(JobSamplePath(name)));
+    JobTables tables = ReadThroughChain(ReadWholeFile(JobSamplePath(name)));
     std::string saved = SaveThroughChain(tables);
-    EXPECT_EQ(saved, ReadFileBytes(JobSamplePath(name + ".saved"))) << name;
+    EXPECT_EQ(saved, ReadWholeFile(JobSamplePath(name + ".saved"))) << name;
     EXPECT_EQ(ReadThroughChain(saved) == tables, TablesFitJobFormat(tables)) << name;
   }
 }

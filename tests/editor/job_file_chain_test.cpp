@@ -13,12 +13,12 @@
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/stream_to_hex.h"
-#include "tests/support/job_file_reference.h"
-#include "tests/editor/stand_in_chains.h"
-#include "tests/components/processing/message_box_answerer.h"
 #include "tests/components/processing/probe.h"
 #include "tests/editor/job_samples.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/editor/stand_in_chains.h"
+#include "tests/support/answerers.h"
+#include "tests/support/job_file_reference.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST_F(JobFileChainTest, SamplesOpenIntoTheModuleRowsAndSaveTheSavedBytes) {
   ASSERT_GE(names.size(), 7u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    const std::string bytes = ReadFileBytes(JobSamplePath(name));
+    const std::string bytes = ReadWholeFile(JobSamplePath(name));
     TFileChains chains;
     chains.Open(JobSamplePath(name));
     EXPECT_EQ(chains.JobReadStream.FileStream, nullptr);  // closed once read
@@ -82,7 +82,7 @@ TEST_F(JobFileChainTest, SamplesOpenIntoTheModuleRowsAndSaveTheSavedBytes) {
     WriteWholeFile(out, std::string(5000, 'x'));  // an older, longer file
     chains.SaveOpened(out);
     EXPECT_EQ(chains.JobWriteStream.FileStream, nullptr);
-    EXPECT_EQ(ReadWholeFile(out), ReadFileBytes(JobSamplePath(name + ".saved")));
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(JobSamplePath(name + ".saved")));
   }
 }
 
@@ -114,7 +114,7 @@ TEST_F(JobFileChainTest, GeneratedFilesGiveWhatTheModuleGives) {
 
 TEST_F(JobFileChainTest, OpeningTwiceAppendsAndAMissingFileChangesNothing) {
   const std::string path = JobSamplePath("basic.CSV");
-  const JobTables once = ReadJobFile(ReadFileBytes(path));
+  const JobTables once = ReadJobFile(ReadWholeFile(path));
   TFileChains chains;
   chains.Open(path);
   chains.Open(path);
@@ -126,10 +126,11 @@ TEST_F(JobFileChainTest, OpeningTwiceAppendsAndAMissingFileChangesNothing) {
     all->insert(all->end(), one->begin(), one->end());
   EXPECT_EQ(chains.Read.Tables(), twice);
 
-  TMessageBoxAnswerer answerer;
+  TDialogAnswerer answerer;
+  answerer.Press(IDOK);
   chains.Open(dir.File("gone.CSV"));
-  ASSERT_EQ(answerer.Boxes.size(), 1u);
-  EXPECT_EQ(answerer.Boxes[0].Text, "File <" + dir.File("gone.CSV") + "> not found!");
+  ASSERT_EQ(answerer.Dialogs.size(), 1u);
+  EXPECT_EQ(answerer.Dialogs[0].Text, "File <" + dir.File("gone.CSV") + "> not found!");
   EXPECT_EQ(chains.Read.Tables(), twice);
 }
 

@@ -34,8 +34,8 @@ TEST(JobFileSamples, OpenThenSaveGivesTheSavedBytes) {
   std::vector<std::string> names = JobSampleNames();
   ASSERT_GE(names.size(), 7u);
   for (const std::string& name : names) {
-    std::string bytes = ReadFileBytes(JobSamplePath(name));
-    std::string saved = ReadFileBytes(JobSamplePath(name + ".saved"));
+    std::string bytes = ReadWholeFile(JobSamplePath(name));
+    std::string saved = ReadWholeFile(JobSamplePath(name + ".saved"));
     ASSERT_FALSE(bytes.empty()) << name;
     ASSERT_FALSE(saved.empty()) << name;
     JobTables tables = ReadJobFile(bytes);

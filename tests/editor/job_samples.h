@@ -5,31 +5,25 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/support/job_file_reference.h"
 #include "tests/editor/job_generator.h"
+#include "tests/support/files.h"
+#include "tests/support/wine_paths.h"
 
 #ifndef ZR_SAMPLES_DIR
 #error "ZR_SAMPLES_DIR must name the directory of the sample job files"
 #endif
 
-// The sample directory; under Windows the Unix path is reached through the
-// drive that maps the root of the file system.
+// The sample directory, as this build's programs reach it.
 inline std::string JobSamplesDir() {
-  std::string dir = ZR_SAMPLES_DIR;
 #ifdef _WIN32
-  if (!dir.empty() && dir[0] == '/') dir = "Z:" + dir;
+  return WindowsPath(ZR_SAMPLES_DIR);
+#else
+  return ZR_SAMPLES_DIR;
 #endif
-  return dir;
-}
-
-inline std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Names of the sample job files (each has NAME.saved beside it).

@@ -36,7 +36,7 @@
 #include "components/visual/string_table.h"
 #include "tests/support/job_file_reference.h"
 #include "tests/components/visual/visual_test.h"
-#include "tests/toolkit/dialog_answerer.h"
+#include "tests/support/answerers.h"
 #include "toolkit/menu.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/private_desktop.h"
 #include "test_form.h"
 #include "toolkit/auto_size.h"
 
@@ -14,15 +15,27 @@ TControl* CreatePanel(TControl* parent, int32_t width, int32_t height) {
 }
 
 void ExpectBounds(TControl* control, RECT expected) {
-  RECT r = WindowBoundsInParent(control->Handle);
+  RECT r = WindowBoundsIn(control->Handle);
   EXPECT_EQ(r.left, expected.left);
   EXPECT_EQ(r.top, expected.top);
   EXPECT_EQ(r.right, expected.right);
   EXPECT_EQ(r.bottom, expected.bottom);
 }
 
+// Resizes the form and waits until its client area has the new size: its
+// children are aligned while the form handles the resize.
+void ResizeClient(TControl* form, int32_t width, int32_t height) {
+  form->SetClientSize(width, height);
+  WaitUntil([&] {
+    RECT client;
+    GetClientRect(form->Handle, &client);
+    return client.right == width && client.bottom == height;
+  });
+}
+
 class AlignTest : public testing::Test {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override { form_ = CreateTestForm(400, 300); }
   void TearDown() override { form_->Free(); }
   TControl* form_ = nullptr;
@@ -48,8 +61,7 @@ TEST_F(AlignTest, TopLeftAndClientChildrenShareTheClientAreaWithMargins) {
   ExpectBounds(client, {54, 56, 398, 298});
 
   // A resize of the form re-aligns its children.
-  form_->SetClientSize(300, 200);
-  PumpMessages();
+  ResizeClient(form_, 300, 200);
   ExpectBounds(top1, {2, 2, 298, 22});
   ExpectBounds(left, {2, 56, 52, 198});
   ExpectBounds(client, {54, 56, 298, 198});
@@ -91,8 +103,7 @@ TEST_F(AlignTest, BottomRightClampingAndDisabledChildren) {
   SetAlign(right, kAlignRight);
   SetAlign(right, kAlignNone);
   right->SetBoundsRect(RECT{5, 5, 25, 25});
-  form_->SetClientSize(200, 200);
-  PumpMessages();
+  ResizeClient(form_, 200, 200);
   ExpectBounds(right, {5, 5, 25, 25});
 }
 
@@ -104,8 +115,7 @@ TEST_F(AlignTest, ResizedChildAlignsItsOwnChildren) {
   SetAlign(panel, kAlignClient);
   ExpectBounds(panel, {2, 2, 398, 298});
   ExpectBounds(inner, {2, 2, 394, 17});
-  form_->SetClientSize(250, 250);
-  PumpMessages();
+  ResizeClient(form_, 250, 250);
   ExpectBounds(inner, {2, 2, 244, 17});
 }
 
@@ -130,7 +140,7 @@ TEST_F(AlignTest, AutoSizeFitsALabelToItsText) {
 
   label->SetCaption("Поиск по всей таблице");
   text = TextSize(label, "Поиск по всей таблице");
-  RECT r = WindowBoundsInParent(label->Handle);
+  RECT r = WindowBoundsIn(label->Handle);
   EXPECT_EQ(r.right - r.left, text.cx + 1);
 
   // An italic text gets room for one more space.

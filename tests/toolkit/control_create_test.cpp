@@ -1,23 +1,11 @@
 // Creating controls: stored properties reach the window when it is created
 // late; child controls get ids, tab orders and the form's first focus.
+#include "tests/support/window_text.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"
 
 namespace {
-
-std::string WindowText(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-RECT RectInParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 using ControlCreateTest = ToolkitTest;
 
@@ -41,7 +29,7 @@ TEST_F(ControlCreateTest, PropertiesSetBeforeTheWindowExistsAreAppliedWhenItIsCr
   EXPECT_EQ(form->Handle, GetParent(window));
   EXPECT_EQ("Привет", WindowText(window));
   EXPECT_EQ("Окно", WindowText(form->Handle));
-  RECT r = RectInParent(window);
+  RECT r = WindowBoundsIn(window);
   EXPECT_EQ(10, r.left);
   EXPECT_EQ(20, r.top);
   EXPECT_EQ(100, r.right - r.left);

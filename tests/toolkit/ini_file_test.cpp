@@ -3,39 +3,22 @@
 #include <windows.h>
 
 #include <climits>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "tests/support/temp_dir.h"
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+namespace {
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A fresh directory under the system's temporary folder, removed with its ini
-// files afterwards.
+// Each test gets a fresh directory for its ini files.
 class IniFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    dir_ = std::string(base) + "zr_ini_" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(dir_.c_str(), nullptr);
-  }
-  void TearDown() override {
-    DeleteFileA((dir_ + "pos.ini").c_str());
-    RemoveDirectoryA(dir_.c_str());
-  }
-  std::string dir_;
+  TTempDir dir;
+  const std::string dir_ = dir.Path + "\\";
 };
 
 TEST_F(IniFileTest, WritingCreatesTheFileAndReadingGivesTheValuesBack) {
@@ -55,7 +38,7 @@ TEST_F(IniFileTest, WritingCreatesTheFileAndReadingGivesTheValuesBack) {
   ini->Free();
 
   // The file is the plain profile format other programs read.
-  std::string text = ReadFile(path);
+  std::string text = ReadWholeFile(path);
   EXPECT_NE(text.find("[Main]"), std::string::npos) << text;
   EXPECT_NE(text.find("Left=120"), std::string::npos) << text;
   EXPECT_NE(text.find("Top=-35"), std::string::npos) << text;
@@ -119,7 +102,7 @@ TEST(PositionIniTest, StoreNamesAFileBesideTheProgramAndASection) {
   for (const char* key : {"Left", "Top", "Width", "Height"}) ini->ValueInteger(key, 50);
   ini->Free();
 
-  std::string text = ReadFile(path);
+  std::string text = ReadWholeFile(path);
   EXPECT_EQ(text.find("[Main]"), 0u) << text;
   for (const char* key : {"Left=50", "Top=50", "Width=50", "Height=50"}) {
     EXPECT_NE(text.find(key), std::string::npos) << key;

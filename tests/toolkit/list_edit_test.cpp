@@ -15,17 +15,6 @@
 
 namespace {
 
-// The focus follows the foreground window, which test programs running side
-// by side take from one another: these tests run on a desktop of their own,
-// with the form hidden.
-struct TPrivateDesktop {
-  TPrivateDesktop() {
-    std::string name = "zr-list-edit-" + std::to_string(GetCurrentProcessId());
-    HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (desktop) SetThreadDesktop(desktop);
-  }
-};
-
 struct TEditProbe {
   std::vector<std::string> Log;
   TListView* FreeOnChange = nullptr;
@@ -36,10 +25,10 @@ struct TEditProbe {
   }
 };
 
+// The form stays hidden: a window that is not on the screen keeps the focus
+// whatever other programs show.
 class ListEditTest : public ToolkitTest {
  protected:
-  static void SetUpTestSuite() { static TPrivateDesktop desktop; }
-
   void SetUp() override {
     ToolkitTest::SetUp();
     form_ = Keep(CreateTestForm(500, 300));
@@ -73,7 +62,7 @@ class ListEditTest : public ToolkitTest {
     ListSetCurrentRow(lv, row);
     lv->CellEditor->RememberedColumn = column + 1;
     lv->SetFocused();
-    PumpMessages();
+    WaitUntil([&] { return GetFocus() == lv->Handle; });
     probe_.Log.clear();
     PressKey(form_, VK_RETURN);
   }
@@ -97,7 +86,7 @@ class ListEditTest : public ToolkitTest {
     const RECT r = ListGetRowRect(lv, row, kRowWhole);
     PostMessageA(lv->Handle, down, MK_LBUTTON, MAKELPARAM(x, (r.top + r.bottom) / 2));
     PostMessageA(lv->Handle, WM_LBUTTONUP, 0, MAKELPARAM(x, (r.top + r.bottom) / 2));
-    PumpMessages();
+    DispatchQueued();
   }
 
   TEditProbe probe_;
@@ -114,7 +103,7 @@ TEST_F(ListEditTest, EnterOpensOneEditBoxOverEachCellOfTheCurrentRow) {
   ASSERT_EQ((Texts{"r1c0", "r1c1", "r1c2"}), BoxTexts());
   const RECT row = ListGetRowRect(lv_, 1, kRowWhole);
   for (int32_t i = 0; i < 3; ++i) {
-    RECT box = WindowBoundsInParent(editor_->Editor(i)->Handle);
+    RECT box = WindowBoundsIn(editor_->Editor(i)->Handle);
     EXPECT_EQ(row.left + 80 * i, box.left);
     EXPECT_EQ(row.left + 80 * (i + 1), box.right);
     EXPECT_EQ(row.top - 1, box.top);
@@ -208,7 +197,7 @@ TEST_F(ListEditTest, EditsGoToTheEditedRowWhateverTheProgramDoesMeanwhile) {
   StartWithEnter(1, 0);
   probe_.Log.clear();
   ListClear(lv_);
-  PumpMessages();
+  WaitUntil([&] { return lv_->ChildCount() == 0; });
   EXPECT_EQ(0, lv_->ChildCount());
   EXPECT_TRUE(probe_.Log.empty());
 }

@@ -180,7 +180,7 @@ TEST_F(ListViewTest, SelectionAndNotificationsReachTheEvents) {
   SetOnCustomDraw(lv, MakeMethod<&TEventProbe::Draw>(&probe));
   lv->OnClick = MakeMethod<&TEventProbe::Click>(&probe);
   ShowTestForm(form_);
-  PumpMessages();
+  DispatchQueued();
   EXPECT_EQ(-1, ListCurrentRow(lv));
   ListSetCurrentRow(lv, 1);
   EXPECT_EQ("state 1..1 0->3", probe.Log.back());
@@ -200,10 +200,10 @@ TEST_F(ListViewTest, SelectionAndNotificationsReachTheEvents) {
   const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
   PostMessageA(lv->Handle, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageA(lv->Handle, WM_LBUTTONUP, 0, at);
-  PumpMessages();
+  DispatchQueued();
   PostMessageA(lv->Handle, WM_RBUTTONDOWN, MK_RBUTTON, at);
   PostMessageA(lv->Handle, WM_RBUTTONUP, 0, at);
-  PumpMessages();
+  DispatchQueued();
   EXPECT_EQ("column 1", probe.Log.front());
   EXPECT_NE(std::find(probe.Log.begin(), probe.Log.end(), "click"), probe.Log.end());
   EXPECT_EQ("right click", probe.Log.back());
@@ -248,7 +248,7 @@ TEST_F(ListViewTest, ABurstOfRowsIsPaintedOnceTheLoopIsBack) {
 
   ListInsertRow(lv, 300, "last");
   lv->SetVisible(false);
-  PumpMessages();
+  WaitUntil([&] { return lv->RedrawDeferred == 0; });
   EXPECT_EQ(0, lv->RedrawDeferred);
   EXPECT_FALSE(IsWindowVisible(lv->Handle));
 }

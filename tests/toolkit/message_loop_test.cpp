@@ -105,7 +105,7 @@ TEST_F(MessageLoopTest, ProcessOneMessageTakesOneMessageAtATime) {
   TCloseLog log;
   app->AttachMessageHandler(MakeMethod<&TCloseLog::Record>(&log));
   HWND window = app->GetHandle();
-  DrainMessages();
+  DispatchQueued();
   PostMessageA(window, kFirst, 0, 0);
   PostMessageA(window, kFirst, 0, 0);
   EXPECT_TRUE(ProcessOneMessage(app));

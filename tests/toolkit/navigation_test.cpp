@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/private_desktop.h"
 #include "test_form.h"
 
 namespace {
@@ -12,17 +13,9 @@ namespace {
 // by side take from one another. These tests therefore run on a desktop of
 // their own, with the form hidden (a window that is not on the screen is not
 // deactivated when another program's window is).
-struct TPrivateDesktop {
-  TPrivateDesktop() {
-    std::string name = "zr-navigation-" + std::to_string(GetCurrentProcessId());
-    HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (desktop) SetThreadDesktop(desktop);
-  }
-};
-
 class NavigationTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { static TPrivateDesktop desktop; }
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     form_ = CreateTestForm(400, 300);
     for (int i = 0; i < 3; ++i) {
@@ -41,7 +34,7 @@ class NavigationTest : public testing::Test {
 
   void Focus(TControl* control) {
     control->SetFocused();
-    PumpMessages();
+    WaitUntil([&] { return GetFocus() == control->Handle; });
     ASSERT_EQ(GetFocus(), control->Handle);
   }
 
@@ -134,7 +127,7 @@ TEST_F(NavigationTest, SetTabOrderShiftsTheOthersAndMoveFocusStartsFromZero) {
   // Without a focused control the walk starts from order 0.
   form_->FocusedControl = nullptr;
   EXPECT_EQ(MoveFocus(form_, true), memo_);
-  PumpMessages();
+  WaitUntil([&] { return GetFocus() == memo_->Handle; });
   EXPECT_EQ(GetFocus(), memo_->Handle);
   form_->FocusedControl = nullptr;
   EXPECT_EQ(MoveFocus(form_, false), edits_[2]);

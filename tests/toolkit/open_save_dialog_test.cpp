@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/toolkit/dialog_answerer.h"
+#include "tests/support/answerers.h"
 #include "tests/toolkit/file_dialog_recorder.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/temp_dir.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/app_window.h"
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/private_desktop.h"
 #include "test_form.h"
 
 namespace {
@@ -49,6 +50,7 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 class PaintTest : public testing::Test {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     savedPre_ = GlobalPreHandler;
     savedInvalidate_ = InvalidateHook;
@@ -61,10 +63,11 @@ class PaintTest : public testing::Test {
     InvalidateHook = savedInvalidate_;
     AfterCreateHook = savedAfterCreate_;
   }
+  // Paints the control now, and whatever else waits for painting.
   void Repaint(TControl* control) {
     InvalidateRect(control->Handle, nullptr, TRUE);
     UpdateWindow(control->Handle);
-    PumpMessages();
+    DispatchQueued();
   }
   TControlProc savedPre_;
   TControlHook savedInvalidate_;
@@ -132,7 +135,7 @@ TEST_F(PaintTest, DoubleBufferedFormPaintsItsChildrenThroughTheBuffer) {
   UpdateWindow(child->Handle);
   RECT update;
   EXPECT_TRUE(GetUpdateRect(form_->Handle, &update, FALSE));
-  PumpMessages();
+  WaitUntil([&] { return childFiller.Calls > before && !GetUpdateRect(form_->Handle, &update, FALSE); });
   EXPECT_GT(childFiller.Calls, before);
   EXPECT_TRUE(childFiller.RootWasBuffering);
   EXPECT_FALSE(GetUpdateRect(form_->Handle, &update, FALSE));
@@ -141,7 +144,7 @@ TEST_F(PaintTest, DoubleBufferedFormPaintsItsChildrenThroughTheBuffer) {
   // The control's Invalidate reaches the root too.
   child->Invalidate();
   EXPECT_TRUE(GetUpdateRect(form_->Handle, &update, FALSE));
-  PumpMessages();
+  DispatchQueued();
 }
 
 // Counts the pixels of the window's text colour inside a child's client area.
@@ -235,9 +238,7 @@ TEST_F(PaintTest, NativeChildWindowsAreSubclassed) {
   ReleaseDC(inner, dc);
   // Other messages still reach the native procedure.
   SendMessageA(inner, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-  char text[16] = {};
-  GetWindowTextA(inner, text, sizeof text);
-  EXPECT_STREQ(text, "typed");
+  EXPECT_EQ(WindowText(inner), "typed");
 }
 
 }  // namespace

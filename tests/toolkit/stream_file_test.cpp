@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 TEST(FileStream, ReadStreamReadsLinesAndCannotWrite) {
   TTempDir dir;

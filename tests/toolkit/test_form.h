@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "tests/support/wait.h"
+#include "tests/support/window_text.h"
 #include "toolkit/app_window.h"
 #include "toolkit/control.h"
 #include "toolkit/control_create.h"
@@ -24,19 +26,6 @@ inline void ShowTestForm(TControl* form) {
   SetForegroundWindow(form->Handle);
 }
 
-// Dispatches the queued messages for a short while.
-inline void PumpMessages(DWORD milliseconds = 60) {
-  const DWORD end = GetTickCount() + milliseconds;
-  MSG msg;
-  do {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() < end);
-}
-
 // Presses and releases a key in the focused window of the form, with Shift
 // held when asked. The messages go through the thread's queue as typed keys
 // do; they are posted rather than sent as system input, which goes to
@@ -51,15 +40,7 @@ inline void PressKey(TControl* form, WORD key, bool shift = false) {
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (3u << 30));
-  PumpMessages();
+  DispatchQueued();
   keys[VK_SHIFT] = 0;
   SetKeyboardState(keys);
-}
-
-// A child's bounds in its parent's client area, read from the windows.
-inline RECT WindowBoundsInParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }

@@ -1,6 +1,6 @@
 // Shared set-up for tests against real windows: each test starts with the
 // toolkit's global state as at program start and an empty message queue, and
-// leaves nothing behind.
+// leaves nothing behind. Its windows keep the focus on a desktop of their own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,22 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/private_desktop.h"
+#include "tests/support/toolkit_reset.h"
+#include "tests/support/wait.h"
 #include "toolkit/control.h"
-
-inline void DrainMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message != WM_QUIT) DispatchMessageA(&msg);
-  }
-}
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  void SetUp() override { Reset(); }
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
+  void SetUp() override { ResetToolkitState(); }
   void TearDown() override {
     for (auto it = Owned.rbegin(); it != Owned.rend(); ++it) (*it)->Free();
     Owned.clear();
-    Reset();
+    ResetToolkitState();
   }
 
   // Frees the control when the test ends (top-level controls only).
@@ -56,14 +53,4 @@ class ToolkitTest : public ::testing::Test {
   std::vector<TControl*> Owned;
   std::vector<TDestroyWatch*> Watches;
   std::vector<std::string> DestroyLog;
-
- private:
-  static void Reset() {
-    DrainMessages();
-    AppWindow = nullptr;
-    AppRunning = false;
-    AppTerminated = false;
-    AppWindowCreated = false;
-    CreatingControl = nullptr;
-  }
 };

@@ -172,7 +172,7 @@ TEST_F(WindowProcedureTest, MinimizingTheMainFormMinimizesTheApplicationWindow) 
   app->AttachMessageHandler(Handler(appCommands));
   main->CreateWindowNow();
   SendMessageA(main->Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  DrainMessages();
+  DispatchQueued();
   EXPECT_EQ((std::vector<std::string>{"app"}), Log);
   EXPECT_FALSE(IsIconic(main->Handle));
 }

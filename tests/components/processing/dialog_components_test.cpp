@@ -13,9 +13,10 @@
 #include "components/processing/save_dialog.h"
 #include "components/processing/win_exec.h"
 #include "tests/components/processing/probe.h"
-#include "tests/toolkit/dialog_answerer.h"
+#include "tests/support/answerers.h"
 #include "tests/toolkit/file_dialog_recorder.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/wait.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/app_window.h"
 
@@ -277,12 +278,9 @@ std::string ThisProgram() {
 std::string ReportParams(const std::string& report) {
   return "--gtest_filter=NoSuchTest --gtest_output=xml:" + report;
 }
-bool AppearsWithin(const std::string& path, DWORD milliseconds) {
-  for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-    if (ReadWholeFile(path).find("</testsuites>") != std::string::npos) return true;
-    Sleep(50);
-  }
-  return false;
+// Waits for the started program's report to be written whole.
+bool ReportAppears(const std::string& path) {
+  return WaitUntil([&] { return ReadWholeFile(path).find("</testsuites>") != std::string::npos; }, 30000);
 }
 
 TEST_F(ShellComponentTest, TheSystemRunsWhatTheShellAndTheRunnerAreGiven) {
@@ -292,7 +290,7 @@ TEST_F(ShellComponentTest, TheSystemRunsWhatTheShellAndTheRunnerAreGiven) {
   exec.FileName = ThisProgram();
   exec.Params = ReportParams(dir.File("shell.xml"));
   FireNull(open);
-  EXPECT_TRUE(AppearsWithin(dir.File("shell.xml"), 30000));
+  EXPECT_TRUE(ReportAppears(dir.File("shell.xml")));
   EXPECT_EQ(started.Count(), 0u);
 
   // A failure to open is silent: no box, no event.
@@ -303,7 +301,7 @@ TEST_F(ShellComponentTest, TheSystemRunsWhatTheShellAndTheRunnerAreGiven) {
 
   exec.Runner(ThisProgram(), ReportParams(dir.File("runner.xml")));
   EXPECT_EQ(started.Count(), 1u);
-  EXPECT_TRUE(AppearsWithin(dir.File("runner.xml"), 30000));
+  EXPECT_TRUE(ReportAppears(dir.File("runner.xml")));
   exec.Runner(dir.File("missing.exe"), "");
   EXPECT_EQ(started.Count(), 1u);
 }

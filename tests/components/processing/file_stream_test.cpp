@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "tests/components/processing/message_box_answerer.h"
 #include "tests/components/processing/probe.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/answerers.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/stream.h"
 #include "toolkit/stream_file.h"
 #include "toolkit/app_window.h"
@@ -110,19 +110,20 @@ TEST_F(FileStreamComponentTest, MissingFileOrFolderShowsTheBoxAndHandsOnNoStream
   FireStr(open, existing);
   ASSERT_NE(files.FileStream, nullptr);
 
-  TMessageBoxAnswerer answerer;
+  TDialogAnswerer answerer;
+  for (int box = 0; box < 3; ++box) answerer.Press(IDOK);
   const std::string missing = dir.File("missing.CSV");
   FireStr(open, missing);
   FireStr(open, dir.Path);
   FireStr(open, "");
-  ASSERT_EQ(answerer.Boxes.size(), 3u);
-  EXPECT_EQ(answerer.Boxes[0].Text, "File <" + missing + "> not found!");
-  EXPECT_EQ(answerer.Boxes[1].Text, "File <" + dir.Path + "> not found!");
-  EXPECT_EQ(answerer.Boxes[2].Text, "File <> not found!");
-  for (const auto& box : answerer.Boxes) {
+  ASSERT_EQ(answerer.Dialogs.size(), 3u);
+  EXPECT_EQ(answerer.Dialogs[0].Text, "File <" + missing + "> not found!");
+  EXPECT_EQ(answerer.Dialogs[1].Text, "File <" + dir.Path + "> not found!");
+  EXPECT_EQ(answerer.Dialogs[2].Text, "File <> not found!");
+  for (const auto& box : answerer.Dialogs) {
     EXPECT_EQ(box.Caption, "File stream Error");
     EXPECT_EQ(box.Owner, nullptr);  // no application window in this test
-    EXPECT_FALSE(box.HasCancel);
+    EXPECT_EQ(box.Buttons, std::vector<int>{IDOK});
   }
   ASSERT_EQ(opened.Count(), 4u);
   for (size_t i = 1; i < 4; ++i) {
@@ -148,14 +149,14 @@ TEST_F(FileStreamComponentTest, WriteModeReopensAndLeavesExactlyWhatWasWritten) 
   FireNull(close);
   EXPECT_EQ(ReadWholeFile(path), "xy\r\n");
 
-  TMessageBoxAnswerer answerer;
+  TDialogAnswerer answerer;
   const std::string fresh = dir.File("fresh.csv");
   FireStr(open, fresh);
   EXPECT_EQ(ReadWholeFile(fresh), "");
   FireStr(open, dir.File("no-folder\\x.csv"));  // no box, no bytes
   ASSERT_NE(files.FileStream, nullptr);
   EXPECT_EQ(files.FileStream->WriteText("x"), 0u);
-  EXPECT_TRUE(answerer.Boxes.empty());
+  EXPECT_TRUE(answerer.Dialogs.empty());
 }
 
 TEST_F(FileStreamComponentTest, ReadWriteModeOpensOrCreates) {

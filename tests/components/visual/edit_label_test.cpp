@@ -35,7 +35,7 @@ class EditLabelTest : public VisualTest {
     SetFocus(Edit());
     if (key) PostMessageA(Edit(), WM_KEYDOWN, key, 1);
     for (char c : chars) PostMessageA(Edit(), WM_CHAR, static_cast<unsigned char>(c), 1);
-    PumpMessages();
+    DispatchQueued();
   }
   void PressEnter() { Type("", VK_RETURN); }
 

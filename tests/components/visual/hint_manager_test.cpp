@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/private_desktop.h"
+#include "tests/support/window_text.h"
 #include "toolkit/control_create.h"
 
 namespace {
@@ -19,12 +21,6 @@ std::string TipText(const TTip* tip) {
   return buffer;
 }
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 LOGFONTA FontOf(HWND window) {
   LOGFONTA font = {};
   auto handle = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
@@ -36,6 +32,7 @@ LOGFONTA FontOf(HWND window) {
 // A real top-level window with a static child to hang tips on.
 class HintManagerTest : public testing::Test {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     form_ = CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -79,7 +76,7 @@ TEST_F(HintManagerTest, TipCarriesTextDelaysFontAndColours) {
   ASSERT_NE(tip, nullptr);
   HWND tipWindow = TipWindow(tip);
   ASSERT_TRUE(IsWindow(tipWindow));
-  EXPECT_EQ(ClassOf(tipWindow), "tooltips_class32");
+  EXPECT_EQ(WindowClass(tipWindow), "tooltips_class32");
   EXPECT_EQ(tip->uFlags, 273u);
   EXPECT_EQ(tip->hwnd, child_);
   EXPECT_EQ(tip->uId, reinterpret_cast<UINT_PTR>(child_));

@@ -94,7 +94,7 @@ TEST_F(MainFormTest, TheWindowAppearsOnlyAfterOnCreateWhenTheNetworkIsSwitchedOn
   ASSERT_TRUE(IsWindow(Window()));
   EXPECT_FALSE(IsWindowVisible(Window()));
   form->Control->SetPosition(60, 70);
-  PumpMessages();
+  DispatchQueued();
   EXPECT_EQ(created.Count(), 0u);
   EXPECT_EQ(moved.Count(), 0u);
   EXPECT_EQ(resized.Count(), 0u);
@@ -120,7 +120,7 @@ TEST_F(MainFormTest, ARefusedUserCloseKeepsTheWindowAndFiresNothing) {
   EXPECT_EQ(query.Reads, 1);
   EXPECT_TRUE(IsWindowVisible(Window()));
   EXPECT_EQ(closed.Count(), 0u);
-  EXPECT_FALSE(PumpMessages()) << "no quit was posted";
+  EXPECT_FALSE(TakeQuit()) << "no quit was posted";
   TVM_Event link = other.Action();
   FireInt(link, 3);
   EXPECT_EQ(other.Count(), 1u) << "the network still runs";
@@ -145,7 +145,7 @@ TEST_F(MainFormTest, AfterTheMainFormClosesTheNetworkIsSilent) {
 
   UserClose();
   EXPECT_EQ(closed.Count(), 1u);
-  EXPECT_TRUE(PumpMessages()) << "closing the main window ends the loop";
+  EXPECT_TRUE(WaitUntil(TakeQuit)) << "closing the main window ends the loop";
 
   TVM_Event action = other.Action();
   FireInt(action, 1);
@@ -193,7 +193,7 @@ TEST_F(MainFormTest, ASecondaryFormFollowsItsAnchorAndOnlyHidesWhenClosed) {
   ASSERT_TRUE(IsWindowVisible(follower));
 
   main->Control->SetPosition(100, 120);
-  PumpMessages();
+  WaitUntil([&] { return WindowRect(follower).left == 110; });
   EXPECT_EQ(WindowRect(follower).left, 110);
   EXPECT_EQ(WindowRect(follower).top, 140);
   EXPECT_EQ(WindowRect(follower).right - WindowRect(follower).left, 200);
@@ -206,7 +206,7 @@ TEST_F(MainFormTest, ASecondaryFormFollowsItsAnchorAndOnlyHidesWhenClosed) {
   EXPECT_TRUE(IsWindow(follower));
   EXPECT_FALSE(IsWindowVisible(follower));
   EXPECT_EQ(closed.Count(), 0u) << "only the main form reports its close";
-  EXPECT_FALSE(PumpMessages());
+  EXPECT_FALSE(TakeQuit());
 
   // Closing the main form closes the follower without asking it.
   second->Control->SetVisible(true);
@@ -214,7 +214,7 @@ TEST_F(MainFormTest, ASecondaryFormFollowsItsAnchorAndOnlyHidesWhenClosed) {
   UserClose();
   EXPECT_FALSE(IsWindowVisible(follower));
   EXPECT_EQ(query.Reads, reads);
-  EXPECT_TRUE(PumpMessages());
+  EXPECT_TRUE(WaitUntil(TakeQuit));
 
   second.reset();
   EXPECT_LT(FormWindows->IndexOfObject(follower), 0);
@@ -262,7 +262,7 @@ class PositionStoreTest : public MainFormTest {
     StartDispatch();
     MoveWindow(Window(), place.Left, place.Top, place.Width, place.Height, TRUE);
     UserClose();
-    PumpMessages(10);
+    DispatchQueued();
     // A new run of the program: the store alone carries over.
     form_.reset();
     VisualTest::TearDown();

@@ -49,7 +49,7 @@ class StringTableTest : public VisualTest {
     table_->SetColumns(columns);
     table_->Init();
     StartDispatch();
-    PumpMessages();
+    DispatchQueued();
   }
   void Add(const std::string& line) {
     TVM_Event add = MakeEvent<&TvmStringTableMT::AddRow>(table_);
@@ -90,12 +90,12 @@ class StringTableTest : public VisualTest {
   void PressInFocusedBox(WPARAM key) {
     HWND focus = GetFocus();
     PostMessageA(focus ? focus : List()->CellEditor->Editor(0)->Handle, WM_KEYDOWN, key, 1);
-    PumpMessages();
+    DispatchQueued();
   }
   void Click(HWND window, int32_t x, int32_t y, bool dbl = false) {
     PostMessageA(window, dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    PumpMessages();
+    DispatchQueued();
   }
   void ClickRow(int32_t row, int32_t x = 20) {
     RECT r = ListGetRowRect(List(), row, kRowWhole);
@@ -332,7 +332,7 @@ TEST_F(StringTableTest, InPlaceEditWritesTheCellsBack) {
   Select(1);
   table_->OnSelect = select.Action();
   PostMessageA(List()->Handle, WM_KEYDOWN, VK_RETURN, 1);
-  PumpMessages();
+  DispatchQueued();
   TControl* box = List()->CellEditor->Editor(1);
   ASSERT_NE(nullptr, box);
   box->SetCaption("\xED\xEE\xE2\xEE\xE5");  // "новое"
@@ -364,12 +364,12 @@ TEST_F(StringTableTest, CellCursorFollowsClicksAndKeysAndAsksForAnEditor) {
   EXPECT_EQ(1, table_->CursorRow);
   EXPECT_EQ(1, table_->CursorColumn);
   for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_DOWN}) PostMessageA(List()->Handle, WM_KEYDOWN, key, 1);
-  PumpMessages();
+  DispatchQueued();
   EXPECT_EQ(1, table_->CursorRow) << "kept inside the table";
   EXPECT_EQ(2, table_->CursorColumn);
   EXPECT_EQ(4u, moved.Count());
   PostMessageA(List()->Handle, WM_KEYDOWN, VK_F2, 1);
-  PumpMessages();
+  DispatchQueued();
   const RECT cell = ListGetCellRect(List(), 1, 2);
   EXPECT_EQ((std::vector<int32_t>{10 + cell.left + 2, 10 + cell.top + 2, 80, cell.bottom - cell.top}), box);
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/window_text.h"
+
 class TDialogAnswerer {
  public:
   struct Seen {
@@ -68,15 +70,8 @@ class TDialogAnswerer {
     static TDialogAnswerer* current = nullptr;
     return current;
   }
-  static std::string TextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-  }
   static bool IsDialog(HWND window) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    return std::string(className) == "#32770" && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
+    return WindowClass(window) == "#32770" && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
   }
 
   static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
@@ -105,13 +100,11 @@ class TDialogAnswerer {
   }
 
   void Answer(HWND dialog) {
-    Seen seen{TextOf(dialog), TextOf(GetDlgItem(dialog, kMessageText)), GetWindow(dialog, GW_OWNER),
-              {}, 0, nullptr, TextOf(GetDlgItem(dialog, kNameBox)), {}, -1, false};
+    Seen seen{WindowText(dialog), WindowText(GetDlgItem(dialog, kMessageText)), GetWindow(dialog, GW_OWNER),
+              {}, 0, nullptr, WindowText(GetDlgItem(dialog, kNameBox)), {}, -1, false};
     for (int id = IDOK; id <= IDCONTINUE; ++id) {
       HWND button = GetDlgItem(dialog, id);
-      char className[16] = {};
-      GetClassNameA(button, className, sizeof className);
-      if (!button || !IsWindowVisible(button) || std::string(className) != "Button") continue;
+      if (!button || !IsWindowVisible(button) || WindowClass(button) != "Button") continue;
       seen.Buttons.push_back(id);
       if ((GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) seen.DefaultButton = id;
     }

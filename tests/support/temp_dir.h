@@ -1,10 +1,12 @@
 // A fresh directory under the system's temporary folder, removed with
-// everything in it when the test ends. Helpers read and write whole files.
+// everything in it when the test ends.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "tests/support/files.h"
 
 class TTempDir {
  public:
@@ -41,24 +43,3 @@ class TTempDir {
     RemoveDirectoryA(dir.c_str());
   }
 };
-
-inline void WriteWholeFile(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD done = 0;
-  if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-  CloseHandle(file);
-}
-
-// The bytes of the file, or "<missing>" when it cannot be opened.
-inline std::string ReadWholeFile(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD done = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-  CloseHandle(file);
-  bytes.resize(done);
-  return bytes;
-}

@@ -48,6 +48,10 @@ void SetRowComma(TVMStrCat* comma) {
 void ConfigureReadChain(const TReadChainParts& c) {
   c.JobTextFlattener->ReplaceChar = kJobLineMark;
   c.JobTextFlattener->Mode = kStream2HexFlatten;
+  // Files edited elsewhere end lines with a lone LF or CR, or leave the last
+  // line open; each line end must read as one CR LF, or lines merge and the
+  // last one is lost.
+  c.JobTextFlattener->CrLfLineEnds = true;
   c.SectionSplitHub->SetCount(kSectionCount);
   c.SectionSplitHub->Flag = kHubFlagSet;
   SetBlockFind(c.FeederSectionFind, kFeederStartMark, kFeederEndMark, false, false, "");

@@ -27,6 +27,10 @@ inline constexpr char kComponentHeaderLine[] = "#Component,Nozzle,Stack,X,Y,Angl
 inline constexpr char kJobLineEnd[] = "\r\n";
 // Written after every cell of a row, the last one included.
 inline constexpr char kJobCellSeparator[] = ",";
+// What a cell cannot carry besides control characters: the separator, and
+// the line and row end marks of reading (below). The cell editor refuses
+// them.
+inline constexpr char kJobCellRefusedChars[] = ",/\\";
 
 // Marks that locate the sections in the flattened text: each section lies
 // strictly between its start mark (the end of its header line) and its end

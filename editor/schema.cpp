@@ -24,6 +24,8 @@
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/job_chains.h"
+#include "editor/job_format.h"
+#include "editor/job_format_check.h"
 #include "toolkit/navigation.h"
 
 TClassMainForm_C7FA30* SchemaInstance = nullptr;
@@ -147,6 +149,18 @@ void SetLabel(TVMLabel* label, const char* caption) {
   label->SetAutoSize(true);
   label->SetTextAlign(0);
 }
+
+// The largest file opening accepts. The whole file is read into one text
+// that the section chains copy and cut several times over, and every row
+// becomes a list view row; a job file of the machine is far below a
+// megabyte, and beyond this size a file is no job file but would take
+// minutes to fill the tables.
+constexpr uint32_t kJobFileMaxSize = 4u << 20;
+
+// The characters a job file cell cannot carry: "," separates the fields,
+// "/" and "\" serve the reader as line marks (control characters are
+// refused by the cell editor in any case).
+constexpr char kJobCellRefusedChars[] = ",/\\";
 
 }  // namespace
 
@@ -419,6 +433,22 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // chains' one home, which the tests and benchmarks build from as well.
   ConfigureReadChain(ReadChain());
   ConfigureSaveChain(SaveChain());
+
+  // Additions to the composition: nothing a user types or opens is lost.
+  // Opening refuses files larger than the editor can hold (the read chain's
+  // home, above, has the flattener read every kind of line end and an open
+  // last line).
+  JobReadStream->MaxSize = kJobFileMaxSize;
+  // The cells refuse the characters the job file cannot carry.
+  for (TvmStringTableMT* table : {FeederTable, SpecialFeederTable, BoardTable, ComponentTable})
+    table->SetRefusedChars(kJobCellRefusedChars);
+  // 54. JobFormatCheck: before saving, asks about tables that would not read
+  // back the same.
+  JobFormatCheck = Keep(new TVMJobFormatCheck);
+  JobFormatCheck->TableNames[0] = "Питатели";
+  JobFormatCheck->TableNames[1] = "Специальные питатели";
+  JobFormatCheck->TableNames[2] = "Платы";
+  JobFormatCheck->TableNames[3] = "Компоненты";
 }
 
 // One line per link: source point = target action or data output (index).
@@ -480,6 +510,16 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // flattener has read its bytes, before the text goes on, so the file is not
   // held open while the tables fill or afterwards.
   JobTextFlattener->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(JobReadStream, 0);
+
+  // Additions to the composition: the chosen save path passes the format
+  // check before it reaches the save steps (replacing the dialog's direct
+  // link to SaveHub above).
+  SaveJobDialog->OnChosen = MakeEvent<&TVMJobFormatCheck::Check>(JobFormatCheck, 0);
+  JobFormatCheck->OnOutput = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
+  JobFormatCheck->Matrix[0] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, 2);
+  JobFormatCheck->Matrix[1] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, 2);
+  JobFormatCheck->Matrix[2] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, 2);
+  JobFormatCheck->Matrix[3] = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, 2);
 }
 
 TReadChainParts TClassMainForm_C7FA30::ReadChain() const {

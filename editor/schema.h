@@ -34,6 +34,7 @@ class TVMStrCat;
 class TVMStream2Hex;
 class TVMWinExec;
 class TvmStringTableMT;
+class TVMJobFormatCheck;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -91,6 +92,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMInformer* ComponentHeader = nullptr;
   TVMStrCat* BoardRowComma = nullptr;
   TVMMatrixRW* BoardMatrix = nullptr;
+  // Additions to the composition, created after the 53 instances above.
+  TVMJobFormatCheck* JobFormatCheck = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -4,6 +4,14 @@
 # through a file, so that no Wine helper process can hold the caller's pipe.
 set -u
 
+# Root ignores Unix file modes, so a read-only or unreadable file would not
+# behave as it does for a user. The session (Xvfb, wineserver, which opens
+# files for the programs, and every program) runs without that power.
+if [ "$(id -u)" = 0 ] && [ -z "${ZR_NO_DAC_OVERRIDE:-}" ] && command -v setpriv >/dev/null; then
+  export ZR_NO_DAC_OVERRIDE=1
+  exec setpriv --bounding-set -dac_override,-dac_read_search "$0" "$@"
+fi
+
 find_env() {
   local dir=$PWD
   while [ "$dir" != / ]; do

@@ -8,6 +8,14 @@
 #   scripts/wine-session.sh stop BUILD_DIR
 set -euo pipefail
 
+# Root ignores Unix file modes, so a read-only or unreadable file would not
+# behave as it does for a user. The session (Xvfb, wineserver, which opens
+# files for the programs, and every program) runs without that power.
+if [ "$(id -u)" = 0 ] && [ -z "${ZR_NO_DAC_OVERRIDE:-}" ] && command -v setpriv >/dev/null; then
+  export ZR_NO_DAC_OVERRIDE=1
+  exec setpriv --bounding-set -dac_override,-dac_read_search "$0" "$@"
+fi
+
 action=${1:?start or stop}
 build=$(mkdir -p "${2:?build dir}" && cd "$2" && pwd)
 envfile=$build/wine-session.env

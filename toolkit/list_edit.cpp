@@ -12,48 +12,13 @@
 #include "toolkit/navigation.h"
 #include "toolkit/paint.h"
 
-static_assert(sizeof(void*) == 8, "the window-procedure trampoline is x86-64 code");
-
-// What the trampoline hands every message of the list view window to. It is
-// kept apart from the editor: when another procedure was put in front of the
-// trampoline later, the editor cannot take it out of the chain, so the hook
-// stays behind (Editor null) and passes the messages straight on.
-struct TListEditHook {
-  TListEdit* Editor = nullptr;
-  HWND Window = nullptr;
-  WNDPROC Previous = nullptr;
-};
-
 namespace {
 
-LRESULT CALLBACK HookProc(HWND hookAsWindow, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* hook = reinterpret_cast<TListEditHook*>(hookAsWindow);
-  if (hook->Editor) return hook->Editor->HandleMessage(hook->Window, message, wParam, lParam);
-  return CallWindowProcA(hook->Previous, hook->Window, message, wParam, lParam);
-}
+constexpr UINT_PTR kSubclassId = 1;
 
-// A window procedure bound to `hook`: executable code that replaces the
-// window handle argument with the hook and jumps to HookProc (the window
-// handle is kept in the hook). The other arguments and the stack are left
-// untouched, so HookProc returns straight to the caller.
-//   mov rcx, imm64 ; mov rax, imm64 ; jmp rax
-void* MakeTrampoline(TListEditHook* hook) {
-  constexpr size_t kSize = 22;
-  auto* code = static_cast<uint8_t*>(VirtualAlloc(nullptr, kSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-  if (!code) return nullptr;
-  void* target = reinterpret_cast<void*>(&HookProc);
-  code[0] = 0x48, code[1] = 0xB9;
-  std::memcpy(code + 2, &hook, 8);
-  code[10] = 0x48, code[11] = 0xB8;
-  std::memcpy(code + 12, &target, 8);
-  code[20] = 0xFF, code[21] = 0xE0;
-  DWORD previous = 0;
-  if (!VirtualProtect(code, kSize, PAGE_EXECUTE_READ, &previous)) {
-    VirtualFree(code, 0, MEM_RELEASE);
-    return nullptr;
-  }
-  FlushInstructionCache(GetCurrentProcess(), code, kSize);
-  return code;
+LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR editor) {
+  return reinterpret_cast<TListEdit*>(editor)->HandleMessage(window, message, wParam, lParam);
 }
 
 int32_t CursorX(HWND window) {
@@ -93,19 +58,14 @@ void TListEdit::ListViewGone() {
 }
 
 void TListEdit::Unhook() {
-  if (!Hook) return;
-  HWND window = Hook->Window;
-  const bool ours = IsWindow(window) &&
-                    reinterpret_cast<void*>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == Trampoline;
-  if (ours) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldWindowProc));
-  if (ours || !IsWindow(window)) {
-    VirtualFree(Trampoline, 0, MEM_RELEASE);
-    delete Hook;
-  } else {
-    Hook->Editor = nullptr;  // still called by the procedure in front of it
-  }
-  Hook = nullptr;
-  Trampoline = nullptr;
+  HideRefusal();
+  if (RefusalTip) DestroyWindow(RefusalTip);
+  RefusalTip = nullptr;
+  if (!Window) return;
+  // The common controls keep the subclasses of a window in a chain of their
+  // own, so this one leaves it wherever it is, also when others came later.
+  RemoveWindowSubclass(Window, &SubclassProc, kSubclassId);
+  Window = nullptr;
 }
 
 void TListEdit::Attach(TListView* listView) {
@@ -115,24 +75,16 @@ void TListEdit::Attach(TListView* listView) {
   listView->CellEditor = this;
   HWND window = listView->GetHandle();
   if (!window) return;
-  Hook = new TListEditHook;
-  Trampoline = MakeTrampoline(Hook);
-  if (!Trampoline) {
-    delete Hook;
-    Hook = nullptr;
-    return;
-  }
-  OldWindowProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-  *Hook = TListEditHook{this, window, OldWindowProc};
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Trampoline));
+  BehindProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+  if (SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    Window = window;
 }
 
 TControl* TListEdit::Editor(int32_t column) const { return static_cast<TControl*>(Editors->Get(column)); }
 
 LRESULT TListEdit::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC next = OldWindowProc;
   TListView* lv = ListView;
-  if (!lv) return CallWindowProcA(next, window, message, wParam, lParam);
+  if (!lv) return DefSubclassProc(window, message, wParam, lParam);
   // Both stay alive until the message has been passed on, whatever the
   // events raised here do.
   AddHold();
@@ -177,11 +129,16 @@ LRESULT TListEdit::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     default:
       break;
   }
-  // The toolkit's own procedure is called directly: through the platform
-  // every call costs a switch of the thread's display context and back, on
-  // every message of the list view.
-  const LRESULT result = next == &SharedWindowProc ? SharedWindowProc(window, message, wParam, lParam)
-                                                   : CallWindowProcA(next, window, message, wParam, lParam);
+  // The toolkit's own procedure is called directly when it is the one the
+  // subclass stands in front of: through the platform every call costs a
+  // switch of the thread's display context and back, on every message of
+  // the list view.
+  const LRESULT result = BehindProc == &SharedWindowProc ? SharedWindowProc(window, message, wParam, lParam)
+                                                         : DefSubclassProc(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {  // the window goes: so does the subclass
+    RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
+    Window = nullptr;
+  }
   if (Editors->Count > 0) FollowRowChanges(message, wParam, lParam, result);
   lv->DropHold();
   DropHold();
@@ -240,6 +197,7 @@ void TListEdit::StartEditing(int32_t mouseX) {
     edit->SetOnKeyDown(MakeMethod<&TListEdit::EditorKeyDown>(this));
     edit->SetOnKeyUp(MakeMethod<&TListEdit::EditorKeyUp>(this));
     edit->SetOnChar(MakeMethod<&TListEdit::EditorChar>(this));
+    edit->AttachMessageHandler(MakeMethod<&TListEdit::EditorMessage>(this));
     edit->CreateWindowNow();
     if (cell.left <= mouseX && mouseX <= cell.right) chosen = edit;
   }
@@ -270,6 +228,7 @@ void TListEdit::FinishEditing(bool commit, bool report) {
     edit->Free();
   }
   Editors->Clear();
+  HideRefusal();
   if (count > 0 && report) PostMessageA(lv->Handle, kMsgCellChanged, static_cast<WPARAM>(EditRow), 0);
   EditRow = -1;
   InProgress = 0;
@@ -309,11 +268,6 @@ void TListEdit::EditorKeyUp(TControl*, int32_t& key, uint32_t) {
   if (key == VK_UP || key == VK_DOWN) key = 0;
 }
 
-// Enter and Escape have done their work as key-downs; as characters they
-// would only make a single-line edit box beep.
-void TListEdit::EditorChar(TControl*, int32_t& key, uint32_t) {
-  if (key == VK_RETURN || key == VK_ESCAPE) key = 0;
-}
 
 TListView* CreateEditableListView(TControl* parent, uint8_t viewStyle, uint32_t listOptions,
                                   TRowEvent onEditStart, TRowEvent onCellChanged, TImageList* normalImages,

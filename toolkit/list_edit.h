@@ -4,8 +4,12 @@
 // back into the cells; Escape drops them. Either way the row is then reported
 // through OnCellChanged.
 //
-// The editor watches the list view by putting its own window procedure in
-// front of the window's, and passes every message on after looking at it.
+// The editor watches the list view through a window subclass of the common
+// controls (bound to the editor object, no code made at run time), and
+// passes every message on after looking at it.
+//
+// The edit boxes refuse the characters in RefusedChars and every control
+// character, typed or pasted, and say why in a balloon tip over the box.
 // Transitions requested from inside an edit box's key handling are posted, so
 // they run after that handling has returned.
 #pragma once
@@ -13,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "core/method.h"
 #include "toolkit/obj.h"
@@ -21,7 +26,7 @@ class TControl;
 class TImageList;
 class TList;
 class TListView;
-struct TListEditHook;
+struct TMsg;
 
 // (sender: the list view, row)
 using TRowEvent = TMethod<void(TControl* sender, int32_t row)>;
@@ -41,12 +46,15 @@ class TListEdit : public TObj {
   TListView* ListView = nullptr;
   uint8_t SavedTabStop = 0;
   uint8_t SavedTabStopValid = 0;
-  WNDPROC OldWindowProc = nullptr;
-  void* Trampoline = nullptr;  // the window procedure installed in its place
+  HWND Window = nullptr;  // the list view window while the subclass is installed
+  WNDPROC BehindProc = nullptr;  // the window's procedure when the subclass was installed
   int32_t RememberedColumn = 0;  // 1 + the column focused when editing last stopped; 0: none
   int32_t EditRow = -1;          // the row the edit boxes belong to
   TRowEvent OnCellChanged;
   TRowEvent OnEditStart;
+  // Characters the edit boxes do not take (control characters never).
+  std::string RefusedChars;
+  HWND RefusalTip = nullptr;  // the balloon that says why, created on first use
 
   void Prepare() override;
   // Puts the editor in front of the list view window's procedure.
@@ -74,9 +82,15 @@ class TListEdit : public TObj {
   void EditorKeyDown(TControl* sender, int32_t& key, uint32_t shift);
   void EditorKeyUp(TControl* sender, int32_t& key, uint32_t shift);
   void EditorChar(TControl* sender, int32_t& key, uint32_t shift);
-
-  TListEditHook* Hook = nullptr;  // what the trampoline calls; may outlive the editor
+  bool EditorMessage(TControl* sender, TMsg& msg, LRESULT& result);
+  bool Refuses(char c) const;
+  void ShowRefusal(TControl* edit);
+  void HideRefusal();
 };
+
+// The text of the refusal tip for the characters refused besides control
+// characters.
+std::string RefusalText(const std::string& refusedChars);
 
 // Creates a list view (CreateListViewControl) with its window, and a cell
 // editor for it that is freed with the list view.

@@ -4,7 +4,9 @@ TStream::~TStream() { Ops->Close(this); }
 
 uint32_t TStream::WriteText(const std::string& text) {
   if (text.empty()) return 0;
-  return Ops->Write(this, text.data(), static_cast<uint32_t>(text.size()));
+  const uint32_t done = Ops->Write(this, text.data(), static_cast<uint32_t>(text.size()));
+  if (done != text.size() && Error == 0) Error = kStreamShortWriteError;
+  return done;
 }
 
 std::string TStream::ReadLine() {

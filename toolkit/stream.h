@@ -34,6 +34,10 @@ class TStream : public TObj {
   TStreamOps* Ops = &OpTable;
   TStreamOps OpTable;
   void* Handle = nullptr;  // the platform file handle
+  // The platform's code of the first failure (an open that failed, a write
+  // that transferred less than asked); 0 while all went well. Writers check
+  // it once at the end instead of after every line.
+  uint32_t Error = 0;
 
   uint32_t Size() { return Ops->GetSize(this); }
   uint32_t Position() { return Ops->Seek(this, 0, kSeekFromCurrent); }
@@ -51,6 +55,10 @@ class TStream : public TObj {
   // Closes through the table.
   ~TStream() override;
 };
+
+// The platform's code for a full disk: a write that transfers fewer bytes
+// than asked without saying why is taken as one.
+constexpr uint32_t kStreamShortWriteError = 112;
 
 // Clears the caller's reference first, then frees the stream.
 void FreeStream(TStream*& stream);

@@ -27,13 +27,19 @@ uint32_t NoWrite(TStream*, const void*, uint32_t) { return 0; }
 
 uint32_t FileRead(TStream* stream, void* buffer, uint32_t count) {
   DWORD done = 0;
-  if (!ReadFile(FileOf(stream), buffer, count, &done, nullptr)) return 0;
+  if (!ReadFile(FileOf(stream), buffer, count, &done, nullptr)) {
+    if (stream->Error == 0) stream->Error = GetLastError();
+    return 0;
+  }
   return done;
 }
 
 uint32_t FileWrite(TStream* stream, const void* buffer, uint32_t count) {
   DWORD done = 0;
-  if (!WriteFile(FileOf(stream), buffer, count, &done, nullptr)) return 0;
+  if (!WriteFile(FileOf(stream), buffer, count, &done, nullptr)) {
+    if (stream->Error == 0) stream->Error = GetLastError();
+    return 0;
+  }
   return done;
 }
 
@@ -67,6 +73,7 @@ TStream* OpenFileStream(const std::string& fileName, TStreamOps ops, DWORD acces
   TStream* stream = New<TStream>(ops);
   stream->Handle = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ, nullptr, creation,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (stream->Handle == INVALID_HANDLE_VALUE) stream->Error = GetLastError();
   return stream;
 }
 

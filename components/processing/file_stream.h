@@ -2,6 +2,11 @@
 // hands the stream on, lets other components read it through its Stream
 // point, and closes it. The stream stays owned by this component; receivers
 // must not free it.
+//
+// Nothing is lost without a word: a file that cannot be read, or is larger
+// than MaxSize, is told to the user and gives no stream; a write stream
+// writes a temporary file that replaces the target only when all of it was
+// written, and a save that fails is told and leaves the old file as it was.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +14,7 @@
 
 #include "core/component.h"
 #include "core/event.h"
+#include "toolkit/file_commit.h"
 
 class TStream;
 
@@ -20,6 +26,7 @@ class TVMFileStream : public TVMComponent {
   std::string FileName;           // used when FileNameInput is not connected
   uint8_t Mode = kFileModeRead;   // any value other than write or read-write reads
   uint8_t Reserved = 0;           // set by the schema; nothing reads it
+  uint32_t MaxSize = 0;           // read mode: larger files are refused; 0 = any size
   TVM_Event FileNameInput;        // data input: the file name
   TVM_Event OnOpened;             // the stream (nil after a failure)
   // Write mode only. OnSaved: the target path, once the file was completely
@@ -30,16 +37,24 @@ class TVMFileStream : public TVMComponent {
 
   ~TVMFileStream() override;
 
-  // Action: closes the old stream, opens the named file by Mode and forwards
-  // the stream to OnOpened. In read mode a name that is not an existing file
-  // gets the "not found" box and no stream.
+  // Action: closes the old stream (an unfinished save is dropped), opens the
+  // named file by Mode and forwards the stream to OnOpened. In read mode a
+  // name that is not an existing file gets the "not found" box, a file that
+  // cannot be read or is too large gets a box with the reason; neither gives
+  // a stream.
   void OpenFile(TData& data, uint16_t index);
   // Action: closes the stream; the value is not touched. Closing a write
-  // stream ends the save: OnSaved or OnSaveFailed fires with the path.
+  // stream ends the save: the file is committed, then OnSaved or (after the
+  // box) OnSaveFailed fires with the path.
   void CloseFile(TData& data, uint16_t index);
   // Data output: the open stream, or NULL.
   void Stream(TData& data, uint16_t index);
 
  private:
-  std::string SavePath;  // target of the write stream now open
+  void OpenForReading(const std::string& name);
+  void AbandonSave();
+
+  bool Saving = false;  // a write stream was opened and not yet closed
+  std::string SavePath;  // the target as it was named
+  TFileSave Save;
 };

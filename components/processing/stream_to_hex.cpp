@@ -1,5 +1,6 @@
 #include "components/processing/stream_to_hex.h"
 
+#include "components/processing/line_ends.h"
 #include "toolkit/stream.h"
 
 std::string FlattenControlBytes(const std::string& bytes, char replace) {
@@ -25,5 +26,6 @@ void TVMStream2Hex::Convert(TData& data, uint16_t index) {
   FireNull(OnStreamRead);
   const char replace = ReplaceChar.empty() ? '\0' : ReplaceChar[0];
   Position = static_cast<int32_t>(bytes.size());
-  ForwardStr(data, OnValue, FlattenControlBytes(bytes, replace));
+  ForwardStr(data, OnValue,
+             FlattenControlBytes(CrLfLineEnds ? WithCrLfLineEnds(bytes) : bytes, replace));
 }

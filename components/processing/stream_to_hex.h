@@ -24,6 +24,10 @@ class TVMStream2Hex : public TVMComponent {
   int32_t Position = 0;     // bytes examined by the last conversion
   uint8_t Mode = kStream2HexFlatten;  // the only conversion; nothing else is read
   std::string ReplaceChar = "/";  // first character replaces; empty removes
+  // Every line end (CR LF, a lone CR or a lone LF) is read as CR LF, and an
+  // open last line is closed, before flattening; off, the bytes are
+  // flattened as they are.
+  bool CrLfLineEnds = false;
   TVM_Event Stream;         // data input: the stream to convert
   TVM_Event OnValue;        // the text
   // Fired (no value) once all bytes have been read and before the text goes

@@ -76,12 +76,19 @@ void TvmStringTableMT::CreateSmallImages() {
   ImageListSetHeight(SmallImages, size);
 }
 
+void TvmStringTableMT::SetRefusedChars(const std::string& chars) {
+  RefusedChars = chars;
+  if (TListView* lv = ListView())
+    if (lv->CellEditor) lv->CellEditor->RefusedChars = chars;
+}
+
 void TvmStringTableMT::CreateList() {
   TImageList* normal = UseNormalImages ? NormalImages : nullptr;
   TListView* lv;
   if (CellEditor) {
     lv = CreateEditableListView(Parent, ViewStyle, ListOptions(), MakeMethod<&TvmStringTableMT::EditStarted>(this),
                                 MakeMethod<&TvmStringTableMT::CellChanged>(this), normal, SmallImages);
+    if (lv->CellEditor) lv->CellEditor->RefusedChars = RefusedChars;
   } else {
     lv = CreateListViewControl(Parent, ViewStyle, ListOptions(), normal, SmallImages);
   }

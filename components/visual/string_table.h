@@ -71,6 +71,7 @@ class TvmStringTableMT : public TVMWin {
   // Insert adds an empty row below the current one and starts editing it;
   // Ctrl+Delete removes the current row. Both are reported as edits.
   bool RowKeys = false;
+  std::string RefusedChars;  // see SetRefusedChars
 
   // --- State --------------------------------------------------------------------------
   TImageList* SmallImages = nullptr;   // made by Init when RowImages is set
@@ -107,6 +108,9 @@ class TvmStringTableMT : public TVMWin {
   void SetItems(const std::string& text);
   void SetSeparator(const std::string& text);       // empty: a space
   void SetColorSeparator(const std::string& text);  // empty: "#"
+  // Characters the cell editor does not let into a cell (control characters
+  // it never takes); applied to the list view's editor now or when created.
+  void SetRefusedChars(const std::string& chars);
 
   // Creates the list view, builds the columns, applies the properties.
   void Init() override;

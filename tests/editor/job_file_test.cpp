@@ -176,17 +176,46 @@ TEST(JobFileReading, WithoutMakerLineEveryLineButTheFirstIsAComponentRow) {
   EXPECT_EQ(other.Components[1], Row({"R1", "1"}, kComponentColumns));
 }
 
-TEST(JobFileReading, LastComponentLineWithoutLineEndIsNotRead) {
+TEST(JobFileReading, LastComponentLineWithoutLineEndIsRead) {
   JobTables tables;
   tables.Boards.push_back(Row({"1"}, kBoardColumns));
   tables.Components.push_back(Row({"R1"}, kComponentColumns));
   tables.Components.push_back(Row({"C2", "\xC0"}, kComponentColumns));
   std::string file = WriteJobFile(tables);
   file.resize(file.size() - 2);
-  JobTables read = ReadJobFile(file);
-  EXPECT_EQ(read.Boards, tables.Boards);
-  ASSERT_EQ(read.Components.size(), 1u);
-  EXPECT_EQ(read.Components[0], tables.Components[0]);
+  EXPECT_EQ(ReadJobFile(file), tables);
+  file.resize(file.size() - 1);  // without the trailing "," too
+  EXPECT_EQ(ReadJobFile(file), tables);
+}
+
+// LF-only, CR-only and mixed twins of a file open into the rows of the
+// CR LF original; a LF then a CR are two line ends (a blank line).
+TEST(JobFileReading, EveryKindOfLineEndEndsALine) {
+  for (const std::string& name : JobSampleNames()) {
+    const std::string crlf = ReadFileBytes(JobSamplePath(name));
+    const JobTables expected = ReadJobFile(crlf);
+    std::string lf, cr, mixed;
+    size_t line = 0;
+    for (size_t i = 0; i < crlf.size(); ++i) {
+      if (crlf.compare(i, 2, "\r\n") == 0) {
+        lf += '\n';
+        cr += '\r';
+        // Never a lone CR right before a lone LF: that pair is one CR LF.
+        static const char* const kMixedEnds[] = {"\r", "\r\n", "\n"};
+        mixed += kMixedEnds[line++ % 3];
+        ++i;
+      } else {
+        lf += crlf[i];
+        cr += crlf[i];
+        mixed += crlf[i];
+      }
+    }
+    EXPECT_EQ(ReadJobFile(lf), expected) << name;
+    EXPECT_EQ(ReadJobFile(cr), expected) << name;
+    EXPECT_EQ(ReadJobFile(mixed), expected) << name;
+  }
+  const JobTables blank = ReadJobFile("x\n\r1,2,\r\n");
+  EXPECT_EQ(blank.Components, JobTable({Row({""}, kComponentColumns), Row({"1", "2"}, kComponentColumns)}));
 }
 
 TEST(JobFileReading, MissingSectionsGiveNoRowsAndNoFailure) {

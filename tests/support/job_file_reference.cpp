@@ -1,5 +1,7 @@
 #include "tests/support/job_file_reference.h"
 
+#include "components/processing/line_ends.h"
+
 namespace {
 
 constexpr char kLineMark = kJobLineMark[0];
@@ -27,7 +29,7 @@ void WriteSection(std::string& out, const char* header, const JobTable& table, s
 }  // namespace
 
 std::string FlattenJobText(const std::string& bytes) {
-  std::string flat = bytes;
+  std::string flat = WithCrLfLineEnds(bytes);
   for (char& c : flat)
     if (static_cast<unsigned char>(c) < 32) c = kLineMark;
   return flat;

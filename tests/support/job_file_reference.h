@@ -8,12 +8,12 @@
 // control byte becomes "/"), finds each section between fixed marker texts,
 // turns each pair of "/" into the line marker "\/" and cuts the rows between
 // "/" and the next "\". Files that deviate from the written form are read by
-// these rules and no others, so a final component line without CR LF is not
-// read, and a file without the maker line gives every line but the first to
-// the component table.
+// these rules and no others, so a file without the maker line gives every
+// line but the first to the component table. Line ends are the exception:
+// a lone LF or CR ends a line as CR LF does, and an open last line is read.
 //
 // Limits of the format (checked by neither reader nor writer): cells hold no
-// ",", "/", "\" and no control bytes, and lines end with CR LF.
+// ",", "/", "\" and no control bytes.
 #pragma once
 
 #include <cstddef>
@@ -38,7 +38,9 @@ struct JobTables {
 
 // --- Reading, step by step -------------------------------------------------
 
-// Every byte below 32 becomes "/"; a CR LF line end thus reads "//".
+// Every line end (CR LF, a lone CR or LF) is taken as CR LF and an open last
+// line is closed; then every byte below 32 becomes "/", so a line end reads
+// "//".
 std::string FlattenJobText(const std::string& bytes);
 
 // The texts strictly between each start mark and the next end mark after it;
@@ -85,3 +87,4 @@ bool CellFitsJobFormat(const std::string& cell);
 // no cell text moves a section boundary (a feeder cell holding "#Special",
 // for example, ends the feeder section early).
 bool TablesFitJobFormat(const JobTables& tables);
+

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -239,6 +240,59 @@ TEST_F(ListEditTest, EditorAndListViewMayBeFreedWhileEditing) {
   PressKey(form_, VK_ESCAPE);
   EXPECT_TRUE(WasDestroyed("other"));
   EXPECT_EQ(1, form_->ChildCount());
+}
+
+// Characters a cell cannot hold stay out of the edit box, typed or pasted,
+// and a balloon tip says why until the next accepted character.
+TEST_F(ListEditTest, RefusedCharactersStayOutAndTheTipSaysWhy) {
+  editor_->RefusedChars = ",/\\";
+  StartWithEnter(1, 0);
+  HWND box = GetFocus();
+  ASSERT_EQ(editor_->Editor(0)->Handle, box);
+  SendMessageA(box, EM_SETSEL, 4, 4);
+  auto tipShown = [&] { return editor_->RefusalTip && IsWindowVisible(editor_->RefusalTip); };
+  for (char c : {',', '/', '\\', '\t'}) {
+    SendMessageA(box, WM_CHAR, static_cast<unsigned char>(c), 0);
+    EXPECT_EQ("r1c0", editor_->Editor(0)->GetCaption()) << c;
+    EXPECT_TRUE(tipShown()) << c;
+  }
+  char tip[256] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = lv_->Handle;
+  tool.uId = 1;
+  tool.lpszText = tip;
+  SendMessageA(editor_->RefusalTip, TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(RefusalText(",/\\"), tip);
+
+  SendMessageA(box, WM_CHAR, '#', 0);
+  EXPECT_EQ("r1c0#", editor_->Editor(0)->GetCaption());
+  EXPECT_FALSE(tipShown());
+
+  auto paste = [&](const char* text) {
+    ASSERT_TRUE(OpenClipboard(form_->Handle));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    memcpy(GlobalLock(data), text, strlen(text) + 1);
+    GlobalUnlock(data);
+    SetClipboardData(CF_TEXT, data);
+    CloseClipboard();
+    SendMessageA(box, WM_PASTE, 0, 0);
+  };
+  paste("a,b");
+  EXPECT_EQ("r1c0#", editor_->Editor(0)->GetCaption());
+  EXPECT_TRUE(tipShown());
+  paste("x\r\ny");
+  EXPECT_EQ("r1c0#", editor_->Editor(0)->GetCaption());
+  paste("Ок 1.5");
+  EXPECT_EQ("r1c0#Ок 1.5", editor_->Editor(0)->GetCaption());
+  EXPECT_FALSE(tipShown());
+
+  SendMessageA(box, WM_CHAR, '/', 0);
+  ASSERT_TRUE(tipShown());
+  PressKey(form_, VK_RETURN);  // stopping editing takes the tip away
+  EXPECT_EQ("r1c0#Ок 1.5", ListGetCellText(lv_, 1, 0));
+  EXPECT_FALSE(tipShown());
 }
 
 }  // namespace

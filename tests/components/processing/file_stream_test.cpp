@@ -11,9 +11,9 @@
 #include "tests/components/processing/probe.h"
 #include "tests/support/answerers.h"
 #include "tests/support/temp_dir.h"
+#include "toolkit/app_window.h"
 #include "toolkit/stream.h"
 #include "toolkit/stream_file.h"
-#include "toolkit/app_window.h"
 
 namespace {
 
@@ -43,6 +43,18 @@ class FileStreamComponentTest : public LiveNetworkTest {
     return true;
   }
 };
+
+size_t FilesIn(const std::string& folder) {
+  size_t count = 0;
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return count;
+}
 
 std::string ReadAll(TStream* stream) {
   std::string bytes(stream->Size(), '\0');
@@ -136,27 +148,136 @@ TEST_F(FileStreamComponentTest, MissingFileOrFolderShowsTheBoxAndHandsOnNoStream
   EXPECT_FALSE(FileExists(missing));
 }
 
-TEST_F(FileStreamComponentTest, WriteModeReopensAndLeavesExactlyWhatWasWritten) {
+TEST_F(FileStreamComponentTest, WriteModeReplacesTheTargetOnlyWhenClosed) {
   const std::string path = dir.File("save.csv");
   WriteWholeFile(path, "an older and longer file\r\n");
+  TProbe saved{"saved"};
+  files.OnSaved = saved.Action();
   files.Mode = kFileModeWrite;
   FireStr(open, path);
-  TStream* first = files.FileStream;
-  FireStr(open, path);  // would fail to share the file if the first were open
+  FireStr(open, path);  // the save chain opens twice; the first temporary file goes
   ASSERT_NE(files.FileStream, nullptr);
-  EXPECT_NE(first, nullptr);
   EXPECT_EQ(PointStream()->WriteText("xy\r\n"), 4u);
+  EXPECT_EQ(ReadWholeFile(path), "an older and longer file\r\n");
+  EXPECT_EQ(FilesIn(dir.Path), 2u);  // the target and one temporary file
+  EXPECT_EQ(saved.Count(), 0u);
   FireNull(close);
   EXPECT_EQ(ReadWholeFile(path), "xy\r\n");
+  EXPECT_EQ(FilesIn(dir.Path), 1u);
+  ASSERT_EQ(saved.Count(), 1u);
+  EXPECT_EQ(saved.Calls[0].Value.StrValue, path);
 
-  TDialogAnswerer answerer;
   const std::string fresh = dir.File("fresh.csv");
   FireStr(open, fresh);
+  EXPECT_EQ(ReadWholeFile(fresh), "<missing>");  // nothing exists before the commit
+  FireNull(close);
   EXPECT_EQ(ReadWholeFile(fresh), "");
-  FireStr(open, dir.File("no-folder\\x.csv"));  // no box, no bytes
+}
+
+// Every failing save: one box owned by the dialog parent naming the file and
+// the reason, then OnSaveFailed; the old file intact, no temporary file left.
+class FailingSaveTest : public FileStreamComponentTest {
+ protected:
+  TProbe saved{"saved"}, failed{"failed"};
+  TDialogAnswerer answerer;
+  const std::string old = "old,content,\r\n";
+
+  void SetUp() override {
+    FileStreamComponentTest::SetUp();
+    files.Mode = kFileModeWrite;
+    files.OnSaved = saved.Action();
+    files.OnSaveFailed = failed.Action();
+  }
+
+  void Save(const std::string& path) {
+    FireStr(open, path);
+    FireStr(open, path);
+    if (TStream* stream = PointStream()) stream->WriteText("new,content,\r\n");
+    FireNull(close);
+  }
+
+  void ExpectToldOnce(const std::string& path) {
+    ASSERT_EQ(answerer.Dialogs.size(), 1u);
+    EXPECT_NE(answerer.Dialogs[0].Text.find("<" + path + ">"), std::string::npos)
+        << answerer.Dialogs[0].Text;
+    EXPECT_NE(answerer.Dialogs[0].Text.find('\n'), std::string::npos);  // a reason follows
+    EXPECT_EQ(saved.Count(), 0u);
+    ASSERT_EQ(failed.Count(), 1u);
+    EXPECT_EQ(failed.Calls[0].Value.StrValue, path);
+  }
+};
+
+uint32_t WriteUpToTen(TStream* stream, const void* buffer, uint32_t count) {
+  const uint32_t room = stream->Position() >= 10 ? 0 : 10 - stream->Position();
+  DWORD done = 0;
+  WriteFile(stream->Handle, buffer, count < room ? count : room, &done, nullptr);
+  return done;
+}
+
+TEST_F(FailingSaveTest, ReadOnlyTargetIsRefusedBeforeWriting) {
+  const std::string path = dir.File("read-only.csv");
+  WriteWholeFile(path, old);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  Save(path);
+  ExpectToldOnce(path);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadWholeFile(path), old);
+  EXPECT_EQ(FilesIn(dir.Path), 1u);
+}
+
+TEST_F(FailingSaveTest, TargetHeldWithoutSharingSurvives) {
+  const std::string path = dir.File("held.csv");
+  WriteWholeFile(path, old);
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Save(path);
+  CloseHandle(held);
+  ExpectToldOnce(path);
+  EXPECT_EQ(ReadWholeFile(path), old);
+  EXPECT_EQ(FilesIn(dir.Path), 1u);
+}
+
+TEST_F(FailingSaveTest, MissingFolderIsTold) {
+  const std::string path = dir.File("no-folder\\x.csv");
+  Save(path);
+  ExpectToldOnce(path);
+  EXPECT_EQ(FilesIn(dir.Path), 0u);
+}
+
+TEST_F(FailingSaveTest, WriteFailingPartWayKeepsTheOldFile) {
+  const std::string path = dir.File("full.csv");
+  WriteWholeFile(path, old);
+  FireStr(open, path);
   ASSERT_NE(files.FileStream, nullptr);
-  EXPECT_EQ(files.FileStream->WriteText("x"), 0u);
-  EXPECT_TRUE(answerer.Dialogs.empty());
+  files.FileStream->OpTable.Write = &WriteUpToTen;  // a disk that fills after ten bytes
+  EXPECT_EQ(PointStream()->WriteText("new,content,\r\n"), 10u);
+  FireNull(close);
+  ExpectToldOnce(path);
+  EXPECT_EQ(ReadWholeFile(path), old);
+  EXPECT_EQ(FilesIn(dir.Path), 1u);
+}
+
+TEST_F(FileStreamComponentTest, UnreadableOrOversizedFileIsToldAndGivesNoStream) {
+  TDialogAnswerer answerer;
+  const std::string locked = dir.File("locked.csv"), big = dir.File("big.csv");
+  WriteWholeFile(locked, "a,b\r\n");
+  WriteWholeFile(big, std::string(2 << 20, 'x'));
+  HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  FireStr(open, locked);
+  CloseHandle(held);
+  files.MaxSize = 1 << 20;
+  FireStr(open, big);
+  ASSERT_EQ(answerer.Dialogs.size(), 2u);
+  EXPECT_NE(answerer.Dialogs[0].Text.find("<" + locked + ">"), std::string::npos);
+  EXPECT_NE(answerer.Dialogs[1].Text.find("<" + big + ">"), std::string::npos);
+  EXPECT_NE(answerer.Dialogs[1].Text.find(" 2 "), std::string::npos) << answerer.Dialogs[1].Text;
+  ASSERT_EQ(opened.Count(), 2u);
+  for (const auto& call : opened.Calls) EXPECT_EQ(call.Value.ObjValue, nullptr);
+  WriteWholeFile(big, std::string(1 << 20, 'x'));  // exactly the limit opens
+  FireStr(open, big);
+  EXPECT_NE(files.FileStream, nullptr);
+  EXPECT_EQ(answerer.Dialogs.size(), 2u);
 }
 
 TEST_F(FileStreamComponentTest, ReadWriteModeOpensOrCreates) {
@@ -175,8 +296,8 @@ TEST_F(FileStreamComponentTest, ReadWriteModeOpensOrCreates) {
 TEST(FileStreamComponent, DestroyingTheComponentClosesTheFile) {
   TTempDir dir;
   const std::string path = dir.File("held.csv");
+  WriteWholeFile(path, "x");
   auto files = std::make_unique<TVMFileStream>();
-  files->Mode = kFileModeWrite;
   files->FileName = path;
   TData data;
   files->OpenFile(data, 0);  // called directly: the forward is not followed
@@ -184,6 +305,13 @@ TEST(FileStreamComponent, DestroyingTheComponentClosesTheFile) {
   EXPECT_FALSE(DeleteFileA(path.c_str()));
   files.reset();
   EXPECT_TRUE(DeleteFileA(path.c_str()));
+
+  files = std::make_unique<TVMFileStream>();  // an unfinished save leaves nothing behind
+  files->Mode = kFileModeWrite;
+  files->OpenFile(data, 0);
+  ASSERT_NE(files->FileStream, nullptr);
+  files.reset();
+  EXPECT_EQ(FilesIn(dir.Path), 0u);
 }
 
 TEST_F(FileStreamComponentTest, ClosingAWriteStreamReportsTheSavedPath) {

@@ -116,3 +116,11 @@ TEST_F(Stream2HexTest, StreamThatCannotReadGivesOnlyWhatWasRead) {
   EXPECT_EQ(out.Texts(), (std::vector<std::string>{""}));
   writeOnly->Free();
 }
+
+TEST_F(Stream2HexTest, CrLfLineEndsReadsEveryLineEndAsCrLf) {
+  flattener.CrLfLineEnds = true;
+  EXPECT_EQ(Convert("a\nb\rc\r\nd", "/"), "a//b//c//d//");
+  EXPECT_EQ(Convert("", "/"), "");
+  flattener.CrLfLineEnds = false;
+  EXPECT_EQ(Convert("a\nb\rc\r\nd", "/"), "a/b/c//d");
+}

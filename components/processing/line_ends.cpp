@@ -1,0 +1,19 @@
+#include "components/processing/line_ends.h"
+
+std::string WithCrLfLineEnds(const std::string& bytes) {
+  std::string text;
+  text.reserve(bytes.size() + bytes.size() / 16 + 2);
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const char byte = bytes[i];
+    if (byte == '\r') {
+      text += "\r\n";
+      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else if (byte == '\n') {
+      text += "\r\n";
+    } else {
+      text.push_back(byte);
+    }
+  }
+  if (!text.empty() && text.back() != '\n') text += "\r\n";
+  return text;
+}

@@ -1,0 +1,18 @@
+#include "components/processing/line_ends.h"
+
+#include <gtest/gtest.h>
+
+TEST(CrLfLineEnds, EveryLineEndBecomesOneCrLf) {
+  EXPECT_EQ(WithCrLfLineEnds("a\r\nb\r\n"), "a\r\nb\r\n");  // already so: unchanged
+  EXPECT_EQ(WithCrLfLineEnds("a\nb\n"), "a\r\nb\r\n");
+  EXPECT_EQ(WithCrLfLineEnds("a\rb\r"), "a\r\nb\r\n");
+  EXPECT_EQ(WithCrLfLineEnds("a\n\rb\r\r\n"), "a\r\n\r\nb\r\n\r\n");  // LF CR: a blank line
+  EXPECT_EQ(WithCrLfLineEnds("a\tb\0c\n"), std::string("a\tb\0c\r\n"));  // other control bytes stay
+}
+
+TEST(CrLfLineEnds, AnOpenLastLineIsClosed) {
+  EXPECT_EQ(WithCrLfLineEnds(""), "");
+  EXPECT_EQ(WithCrLfLineEnds("a"), "a\r\n");
+  EXPECT_EQ(WithCrLfLineEnds("a\r\nb,"), "a\r\nb,\r\n");
+  EXPECT_EQ(WithCrLfLineEnds("\r"), "\r\n");
+}

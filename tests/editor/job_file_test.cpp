@@ -75,7 +75,8 @@ TEST(JobFileWriting, WritesMakerLineHeadersAndRowsWithTrailingComma) {
 }
 
 TEST(JobFileReading, MarksLineEndsAndCutsRowsAsTheWorkedExamples) {
-  EXPECT_EQ(FlattenJobText(std::string("a\r\nb\tc\0d\x1F\x20", 10)), "a//b/c/d/ ");
+  // Control bytes become "/"; the open last line gets its line end.
+  EXPECT_EQ(FlattenJobText(std::string("a\r\nb\tc\0d\x1F\x20", 10)), "a//b/c/d/ //");
   EXPECT_EQ(MarkLineEnds("//1,2//3,4//"), "\\/1,2\\/3,4\\/");
   EXPECT_EQ(CutRows("\\/1,2\\/3,4\\/"), (std::vector<std::string>{"1,2", "3,4"}));
   // A blank line is an empty row.

@@ -34,6 +34,8 @@
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
 #include "components/visual/string_table.h"
+#include "editor/job_format.h"
+#include "editor/job_format_check.h"
 #include "tests/support/job_file_reference.h"
 #include "tests/components/visual/visual_test.h"
 #include "tests/support/answerers.h"
@@ -74,9 +76,11 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ForumUrlLabel, S->ForumOpener, S->SearchTitleLabel, S->ComponentRowComma,
       S->SpecialRowComma, S->FeederRowComma, S->BoardSectionFind, S->BoardRowFind,
       S->BoardLineMarker, S->BoardTable, S->BoardRowEnum, S->ComponentHeader, S->BoardRowComma,
-      S->BoardMatrix};
-  ASSERT_EQ(expected.size(), 53u);
-  EXPECT_EQ(std::set<TVMComponent*>(expected.begin(), expected.end()).size(), 53u);
+      S->BoardMatrix,
+      // Additions to the composition.
+      S->JobFormatCheck};
+  ASSERT_EQ(expected.size(), 54u);
+  EXPECT_EQ(std::set<TVMComponent*>(expected.begin(), expected.end()).size(), 54u);
   EXPECT_EQ(S->CreationOrder(), expected);
 
   // The window components' controls exist in creation order inside the form.
@@ -101,6 +105,12 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(S->SpecialFeederTable->ColumnCount(), static_cast<int32_t>(kSpecialFeederColumns));
   EXPECT_EQ(S->BoardTable->ColumnCount(), static_cast<int32_t>(kBoardColumns));
   EXPECT_EQ(S->ComponentTable->ColumnCount(), static_cast<int32_t>(kComponentColumns));
+  // Additions: opening refuses oversized files and reads every line end;
+  // the tables' cells refuse what the file cannot carry.
+  EXPECT_EQ(S->JobReadStream->MaxSize, 2u << 20);
+  EXPECT_TRUE(S->JobTextFlattener->CrLfLineEnds);
+  for (TvmStringTableMT* table : {S->FeederTable, S->SpecialFeederTable, S->BoardTable, S->ComponentTable})
+    EXPECT_EQ(table->RefusedChars, kJobCellRefusedChars);
 
   // The menu bar: "Файл", "Действия", "Помощь", the last one a command.
   HMENU bar = GetMenu(S->MainForm->Control->Handle);
@@ -143,7 +153,13 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ComponentSectionFind.OnRest", &S->ComponentSectionFind->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentLineMarker)},
       {"ComponentLineMarker.OnRest", &S->ComponentLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentRowFind)},
       {"ComponentRowFind.OnBlock", &S->ComponentRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->ComponentTable)},
-      {"SaveJobDialog.OnChosen", &S->SaveJobDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->SaveHub)},
+      // Addition: the save path passes the format check on its way to SaveHub.
+      {"SaveJobDialog.OnChosen", &S->SaveJobDialog->OnChosen, MakeEvent<&TVMJobFormatCheck::Check>(S->JobFormatCheck)},
+      {"JobFormatCheck.OnOutput", &S->JobFormatCheck->OnOutput, MakeEvent<&TVMHub::Trigger>(S->SaveHub)},
+      {"JobFormatCheck.Matrix[0]", &S->JobFormatCheck->Matrix[0], MakeEvent<&TvmStringTableMT::Matrix>(S->FeederTable, 2)},
+      {"JobFormatCheck.Matrix[1]", &S->JobFormatCheck->Matrix[1], MakeEvent<&TvmStringTableMT::Matrix>(S->SpecialFeederTable, 2)},
+      {"JobFormatCheck.Matrix[2]", &S->JobFormatCheck->Matrix[2], MakeEvent<&TvmStringTableMT::Matrix>(S->BoardTable, 2)},
+      {"JobFormatCheck.Matrix[3]", &S->JobFormatCheck->Matrix[3], MakeEvent<&TvmStringTableMT::Matrix>(S->ComponentTable, 2)},
       {"SaveHub.OnOutput[0]", &S->SaveHub->OnOutput[0], MakeEvent<&TVMFileStream::OpenFile>(S->JobWriteStream)},
       {"SaveHub.OnOutput[1]", &S->SaveHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->JobWriteStream)},
       {"SaveHub.OnOutput[3]", &S->SaveHub->OnOutput[3], MakeEvent<&TVMInformer::Trigger>(S->FeederHeader)},
@@ -190,7 +206,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"AboutMessage.OnYes", &S->AboutMessage->OnYes, MakeEvent<&TVMWinExec::ShellOpen>(S->ForumOpener, 1)},
       {"ForumOpener.FileName", &S->ForumOpener->FileNameInput, MakeEvent<&TVMLabel::Text>(S->ForumUrlLabel)},
   };
-  ASSERT_EQ(links.size(), 69u);
+  ASSERT_EQ(links.size(), 69u + 5u);  // five links added to the composition
   std::set<TVM_Event*> sources;
   for (const TExpectedLink& link : links) {
     SCOPED_TRACE(link.Name);
@@ -215,7 +231,9 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnCreate,
-                                  &S->MainForm->OnClose, &S->JobWriteStream->OnOpened};
+                                  &S->MainForm->OnClose, &S->JobWriteStream->OnOpened,
+                                  &S->JobWriteStream->OnSaved, &S->JobWriteStream->OnSaveFailed,
+                                  &S->JobFormatCheck->OnCancel};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))

@@ -1,5 +1,7 @@
 #include "tests/support/job_file_reference.h"
 
+#include <string_view>
+
 #include "components/processing/line_ends.h"
 
 namespace {
@@ -180,7 +182,7 @@ bool TablesFitJobFormat(const JobTables& tables) {
 
 bool CellFitsJobFormat(const std::string& cell) {
   for (char c : cell) {
-    if (c == ',' || c == kLineMark || c == kRowEndMark) return false;
+    if (std::string_view(kJobCellRefusedChars).find(c) != std::string_view::npos) return false;
     if (static_cast<unsigned char>(c) < 32) return false;
   }
   return true;

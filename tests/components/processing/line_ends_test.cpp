@@ -7,7 +7,8 @@ TEST(CrLfLineEnds, EveryLineEndBecomesOneCrLf) {
   EXPECT_EQ(WithCrLfLineEnds("a\nb\n"), "a\r\nb\r\n");
   EXPECT_EQ(WithCrLfLineEnds("a\rb\r"), "a\r\nb\r\n");
   EXPECT_EQ(WithCrLfLineEnds("a\n\rb\r\r\n"), "a\r\n\r\nb\r\n\r\n");  // LF CR: a blank line
-  EXPECT_EQ(WithCrLfLineEnds("a\tb\0c\n"), std::string("a\tb\0c\r\n"));  // other control bytes stay
+  // Other control bytes stay.
+  EXPECT_EQ(WithCrLfLineEnds(std::string("a\tb\0c\n", 6)), std::string("a\tb\0c\r\n", 7));
 }
 
 TEST(CrLfLineEnds, AnOpenLastLineIsClosed) {

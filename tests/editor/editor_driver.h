@@ -12,6 +12,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -55,9 +56,9 @@ class TEditorDriver {
   bool Started() const { return Form && Remote; }
 
   // Waits until the editor has handled everything sent before.
-  bool Sync() {
+  bool Sync(DWORD timeoutMs = 20000) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(Form, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored) != 0;
+    return SendMessageTimeoutA(Form, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
   }
 
   void Command(int itemIndex) {
@@ -77,7 +78,7 @@ class TEditorDriver {
   // button (IDOK or IDCANCEL); with `replace` it also answers Yes when the
   // dialog asks before overwriting. True when the dialog came and went.
   bool ChooseFile(int itemIndex, const std::string& dialogCaption, const std::string& name,
-                  int button = IDOK, bool replace = false) {
+                  int button = IDOK, bool replace = false, DWORD handlingMs = 20000) {
     Command(itemIndex);
     HWND dialog = FindDialog(dialogCaption);
     if (!dialog) return false;
@@ -94,11 +95,35 @@ class TEditorDriver {
         return false;
       PostMessageA(question, WM_COMMAND, IDYES, 0);
     }
-    return WaitGone(dialog) && Sync();
+    return WaitGone(dialog) && Sync(handlingMs);
   }
-  bool Open(const std::string& path) { return ChooseFile(kOpen, "Open Dialog", WindowsPath(path)); }
+  // `handlingMs` bounds the wait for the open to be handled (a file of many
+  // rows takes a while to fill the tables).
+  bool Open(const std::string& path, DWORD handlingMs = 20000) {
+    return ChooseFile(kOpen, "Open Dialog", WindowsPath(path), IDOK, false, handlingMs);
+  }
   bool Save(const std::string& path, bool replace = false) {
     return ChooseFile(kSave, "Save Dialog", WindowsPath(path), IDOK, replace);
+  }
+
+  // Waits for the editor's message box with that caption, presses the
+  // button and waits until the editor has gone on. The box's text, or
+  // nullopt when no such box came (or it did not go).
+  std::optional<std::string> AnswerBox(const std::string& caption, int button = IDOK) {
+    HWND box = FindDialog(caption);
+    if (!box) return std::nullopt;
+    std::string text = Text(GetDlgItem(box, kMessageTextId));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    if (!WaitGone(box) || !Sync()) return std::nullopt;
+    return text;
+  }
+
+  // Waits until `done` answers true; false when the deadline passed first.
+  template <class Condition>
+  static bool WaitUntil(Condition done, DWORD timeoutMs = 10000) {
+    for (const DWORD end = GetTickCount() + timeoutMs; !done(); Sleep(20))
+      if (GetTickCount() >= end) return false;
+    return true;
   }
 
   // Waits until the window is destroyed: a modal dialog is, once its loop
@@ -224,6 +249,7 @@ class TEditorDriver {
  private:
   static constexpr int kFirstMenuId = 4096;
   static constexpr int kFileNameBox = 0x47C;
+  static constexpr int kMessageTextId = 0xFFFF;  // the static that shows a message box's text
   static constexpr size_t kRemoteSize = 8192;
   void* Remote = nullptr;
 };

@@ -14,32 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/job_file.h"
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
+#include "tests/support/job_file_reference.h"
 #include "tests/toolkit/temp_dir.h"
 
 namespace {
-
-constexpr int kMessageText = 0xFFFF;  // the static that shows a message box's text
-
-struct TBox {
-  std::string Text;
-  bool Found = false;
-};
-
-// Waits for the editor's message box with that caption, reads it and
-// presses the button; then waits until the editor has gone on.
-TBox Answer(TEditorDriver& editor, const std::string& caption, int button = IDOK) {
-  TBox result;
-  HWND box = editor.FindDialog(caption);
-  if (!box) return result;
-  result.Found = true;
-  result.Text = TEditorDriver::Text(GetDlgItem(box, kMessageText));
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-  if (!TEditorDriver::WaitGone(box) || !editor.Sync()) result.Found = false;
-  return result;
-}
 
 std::vector<std::string> FilesIn(const std::string& folder) {
   std::vector<std::string> names;
@@ -67,11 +47,12 @@ class EditorSafety : public ::testing::Test {
   // system's reason.
   void ExpectSaveTold(const std::string& target, bool replace) {
     ASSERT_TRUE(editor.Save(target, replace));
-    const TBox box = Answer(editor, "Сохранение файла");
-    ASSERT_TRUE(box.Found);
-    EXPECT_EQ(box.Text.find("Файл <" + target + "> не сохранён.\n"), 0u) << box.Text;
-    EXPECT_GT(box.Text.size(), box.Text.find('\n') + 2) << "no reason given";
-    EXPECT_FALSE(editor.FindDialog("Сохранение файла", 300)) << "told twice";
+    const auto box = editor.AnswerBox("Сохранение файла");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->find("Файл <" + target + "> не сохранён.\n"), 0u) << *box;
+    EXPECT_GT(box->size(), box->find('\n') + 2) << "no reason given";
+    // A second box would be up by now: the save ran to its end inside one message.
+    EXPECT_FALSE(editor.FindDialog("Сохранение файла", 0)) << "told twice";
   }
   // The old file as it was, and no file besides it in its folder.
   void ExpectKept(const std::string& target, const std::string& folder) {
@@ -137,10 +118,10 @@ TEST_F(EditorSafety, AFileThatCannotBeReadIsToldAndChangesNothing) {
   for (const std::string& path : {locked, unreadable}) {
     SCOPED_TRACE(path);
     ASSERT_TRUE(editor.Open(path));
-    const TBox box = Answer(editor, "Открытие файла");
-    ASSERT_TRUE(box.Found);
-    EXPECT_EQ(box.Text.find("Файл <" + path + "> не открыт.\n"), 0u) << box.Text;
-    EXPECT_GT(box.Text.size(), box.Text.find('\n') + 2) << "no reason given";
+    const auto box = editor.AnswerBox("Открытие файла");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->find("Файл <" + path + "> не открыт.\n"), 0u) << *box;
+    EXPECT_GT(box->size(), box->find('\n') + 2) << "no reason given";
     EXPECT_EQ(editor.Tables(), before);
   }
   CloseHandle(held);
@@ -196,7 +177,7 @@ TEST(EditorForeignFiles, RandomImageEmptyAndOversizedFilesNeitherCrashNorHang) {
     SCOPED_TRACE(name);
     const std::string path = temp.File(std::string(name) + ".CSV");
     WriteWholeFile(path, bytes);
-    ASSERT_TRUE(editor.Open(path));  // waits until the open has been handled
+    ASSERT_TRUE(editor.Open(path, 180000));  // waits until the open has been handled
     const JobTables read = ReadJobFile(bytes);
     for (JobTable* table : {&expected.Feeders, &expected.SpecialFeeders, &expected.Boards, &expected.Components}) {
       const JobTable& more = table == &expected.Feeders          ? read.Feeders
@@ -225,10 +206,10 @@ TEST(EditorForeignFiles, RandomImageEmptyAndOversizedFilesNeitherCrashNorHang) {
   SetEndOfFile(file);
   CloseHandle(file);
   ASSERT_TRUE(editor.Open(huge));
-  const TBox box = Answer(editor, "Открытие файла");
-  ASSERT_TRUE(box.Found);
-  EXPECT_EQ(box.Text.find("Файл <" + huge + "> не открыт.\n"), 0u) << box.Text;
-  EXPECT_NE(box.Text.find("2 МБ"), std::string::npos) << box.Text;
+  const auto box = editor.AnswerBox("Открытие файла");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->find("Файл <" + huge + "> не открыт.\n"), 0u) << *box;
+  EXPECT_NE(box->find("2 МБ"), std::string::npos) << *box;
   EXPECT_EQ(editor.RowCount(components), static_cast<int>(expected.Components.size()));
 }
 
@@ -316,18 +297,18 @@ TEST_F(EditorSafety, TablesThatWouldNotReadBackTheSameAreAskedAbout) {
   std::vector<HWND> boxes = OpenRowForEditing(boards, 100);  // column 1
   ASSERT_EQ(boxes.size(), kBoardColumns);
   TEditorDriver::SendText(boxes[1], "Component");
-  Send(boxes[1], WM_KEYDOWN, VK_RETURN);
-  ASSERT_EQ(editor.Cell(boards, 0, 1), "Component");
+  Send(boxes[1], WM_KEYDOWN, VK_RETURN);  // the write-back is posted
+  ASSERT_TRUE(TEditorDriver::WaitUntil([&] { return editor.Cell(boards, 0, 1) == "Component"; }));
 
   const std::string out = temp.File("marked.CSV");
   ASSERT_TRUE(editor.Save(out));
-  TBox question = Answer(editor, "Сохранение файла", IDNO);
-  ASSERT_TRUE(question.Found);
-  EXPECT_EQ(question.Text.find("Таблица «Платы», строка 1, ячейка 2:"), 0u) << question.Text;
+  const auto question = editor.AnswerBox("Сохранение файла", IDNO);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->find("Таблица «Платы», строка 1, ячейка 2:"), 0u) << *question;
   EXPECT_EQ(ReadWholeFile(out), "<missing>");
 
   ASSERT_TRUE(editor.Save(out));
-  ASSERT_TRUE(Answer(editor, "Сохранение файла", IDYES).Found);
+  ASSERT_TRUE(editor.AnswerBox("Сохранение файла", IDYES));
   EXPECT_EQ(ReadWholeFile(out), WriteJobFile(editor.Tables()));
 }
 

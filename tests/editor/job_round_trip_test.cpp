@@ -2,20 +2,21 @@
 // made of whatever the cell editor lets a user type (any byte but the control
 // characters and the refused ones), now and then a section marker text.
 // Saved through the save chain and opened through the flattener and the
-// read chain, the tables come back cell for cell exactly when the check
-// before saving finds nothing; otherwise the check names a place, so nothing
-// changes without the user being asked.
+// read chain, the tables come back cell for cell whenever the check before
+// saving finds nothing; when they would not, the check names a place and
+// the user is asked. The check may ask about a harmless marker text; it
+// must never miss a harmful one.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <string_view>
 
-#include "components/processing/stream_to_hex.h"
-#include "editor/job_file.h"
-#include "tests/components/processing/job_chains.h"
+#include "editor/job_format.h"
+#include "editor/job_format_fit.h"
 #include "tests/components/processing/probe.h"
-#include "tests/toolkit/memory_stream.h"
+#include "tests/editor/stand_in_chains.h"
+#include "tests/support/job_file_reference.h"
 
 namespace {
 
@@ -55,17 +56,8 @@ std::string SaveThroughChain(const JobTables& tables) {
 }
 
 JobTables OpenThroughChain(const std::string& bytes) {
-  TVMStream2Hex flattener;
-  flattener.CrLfLineEnds = true;
   TReadChain chain;
-  flattener.OnValue = chain.Input();
-  TMemoryFile file{bytes};
-  TStream* stream = OpenMemoryStream(file);
-  TData data;
-  SetStreamValue(data, stream);
-  TVM_Event convert = MakeEvent<&TVMStream2Hex::Convert>(&flattener);
-  Fire(convert, data);
-  stream->Free();
+  chain.ReadBytes(bytes);
   return chain.Tables();
 }
 
@@ -74,7 +66,7 @@ using JobRoundTrip = LiveNetworkTest;
 TEST_F(JobRoundTrip, TypedCellsComeBackUnlessTheCheckAsksFirst) {
   std::mt19937 rng(9);
   std::uniform_int_distribution<size_t> rows(0, 6);
-  int asked = 0;
+  int asked = 0, needless = 0;
   for (int round = 0; round < 1500; ++round) {
     SCOPED_TRACE(round);
     const JobTables tables{TypedTable(rng, kFeederColumns, rows(rng)),
@@ -84,13 +76,16 @@ TEST_F(JobRoundTrip, TypedCellsComeBackUnlessTheCheckAsksFirst) {
     const std::string bytes = SaveThroughChain(tables);
     ASSERT_EQ(bytes, WriteJobFile(tables));
     const bool same = OpenThroughChain(bytes) == tables;
-    const auto misfit = FindJobFormatMisfit(tables);
-    ASSERT_EQ(same, !misfit.has_value());
+    const auto misfit =
+        FindJobFormatMisfit({tables.Feeders, tables.SpecialFeeders, tables.Boards, tables.Components});
+    if (!misfit) ASSERT_TRUE(same);
     if (misfit) ++asked;
+    if (misfit && same) ++needless;
   }
-  // Both sides of the property were exercised.
+  // Both sides were exercised, and the check seldom asks needlessly.
   EXPECT_GT(asked, 50);
   EXPECT_LT(asked, 1400);
+  EXPECT_LT(needless, asked / 4);
 }
 
 }  // namespace

@@ -118,14 +118,6 @@ class TEditorDriver {
     return text;
   }
 
-  // Waits until `done` answers true; false when the deadline passed first.
-  template <class Condition>
-  static bool WaitUntil(Condition done, DWORD timeoutMs = 10000) {
-    for (const DWORD end = GetTickCount() + timeoutMs; !done(); Sleep(20))
-      if (GetTickCount() >= end) return false;
-    return true;
-  }
-
   // Waits until the window is destroyed: a modal dialog is, once its loop
   // has ended and the program goes on.
   static bool WaitGone(HWND window) {

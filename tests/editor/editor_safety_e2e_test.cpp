@@ -17,7 +17,10 @@
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
 #include "tests/support/job_file_reference.h"
-#include "tests/toolkit/temp_dir.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/wait.h"
+#include "tests/support/wine_paths.h"
 
 namespace {
 
@@ -40,7 +43,7 @@ class EditorSafety : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(editor.Started());
     ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
-    ASSERT_EQ(editor.Tables(), ReadJobFile(ReadFileBytes(JobSamplePath("basic.CSV"))));
+    ASSERT_EQ(editor.Tables(), ReadJobFile(ReadWholeFile(JobSamplePath("basic.CSV"))));
   }
 
   // A save over `target` that must fail: one box naming the file with the
@@ -85,14 +88,14 @@ TEST_F(EditorSafety, SaveOverAFileHeldWithoutSharingKeepsIt) {
   ExpectKept(target, temp.Path);
   // Once the file is free the same save goes through.
   ASSERT_TRUE(editor.Save(target, true));
-  EXPECT_EQ(ReadWholeFile(target), ReadFileBytes(JobSamplePath("basic.CSV.saved")));
+  EXPECT_EQ(ReadWholeFile(target), ReadWholeFile(JobSamplePath("basic.CSV.saved")));
   EXPECT_EQ(FilesIn(temp.Path).size(), 1u);
 }
 
 // The dialog itself refuses a missing folder; a folder the user may not
 // write to gets as far as the save (the commit test covers a missing one).
 TEST_F(EditorSafety, SaveIntoAFolderThatTakesNoFilesIsTold) {
-  const std::string folder = TEditorDriver::WindowsPath(ZR_UNWRITABLE_FOLDER);
+  const std::string folder = WindowsPath(ZR_UNWRITABLE_FOLDER);
   const std::string target = folder + "\\job.CSV";
   ExpectSaveTold(target, true);
   ExpectKept(target, folder);
@@ -103,10 +106,10 @@ TEST_F(EditorSafety, SaveIntoAFolderThatTakesNoFilesIsTold) {
 TEST_F(EditorSafety, AFileThatCannotBeReadIsToldAndChangesNothing) {
   const JobTables before = editor.Tables();
   const std::string locked = temp.File("locked.CSV");
-  WriteWholeFile(locked, ReadFileBytes(JobSamplePath("basic.CSV")));
+  WriteWholeFile(locked, ReadWholeFile(JobSamplePath("basic.CSV")));
   HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const std::string unreadable = TEditorDriver::WindowsPath(ZR_UNREADABLE_FILE);
+  const std::string unreadable = WindowsPath(ZR_UNREADABLE_FILE);
   // Root reads any file whatever its mode; the test session must run
   // without that power, or this case proves nothing.
   HANDLE probe = CreateFileA(unreadable.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
@@ -130,7 +133,7 @@ TEST_F(EditorSafety, AFileThatCannotBeReadIsToldAndChangesNothing) {
 // LF-only, CR-only and mixed twins of a sample open into the rows of the
 // CR LF original, and saving writes CR LF.
 TEST(EditorLineEnds, TwinsWithOtherLineEndsOpenIntoTheSameRows) {
-  const std::string crlf = ReadFileBytes(JobSamplePath("blank-lines.CSV"));
+  const std::string crlf = ReadWholeFile(JobSamplePath("blank-lines.CSV"));
   const JobTables expected = ReadJobFile(crlf);
   ASSERT_FALSE(expected.Components.empty());
   std::string lf, cr, mixed;
@@ -157,7 +160,7 @@ TEST(EditorLineEnds, TwinsWithOtherLineEndsOpenIntoTheSameRows) {
     EXPECT_EQ(editor.Tables(), expected);
     const std::string out = temp.File(std::string(name) + "-saved.CSV");
     ASSERT_TRUE(editor.Save(out));
-    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(JobSamplePath("blank-lines.CSV.saved")));
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(JobSamplePath("blank-lines.CSV.saved")));
   }
 }
 
@@ -168,7 +171,7 @@ TEST(EditorForeignFiles, RandomImageEmptyAndOversizedFilesNeitherCrashNorHang) {
   std::mt19937 rng(1);
   std::string random(1 << 20, '\0');
   for (char& c : random) c = static_cast<char>(rng());
-  const std::string icon = ReadFileBytes(JobSamplesDir() + "/../../../editor/zr780k.ico");
+  const std::string icon = ReadWholeFile(JobSamplesDir() + "/../../../editor/zr780k.ico");
   ASSERT_FALSE(icon.empty());
   TEditorDriver editor;
   ASSERT_TRUE(editor.Started());
@@ -298,7 +301,7 @@ TEST_F(EditorSafety, TablesThatWouldNotReadBackTheSameAreAskedAbout) {
   ASSERT_EQ(boxes.size(), kBoardColumns);
   TEditorDriver::SendText(boxes[1], "Component");
   Send(boxes[1], WM_KEYDOWN, VK_RETURN);  // the write-back is posted
-  ASSERT_TRUE(TEditorDriver::WaitUntil([&] { return editor.Cell(boards, 0, 1) == "Component"; }));
+  ASSERT_TRUE(WaitUntil([&] { return editor.Cell(boards, 0, 1) == "Component"; }));
 
   const std::string out = temp.File("marked.CSV");
   ASSERT_TRUE(editor.Save(out));

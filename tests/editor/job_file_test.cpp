@@ -193,7 +193,7 @@ TEST(JobFileReading, LastComponentLineWithoutLineEndIsRead) {
 // CR LF original; a LF then a CR are two line ends (a blank line).
 TEST(JobFileReading, EveryKindOfLineEndEndsALine) {
   for (const std::string& name : JobSampleNames()) {
-    const std::string crlf = ReadFileBytes(JobSamplePath(name));
+    const std::string crlf = ReadWholeFile(JobSamplePath(name));
     const JobTables expected = ReadJobFile(crlf);
     std::string lf, cr, mixed;
     size_t line = 0;

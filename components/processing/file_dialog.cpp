@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 #include "toolkit/open_save_dialog.h"
 
 TVMFileDialog::TVMFileDialog(std::string title, std::string fileName)

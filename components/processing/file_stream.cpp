@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 #include "toolkit/stream_file.h"
 #include "toolkit/wait_cursor.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "components/visual/main_form.h"
 
-#include "core/form_services.h"
+#include "toolkit/form_services.h"
 #include "toolkit/app_window.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/ini_file.h"

@@ -1,6 +1,6 @@
 // The application window and forms: system menu, icons, opacity, background
 // and focus.
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"

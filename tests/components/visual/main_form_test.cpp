@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/form_services.h"
+#include "toolkit/form_services.h"
 #include "tests/components/processing/probe.h"
 #include "tests/components/visual/visual_test.h"
 #include "toolkit/ini_file.h"

@@ -1,4 +1,4 @@
-#include "core/form_services.h"
+#include "toolkit/form_services.h"
 
 #include "toolkit/str_list.h"
 

@@ -1,4 +1,4 @@
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 
 #include "toolkit/control.h"
 

@@ -26,23 +26,33 @@
 #include "editor/job_chains.h"
 #include "editor/job_format.h"
 #include "editor/job_format_check.h"
+#include "toolkit/align.h"
+#include "toolkit/colors.h"
+#include "toolkit/list_view.h"
 #include "toolkit/navigation.h"
 
 TClassMainForm_C7FA30* SchemaInstance = nullptr;
 
 namespace {
 
-// System colours: a negative value names one by its low byte.
-constexpr int32_t kMenuColor = static_cast<int32_t>(0xFF000004);
-constexpr int32_t kWindowColor = static_cast<int32_t>(0xFF000005);
-constexpr int32_t kWindowTextColor = static_cast<int32_t>(0xFF000008);
-constexpr int32_t kHighlight = static_cast<int32_t>(0xFF00000D);
-constexpr int32_t kHighlightText = static_cast<int32_t>(0xFF00000E);
-constexpr int32_t kButtonFace = static_cast<int32_t>(0x8000000F);
-constexpr uint32_t kWindowText = 0x80000008;  // font colour
+// The menu template's items in order; the router has one output per item.
+enum TMenuItem : uint8_t {
+  kMenuFile, kMenuOpen, kMenuSave, kMenuProgram, kMenuActions, kMenuDistribute, kMenuHelp,
+  kMenuItemCount
+};
+
+// Steps of saving: the write stream is opened (twice, as the file needs),
+// one step is left open, then the lines are written.
+enum TSaveStep : uint8_t { kSaveOpen, kSaveOpenAgain, kSaveUnused, kSaveWrite, kSaveStepCount };
+
+// Steps of one search: find from the start row, keep the search text, then
+// work out the next start row.
+enum TSearchStep : uint8_t { kSearchFind, kSearchKeepText, kSearchNextStart, kSearchStepCount };
 
 // Every window component of the editor uses this font.
-TFontRec EditorFont() { return MakeFont("MS Sans Serif", 8, 0, kWindowText, 1); }
+TFontRec EditorFont() {
+  return MakeFont("MS Sans Serif", 8, 0, static_cast<uint32_t>(SystemColor(kSysWindowText)), 1);
+}
 
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
@@ -100,17 +110,17 @@ void Place(TVMWin* window, int32_t left, int32_t top, int32_t width, int32_t hei
 
 // The settings all four tables share; only the columns differ.
 void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
-  table->Color = kWindowColor;
+  table->Color = ComponentSystemColor(kSysWindow);
   table->SetColumns(columns);
   table->SetItems("");
   table->SetSeparator(",");
   table->SetColorSeparator("#");
   table->ColumnWidth = 80;
-  table->ColumnAlign = 0;
-  table->ViewStyle = 3;
+  table->ColumnAlign = kColumnLeft;
+  table->ViewStyle = kViewReport;
   table->SelectVisible = true;
-  table->ScrollMode = 0;
-  table->ColumnClickMode = 0;
+  table->ScrollMode = kScrollAnyVisible;
+  table->ColumnClickMode = kColumnClickCaption;
   table->CellColors = false;
   table->RowImages = false;
   table->ColumnImages = false;
@@ -119,7 +129,7 @@ void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
   table->CellEditor = true;
   table->ClickSelected = true;
   table->ImageSize = 16;
-  table->ImageBackColor = kMenuColor;
+  table->ImageBackColor = ComponentSystemColor(kSysMenu);
   table->GridLines = true;
   table->RowSelect = true;
   table->CheckBoxes = false;
@@ -128,11 +138,11 @@ void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
   table->MultiSelect = false;
   table->InfoTip = true;
   table->DoubleBuffered = false;
-  table->TextColor = kWindowTextColor;
-  table->TextBackColor = kWindowColor;
-  table->BackColor = kWindowColor;
-  table->SelectionColor = kHighlight;
-  table->ShadowColor = kHighlightText;
+  table->TextColor = ComponentSystemColor(kSysWindowText);
+  table->TextBackColor = ComponentSystemColor(kSysWindow);
+  table->BackColor = ComponentSystemColor(kSysWindow);
+  table->SelectionColor = ComponentSystemColor(kSysHighlight);
+  table->ShadowColor = ComponentSystemColor(kSysHighlightText);
   table->CustomDraw = false;
   table->CellCursor = true;
   table->CursorBox = false;
@@ -147,7 +157,7 @@ void SetLabel(TVMLabel* label, const char* caption) {
   label->Transparent = false;
   label->Caption = caption;
   label->SetAutoSize(true);
-  label->SetTextAlign(0);
+  label->SetTextAlign(kTextLeft);
 }
 
 // The largest file opening accepts. Memory is not what limits it (the text
@@ -182,11 +192,11 @@ TClassMainForm_C7FA30::~TClassMainForm_C7FA30() {
 void TClassMainForm_C7FA30::CreateInstances() {
   // 1. MainForm: the main window.
   MainForm = Keep(new TVMMainForm(nullptr));
-  Place(MainForm, 0, 0, 1500, 936, 0, true);
-  MainForm->Color = kButtonFace;
+  Place(MainForm, 0, 0, 1500, 936, kAlignNone, true);
+  MainForm->Color = SystemColor(kSysButtonFace);
   MainForm->SetCaption("ZR780K Editor");
   MainForm->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "VOLA"));
-  MainForm->SetFormBorder(2);
+  MainForm->SetFormBorder(kFormBorderSizeable);
   MainForm->PositionStore = "";
   MainForm->CreationHook = MakeMethod<&TClassMainForm_C7FA30::FormCreated>(this);
   MainForm->Init();
@@ -198,7 +208,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 3. MenuRouter: routes a menu item index to one output.
   MenuRouter = Keep(new TVMIndexToChanel);
-  MenuRouter->SetCount(7);
+  MenuRouter->SetCount(kMenuItemCount);
 
   // 4. OpenJobDialog: file open dialog.
   OpenJobDialog = Keep(new TVMODialog);
@@ -213,7 +223,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 6. FeederTable: feeder section table.
   FeederTable = Keep(new TvmStringTableMT(form));
-  Place(FeederTable, 0, 140, 1492, 165, 2, true);
+  Place(FeederTable, 0, 140, 1492, 165, kAlignTop, true);
   SetTableDefaults(FeederTable, kFeederColumnCaptions);
   FeederTable->Init();
 
@@ -253,7 +263,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 14. SaveHub: steps of saving.
   SaveHub = Keep(new TVMHub);
-  SaveHub->SetCount(4);
+  SaveHub->SetCount(kSaveStepCount);
   SaveHub->Flag = kHubFlagSet;
 
   // 15. FeederRowEnum: enumerates feeder rows for saving.
@@ -270,7 +280,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 19. SpecialFeederTable: special feeder section table.
   SpecialFeederTable = Keep(new TvmStringTableMT(form));
-  Place(SpecialFeederTable, 0, 165, 1492, 182, 2, true);
+  Place(SpecialFeederTable, 0, 165, 1492, 182, kAlignTop, true);
   SetTableDefaults(SpecialFeederTable, kSpecialFeederColumnCaptions);
   SpecialFeederTable->Init();
 
@@ -290,7 +300,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 24. ComponentTable: component section table.
   ComponentTable = Keep(new TvmStringTableMT(form));
-  Place(ComponentTable, 0, 347, 642, 555, 1, true);
+  Place(ComponentTable, 0, 347, 642, 555, kAlignLeft, true);
   SetTableDefaults(ComponentTable, kComponentColumnCaptions);
   ComponentTable->Init();
 
@@ -322,12 +332,12 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 33. SearchEdit: text box for the component search.
   SearchEdit = Keep(new TVMEdit(form));
-  Place(SearchEdit, 650, 360, 45, 20, 0, true);
+  Place(SearchEdit, 650, 360, 45, 20, kAlignNone, true);
   SearchEdit->TextGetter = MakeMethod<&TVMEdit::GetText>(SearchEdit);
   SearchEdit->Password = false;
   SearchEdit->InitialText = "Edit";
   SearchEdit->ReadOnly = false;
-  SearchEdit->TextAlign = 0;
+  SearchEdit->TextAlign = kTextLeft;
   SearchEdit->Hint = "Введите искомый компонент";
   SearchEdit->SecondText = "Поиск";
   SearchEdit->Init();
@@ -354,12 +364,12 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 37. SearchHub: steps of one search.
   SearchHub = Keep(new TVMHub);
-  SearchHub->SetCount(3);
+  SearchHub->SetCount(kSearchStepCount);
   SearchHub->Flag = kHubFlagSet;
 
   // 38. OneLabel: hidden label holding the constant "1".
   OneLabel = Keep(new TVMLabel(form));
-  Place(OneLabel, 650, 390, 50, 15, 0, false);
+  Place(OneLabel, 650, 390, 50, 15, kAlignNone, false);
   SetLabel(OneLabel, "1");
   OneLabel->Init();
 
@@ -367,13 +377,13 @@ void TClassMainForm_C7FA30::CreateInstances() {
   AboutMessage = Keep(new TVMMessage);
   AboutMessage->Message = kAboutText;
   AboutMessage->Caption = "Перейти на страницу форума?";
-  AboutMessage->Buttons = 2;  // Yes and No
-  AboutMessage->Icon = 0;
-  AboutMessage->DefaultButton = 0;
+  AboutMessage->Buttons = kButtonsYesNo;
+  AboutMessage->Icon = kIconNone;
+  AboutMessage->DefaultButton = kDefaultFirst;
 
   // 40. ForumUrlLabel: hidden label holding the forum address.
   ForumUrlLabel = Keep(new TVMLabel(form));
-  Place(ForumUrlLabel, 650, 415, 50, 15, 0, false);
+  Place(ForumUrlLabel, 650, 415, 50, 15, kAlignNone, false);
   SetLabel(ForumUrlLabel, kForumTopic);
   ForumUrlLabel->Init();
 
@@ -381,12 +391,12 @@ void TClassMainForm_C7FA30::CreateInstances() {
   ForumOpener = Keep(new TVMWinExec);
   ForumOpener->FileName = "";
   ForumOpener->Params = "";
-  ForumOpener->ShowCmd = 1;
+  ForumOpener->ShowCmd = SW_SHOWNORMAL;
   ForumOpener->Runner = MakeMethod<&TVMWinExec::RunCommandLine>(ForumOpener);
 
   // 42. SearchTitleLabel: visible caption of the search box.
   SearchTitleLabel = Keep(new TVMLabel(form));
-  Place(SearchTitleLabel, 705, 365, 106, 17, 0, true);
+  Place(SearchTitleLabel, 705, 365, 106, 17, kAlignNone, true);
   SetLabel(SearchTitleLabel, "Поиск компонентов");
   SearchTitleLabel->Init();
 
@@ -407,7 +417,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
 
   // 49. BoardTable: board section table.
   BoardTable = Keep(new TvmStringTableMT(form));
-  Place(BoardTable, 740, 347, 302, 67, 0, true);
+  Place(BoardTable, 740, 347, 302, 67, kAlignNone, true);
   SetTableDefaults(BoardTable, kBoardColumnCaptions);
   BoardTable->Init();
 
@@ -451,55 +461,55 @@ void TClassMainForm_C7FA30::CreateInstances() {
 void TClassMainForm_C7FA30::JoinLinks() {
   // Menu commands.
   MainMenu->OnClick = MakeEvent<&TVMIndexToChanel::Trigger>(MenuRouter, 0);
-  MenuRouter->OnOutput[1] = MakeEvent<&TVMODialog::ShowDialog>(OpenJobDialog, 0);
-  MenuRouter->OnOutput[2] = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
-  MenuRouter->OnOutput[6] = MakeEvent<&TVMMessage::ShowMessage>(AboutMessage, 0);
+  MenuRouter->OnOutput[kMenuOpen] = MakeEvent<&TVMODialog::ShowDialog>(OpenJobDialog, 0);
+  MenuRouter->OnOutput[kMenuSave] = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
+  MenuRouter->OnOutput[kMenuHelp] = MakeEvent<&TVMMessage::ShowMessage>(AboutMessage, 0);
 
   // Open: file, flat text, four section chains (the flattener's text on to
   // the tables: 17 links).
   OpenJobDialog->OnChosen = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   JobReadStream->OnOpened = MakeEvent<&TVMStream2Hex::Convert>(JobTextFlattener, 0);
-  JoinReadChain(ReadChain(), {MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, 0),
-                              MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, 0),
-                              MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, 0),
-                              MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, 0)});
+  JoinReadChain(ReadChain(), {MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, TvmStringTableMT::kAddRowPoint),
+                              MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, TvmStringTableMT::kAddRowPoint),
+                              MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, TvmStringTableMT::kAddRowPoint),
+                              MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, TvmStringTableMT::kAddRowPoint)});
 
   // Save: open the write stream, then each header line and each table's rows
   // (from the headers on: 24 links).
   SaveJobDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
-  SaveHub->OnOutput[0] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
-  SaveHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
-  SaveHub->OnOutput[3] = SaveChainInput(SaveChain());
+  SaveHub->OnOutput[kSaveOpen] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
+  SaveHub->OnOutput[kSaveOpenAgain] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
+  SaveHub->OnOutput[kSaveWrite] = SaveChainInput(SaveChain());
   JoinSaveChain(SaveChain(),
-                {MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3),
-                 MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3),
-                 MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3),
-                 MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3)},
+                {MakeEvent<&TvmStringTableMT::Array>(FeederTable, TvmStringTableMT::kArrayPoint),
+                 MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, TvmStringTableMT::kArrayPoint),
+                 MakeEvent<&TvmStringTableMT::Array>(BoardTable, TvmStringTableMT::kArrayPoint),
+                 MakeEvent<&TvmStringTableMT::Array>(ComponentTable, TvmStringTableMT::kArrayPoint)},
                 MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0),
-                MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, 1));
+                MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint));
 
   // Data points of saving and of the tables' matrices.
   JobLineWriter->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
-  FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, 2);
-  SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, 2);
-  ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, 2);
-  BoardMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, 2);
+  FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, TvmStringTableMT::kMatrixPoint);
+  SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, TvmStringTableMT::kMatrixPoint);
+  ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, TvmStringTableMT::kMatrixPoint);
+  BoardMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, TvmStringTableMT::kMatrixPoint);
 
   // Component search.
   SearchEdit->OnEnter = MakeEvent<&TVMHub::Trigger>(SearchHub, 0);
-  SearchHub->OnOutput[0] = MakeEvent<&TVMArrayFind::Find>(ComponentFind, 0);
-  SearchHub->OnOutput[1] = MakeEvent<&TVMDoData::SendData>(KeepSearchText, 0);
-  SearchHub->OnOutput[2] = MakeEvent<&TVMMath::Calculate>(NextStartMath, 0);
-  ComponentFind->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
+  SearchHub->OnOutput[kSearchFind] = MakeEvent<&TVMArrayFind::Find>(ComponentFind, 0);
+  SearchHub->OnOutput[kSearchKeepText] = MakeEvent<&TVMDoData::SendData>(KeepSearchText, 0);
+  SearchHub->OnOutput[kSearchNextStart] = MakeEvent<&TVMMath::Calculate>(NextStartMath, 0);
+  ComponentFind->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, TvmStringTableMT::kArrayPoint);
   ComponentFind->StartInput = MakeEvent<&TVMMath::Result>(NextStartMath, 0);
-  ComponentFind->OnFound = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, 5);
+  ComponentFind->OnFound = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, TvmStringTableMT::kSelectRowPoint);
   NextStartMath->Operand1Input = MakeEvent<&TVMArrayFind::Index>(ComponentFind, 0);
   NextStartMath->Operand2Input = MakeEvent<&TVMLabel::Text>(OneLabel, 0);
   KeepSearchText->DataInput = MakeEvent<&TVMEdit::Text>(SearchEdit, 0);
   KeepSearchText->OnData = MakeEvent<&TVMEdit::ChangeText>(SearchEdit, 0);
 
   // Help.
-  AboutMessage->OnYes = MakeEvent<&TVMWinExec::ShellOpen>(ForumOpener, 1);
+  AboutMessage->OnYes = MakeEvent<&TVMWinExec::ShellOpen>(ForumOpener, TVMWinExec::kShellOpenPoint);
   ForumOpener->FileNameInput = MakeEvent<&TVMLabel::Text>(ForumUrlLabel, 0);
 
   // Besides the links above: the read file is closed as soon as the

@@ -42,7 +42,7 @@ bool ObtainDC(TCanvas* canvas) {
 }
 
 void SelectFont(TCanvas* canvas) {
-  int32_t color = canvas->Control ? canvas->Control->FontColor : static_cast<int32_t>(0x80000008);
+  int32_t color = canvas->Control ? canvas->Control->FontColor : SystemColor(kSysWindowText);
   if (canvas->Font) {
     SelectObject(canvas->DC, ToolGetHandle(canvas->Font));
     color = canvas->Font->ToolColor;
@@ -68,7 +68,7 @@ void SelectBrush(TCanvas* canvas) {
       SetBkMode(canvas->DC, OPAQUE);
     }
   } else {
-    int32_t color = canvas->Control ? canvas->Control->Color : static_cast<int32_t>(0x8000000F);
+    int32_t color = canvas->Control ? canvas->Control->Color : SystemColor(kSysButtonFace);
     SetBkColor(canvas->DC, ResolveColor(color));
     SetBkMode(canvas->DC, OPAQUE);
   }
@@ -164,16 +164,6 @@ SIZE CanvasTextExtent(TCanvas* canvas, const std::string& text) {
   SelectObject(memory, old);
   DeleteDC(memory);
   return size;
-}
-
-void CanvasTextOut(TCanvas* canvas, int32_t x, int32_t y, const std::string& text) {
-  HDC dc = CanvasRequire(canvas, kCanvasHandle | kCanvasFont | kCanvasBrush);
-  if (dc) TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
-}
-
-void CanvasDrawText(TCanvas* canvas, const std::string& text, RECT rect, UINT format) {
-  HDC dc = CanvasRequire(canvas, kCanvasHandle | kCanvasFont | kCanvasBrush);
-  if (dc) DrawTextA(dc, text.data(), static_cast<int>(text.size()), &rect, format);
 }
 
 void CanvasFillRect(TCanvas* canvas, const RECT& rect) {

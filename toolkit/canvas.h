@@ -50,6 +50,4 @@ HDC CanvasRequire(TCanvas* canvas, uint8_t bits);
 void CanvasReleaseDC(TCanvas* canvas);
 // Width and height of text in the canvas font (0 x 0 for the empty text).
 SIZE CanvasTextExtent(TCanvas* canvas, const std::string& text);
-void CanvasTextOut(TCanvas* canvas, int32_t x, int32_t y, const std::string& text);
-void CanvasDrawText(TCanvas* canvas, const std::string& text, RECT rect, UINT format);
 void CanvasFillRect(TCanvas* canvas, const RECT& rect);

@@ -1,22 +1,31 @@
-// Colour and word helpers. A colour is a 32-bit value: a negative value names
-// a system colour by its low byte, any other value is RGB with red in the low
-// byte.
+// Colour values. A colour is a 32-bit value: a negative value names a system
+// colour by its low byte (the platform's system colour index), any other
+// value is RGB with red in the low byte.
 #pragma once
 
 #include <cstdint>
 
-inline int32_t MakeColor(uint32_t r, uint32_t g, uint32_t b) {
-  return static_cast<int32_t>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-// The caller takes the low byte of these.
-inline int32_t ColorRed(int32_t value) { return value; }
-inline int32_t ColorGreen(int32_t value) { return value >> 8; }
-inline int32_t ColorBlue(int32_t value) { return value >> 16; }
+// The platform's system colour indices that the program names.
+enum TSystemColorIndex : uint8_t {
+  kSysMenu = 4,
+  kSysWindow = 5,
+  kSysWindowText = 8,
+  kSysHighlight = 13,
+  kSysHighlightText = 14,
+  kSysButtonFace = 15,
+  kSysInfoText = 23,
+  kSysInfoBack = 24,
+};
 
-inline bool IsSystemColor(int32_t value) { return value < 0; }
-inline int32_t SystemColorIndex(int32_t value) { return value & 0xFF; }
-
-inline int32_t MakeLong(int32_t lo, int32_t hi) {
-  return static_cast<int32_t>((static_cast<uint32_t>(hi) << 16) | (static_cast<uint32_t>(lo) & 0xFFFF));
+// A system colour as the toolkit's controls and graphics tools hold it.
+constexpr int32_t SystemColor(TSystemColorIndex index) {
+  return static_cast<int32_t>(0x80000000u | index);
 }
-inline int32_t HighWord(int32_t v) { return v >> 16; }
+// The same colour as the components' properties hold it (every high bit
+// set); both resolve alike.
+constexpr int32_t ComponentSystemColor(TSystemColorIndex index) {
+  return static_cast<int32_t>(0xFF000000u | index);
+}
+
+constexpr bool IsSystemColor(int32_t value) { return value < 0; }
+constexpr int32_t SystemColorIndex(int32_t value) { return value & 0xFF; }

@@ -187,10 +187,6 @@ LRESULT TControl::SendToControl(UINT msg, WPARAM wParam, LPARAM lParam) {
   return SendMessageA(GetHandle(), msg, wParam, lParam);
 }
 
-LRESULT TControl::SendToControlW(WPARAM wParam, uint32_t msg) {
-  return SendToControl(msg & 0xFFFF, wParam, 0);
-}
-
 LRESULT TControl::DefaultHandling(const TMsg& msg) {
   if (PrevWindowProc) return CallWindowProcA(PrevWindowProc, msg.Window, msg.Message, msg.WParam, msg.LParam);
   return DefWindowProcA(msg.Window, msg.Message, msg.WParam, msg.LParam);

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "core/method.h"
+#include "toolkit/colors.h"
 #include "toolkit/list.h"
 #include "toolkit/obj.h"
 
@@ -117,9 +118,12 @@ enum : UINT {
   kMsgReflectedColorLast = 0xBD38,
 };
 
+// Text alignment of a control (TextAlign).
+enum : uint8_t { kTextLeft = 0, kTextRight = 1, kTextCenter = 2 };
+
 class TControl : public TObj {
  public:
-  // --- Fields, in their documented order -------------------------------------
+  // --- Fields, in the order of the object's field layout; new ones go last ------
   HWND Handle = nullptr;
   UINT ClassStyle = 0x20;
   uint32_t Style = 0x16CF0000;
@@ -139,7 +143,7 @@ class TControl : public TObj {
   uint8_t Visible = 1;
   uint8_t TabStop = 0;
   int32_t TabOrder = 0;  // on a form: the number of tab orders handed out
-  uint8_t TextAlign = 0;  // 0 left, 1 right, 2 centre
+  uint8_t TextAlign = kTextLeft;
   int32_t AlphaBlend = 255;
   TList* Children = nullptr;
   WNDPROC ClassWindowProc = nullptr;
@@ -171,9 +175,9 @@ class TControl : public TObj {
   TNavigateProc NavigateProc = nullptr;
   uint8_t Ctl3DInherit = 0;
   uint8_t Ctl3D = 0;
-  int32_t FontColor = static_cast<int32_t>(0x80000008);
+  int32_t FontColor = SystemColor(kSysWindowText);
   TGraphicTool* Font = nullptr;
-  int32_t Color = static_cast<int32_t>(0x8000000F);
+  int32_t Color = SystemColor(kSysButtonFace);
   TGraphicTool* Brush = nullptr;
   int32_t Margin = 2;
   RECT BoundsRect{0, 0, 64, 64};
@@ -206,7 +210,7 @@ class TControl : public TObj {
   TKeyEvent OnChar;
   TKeyEvent OnKeyUp;
   TKeyEvent OnKeyDown;
-  uint8_t Align = 0;  // 0 none, 1 left, 2 top, 3 right, 4 bottom, 5 client
+  uint8_t Align = 0;  // kAlignNone ... kAlignClient (toolkit/align.h)
   uint8_t AlignDisabled = 0;
   TPaintEvent OnPaint;
   TNotifyEvent OnResize;
@@ -236,7 +240,6 @@ class TControl : public TObj {
   // A window exists and has not been destroyed.
   bool HasWindow() const { return Handle != nullptr && !WindowDestroyed; }
   LRESULT SendToControl(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT SendToControlW(WPARAM wParam, uint32_t msg);
   // Native default handling: PrevWindowProc, else DefWindowProcA.
   LRESULT DefaultHandling(const TMsg& msg);
   // Appends a handler unless it is attached already; installs the chain runner.
@@ -268,7 +271,6 @@ class TControl : public TObj {
   void SetCtl3D(bool on);
   void SetCursor(HCURSOR cursor);
   void SetFocused();
-  bool IsFocused();
   int32_t ChildCount() const;
   TControl* ChildAt(int32_t index) const;
   void SetParent(TControl* parent);
@@ -314,7 +316,6 @@ class TControl : public TObj {
   void SetOnChar(TKeyEvent handler);
   void SetOnResize(TNotifyEvent handler);
   void SetOnShow(TNotifyEvent handler);
-  void SetOnHide(TNotifyEvent handler);
 
   // --- Top-level windows (window_icon.cpp, alpha_blend.cpp) ----------------------
   HICON GetIcon();

@@ -29,7 +29,3 @@ void TControl::SetOnShow(TNotifyEvent handler) {
   AttachMessageHandler(&ShowDispatcher);
 }
 
-void TControl::SetOnHide(TNotifyEvent handler) {
-  OnHide = handler;
-  AttachMessageHandler(&ShowDispatcher);
-}

@@ -177,14 +177,6 @@ void TControl::SetFocused() {
   }
 }
 
-bool TControl::IsFocused() {
-  if (IsControl) {
-    TControl* form = ParentFormOf(this);
-    return form && form->FocusedControl == this;
-  }
-  return HasWindow() && GetForegroundWindow() == Handle;
-}
-
 int32_t TControl::ChildCount() const { return Children ? Children->Count : 0; }
 
 TControl* TControl::ChildAt(int32_t index) const {

@@ -51,23 +51,23 @@ bool FontsEqual(const LOGFONTA& a, const LOGFONTA& b) {
 TGraphicTool::~TGraphicTool() { DeleteOwnHandle(this); }
 
 COLORREF ResolveColor(int32_t color) {
-  if (color < 0) return GetSysColor(color & 0xFF);
+  if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
   return static_cast<COLORREF>(color);
 }
 
 TGraphicTool* CreateFontTool() {
-  TGraphicTool* font = NewTool(kToolFont, static_cast<int32_t>(0x80000008), &CreateFontTool, &MakeFont);
+  TGraphicTool* font = NewTool(kToolFont, SystemColor(kSysWindowText), &CreateFontTool, &MakeFont);
   font->FontData.lfCharSet = 1;
   std::strcpy(font->FontData.lfFaceName, "MS Sans Serif");
   return font;
 }
 
 TGraphicTool* CreateBrushTool() {
-  return NewTool(kToolBrush, static_cast<int32_t>(0x8000000F), &CreateBrushTool, &MakeBrush);
+  return NewTool(kToolBrush, SystemColor(kSysButtonFace), &CreateBrushTool, &MakeBrush);
 }
 
 TGraphicTool* CreatePenTool() {
-  return NewTool(kToolPen, static_cast<int32_t>(0x80000008), &CreatePenTool, &MakePen);
+  return NewTool(kToolPen, SystemColor(kSysWindowText), &CreatePenTool, &MakePen);
 }
 
 bool ToolsEqual(const TGraphicTool* a, const TGraphicTool* b) {
@@ -181,8 +181,3 @@ void SetToolFontHeight(TGraphicTool* font, int32_t height) {
   ToolChanged(font);
 }
 
-void SetToolFontWeight(TGraphicTool* font, int32_t weight) {
-  if (font->FontData.lfWeight == weight) return;
-  font->FontData.lfWeight = weight;
-  ToolChanged(font);
-}

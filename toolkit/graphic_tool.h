@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/colors.h"
 #include "toolkit/obj.h"
 
 enum : uint8_t { kToolBrush = 0, kToolFont = 1, kToolPen = 2 };
@@ -41,11 +42,11 @@ class TGraphicTool : public TObj {
   ~TGraphicTool() override;
 };
 
-// Font: colour 0x80000008, height 0, weight 0, character set 1, "MS Sans Serif".
+// Font: window text colour, height 0, weight 0, character set 1, "MS Sans Serif".
 TGraphicTool* CreateFontTool();
-// Brush: colour 0x8000000F, solid.
+// Brush: button face colour, solid.
 TGraphicTool* CreateBrushTool();
-// Pen: colour 0x80000008 (window text), solid, width 1, plain copy.
+// Pen: window text colour, solid, width 1, plain copy.
 TGraphicTool* CreatePenTool();
 // A tool of the same kind with src's description whose ParentTool is src.
 TGraphicTool* ToolClone(TGraphicTool* src);
@@ -68,7 +69,6 @@ uint8_t GetToolFontStyle(const TGraphicTool* font);
 void SetToolFontName(TGraphicTool* font, const std::string& name);  // cut to 31 characters
 void SetToolFontCharset(TGraphicTool* font, uint8_t charset);
 void SetToolFontHeight(TGraphicTool* font, int32_t height);
-void SetToolFontWeight(TGraphicTool* font, int32_t weight);
 
 // Colour value to RGB: a negative value names a system colour by its low byte.
 COLORREF ResolveColor(int32_t color);

@@ -229,7 +229,7 @@ TListView* CreateListViewControl(TControl* parent, uint8_t viewStyle, uint32_t l
   HoldImageList(lv, LVSIL_STATE, stateImages, 0);
   // The native control paints on the window colour; the stored colour says so
   // too (and edit boxes put on the list view take it over).
-  lv->Color = static_cast<int32_t>(0x80000005);
+  lv->Color = SystemColor(kSysWindow);
   if (lv->Brush) lv->Brush->ToolColor = lv->Color;
   lv->NavigationKeys = 1;
   return lv;

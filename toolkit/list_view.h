@@ -90,9 +90,9 @@ enum : uint32_t {
 
 class TListView : public TControl {
  public:
-  int32_t TextBkColor = static_cast<int32_t>(0x80000005);
+  int32_t TextBkColor = SystemColor(kSysWindow);
   uint32_t ListOptions = 0;
-  uint8_t ViewStyle = 0;
+  uint8_t ViewStyle = kViewIcons;
   int32_t ColumnCount = 0;  // columns inserted through ListAddColumn
   // Normal (32-pixel), small (16-pixel) and state images; each may be null.
   // The list view holds each one, so a list freed elsewhere stays valid

@@ -36,7 +36,7 @@ enum : int32_t { kMenuChecked = MFS_CHECKED, kMenuDisabled = MFS_DISABLED };
 
 class TMenu : public TObj {
  public:
-  // --- Fields, in their documented order ---------------------------------------
+  // --- Fields, in the order of the object's field layout; new ones go last ------
   HMENU MenuHandle = nullptr;  // bar or popup; an item's submenu; null for a plain item
   int32_t ItemId = 0;          // command id (items only)
   TMenu* ParentMenu = nullptr; // null for a whole menu

@@ -31,12 +31,6 @@ void TObj::OwnProc(TFreeProc proc, void* argument) {
 
 void TObj::OwnObject(TObj* object) { OwnProc(&FreeObjProc, object); }
 
-void TObj::OwnMethod(TMethod<void()> method) {
-  // A method's code takes its object as the only argument, which is exactly
-  // the (procedure, argument) pair the owned list runs.
-  OwnProc(reinterpret_cast<TFreeProc>(method.Code), method.Object);
-}
-
 void TObj::Destroy() {
   // Messages dispatched while the owned items go may take and drop holds on
   // this object again; they must not start its destruction a second time.

@@ -31,7 +31,6 @@ class TObj {
   void DropHold();
 
   void OwnObject(TObj* object);
-  void OwnMethod(TMethod<void()> method);
   void OwnProc(TFreeProc proc, void* argument);
 
   // Runs the destroy handler and the owned items, then deletes the object

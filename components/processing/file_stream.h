@@ -45,8 +45,9 @@ class TVMFileStream : public TVMComponent {
   void OpenFile(TData& data, uint16_t index);
   // Action: closes the stream; the value is not touched. Closing a write
   // stream ends the save: the file is committed, then OnSaved or (after the
-  // box) OnSaveFailed fires with the path.
+  // box) OnSaveFailed fires with the path. Point number kCloseFilePoint.
   void CloseFile(TData& data, uint16_t index);
+  static constexpr uint16_t kCloseFilePoint = 1;
   // Data output: the open stream, or NULL.
   void Stream(TData& data, uint16_t index);
 

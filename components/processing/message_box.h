@@ -9,17 +9,21 @@
 #include "core/component.h"
 #include "core/event.h"
 
-// Buttons: 0 OK, 1 OK Cancel, 2 Yes No, 3 Yes No Cancel, 4 Retry Cancel,
-// 5 Abort Retry Ignore. Icon: 0 none, 1 stop, 2 question, 3 exclamation,
-// 4 information. DefaultButton: 0 first, 1 second, 2 third. Values out of
-// range count as 0.
+// Values out of range count as the first of each list.
+enum : uint8_t {
+  kButtonsOk, kButtonsOkCancel, kButtonsYesNo, kButtonsYesNoCancel, kButtonsRetryCancel,
+  kButtonsAbortRetryIgnore,
+};
+enum : uint8_t { kIconNone, kIconStop, kIconQuestion, kIconExclamation, kIconInformation };
+enum : uint8_t { kDefaultFirst, kDefaultSecond, kDefaultThird };
+
 class TVMMessage : public TVMComponent {
  public:
   std::string Message;
   std::string Caption;
-  uint8_t Buttons = 2;
-  uint8_t Icon = 0;
-  uint8_t DefaultButton = 0;
+  uint8_t Buttons = kButtonsYesNo;
+  uint8_t Icon = kIconNone;
+  uint8_t DefaultButton = kDefaultFirst;
   TVM_Event MessageInput;  // data input: the text
   TVM_Event CaptionInput;  // data input: the caption
   TVM_Event OnAnswer;      // Integer: the code of the pressed button

@@ -32,6 +32,7 @@ class TVMWinExec : public TVMComponent {
   // parameters, no owner and no working folder. Nothing fires; a failure is
   // silent.
   void ShellOpen(TData& data, uint16_t index);
+  static constexpr uint16_t kShellOpenPoint = 1;
   // Runs file + " " + params; fires OnStarted when the system started it.
   void RunCommandLine(const std::string& file, const std::string& params);
 };

@@ -13,7 +13,7 @@
 
 class TVMEdit : public TVMWin {
  public:
-  // --- Fields added to TVMWin, in their documented order -----------------------
+  // --- Fields added to TVMWin, in the order of the object's field layout -------
   bool Ready = false;            // text changes are reported
   bool ClearAfterEnter = false;  // set by Enter, cleared by ChangeText
   // Answers the current text as a value; false when there is none.

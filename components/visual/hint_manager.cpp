@@ -5,16 +5,13 @@
 
 #include "toolkit/common_control.h"
 #include "toolkit/control.h"
+#include "toolkit/graphic_tool.h"
 
 namespace {
 
 constexpr UINT kTipFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT;
 constexpr DWORD kTipStyle = WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX;
 char kEmptyText[] = "";
-
-COLORREF ToRgb(uint32_t color) {
-  return (color & 0x80000000u) ? GetSysColor(color & 0xFF) : color;
-}
 
 HFONT CreateTipFont(const TFontRec& font) {
   LOGFONTA description = {};
@@ -48,7 +45,7 @@ TVMHintManager::TVMHintManager() : Api(new THintApi) {
   Api->Show = MakeMethod<&TVMHintManager::Show>(this);
   Api->Hide = MakeMethod<&TVMHintManager::Hide>(this);
   Api->MoveTo = MakeMethod<&TVMHintManager::MoveTo>(this);
-  Font = MakeFont("Tahoma", 8, 0, 0xFF000017, 1);
+  Font = MakeFont("Tahoma", 8, 0, static_cast<uint32_t>(ComponentSystemColor(kSysInfoText)), 1);
 }
 
 TVMHintManager::~TVMHintManager() { delete Api; }
@@ -72,8 +69,8 @@ TTip* TVMHintManager::CreateTip(HWND window) {
   SendMessageA(tipWindow, WM_SETFONT, reinterpret_cast<WPARAM>(CreateTipFont(Font)), TRUE);
   SetWindowPos(tipWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageA(tipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(tip));
-  SendMessageA(tipWindow, TTM_SETTIPTEXTCOLOR, ToRgb(Font.Color), 0);
-  SendMessageA(tipWindow, TTM_SETTIPBKCOLOR, ToRgb(BackColor), 0);
+  SendMessageA(tipWindow, TTM_SETTIPTEXTCOLOR, ResolveColor(static_cast<int32_t>(Font.Color)), 0);
+  SendMessageA(tipWindow, TTM_SETTIPBKCOLOR, ResolveColor(static_cast<int32_t>(BackColor)), 0);
   SendMessageA(tipWindow, TTM_SETDELAYTIME, TTDT_INITIAL, InitialDelay);
   SendMessageA(tipWindow, TTM_SETDELAYTIME, TTDT_AUTOPOP, ShowTime);
   RECT margins = {Margin, Margin, Margin, Margin};

@@ -12,6 +12,7 @@
 
 #include "core/font.h"
 #include "core/method.h"
+#include "toolkit/colors.h"
 
 class TControl;
 
@@ -34,7 +35,7 @@ class TVMHintManager {
  public:
   THintApi* Api;
   bool Rectangular = true;            // false: balloon tips
-  uint32_t BackColor = 0xFF000018;    // system tooltip background
+  uint32_t BackColor = static_cast<uint32_t>(ComponentSystemColor(kSysInfoBack));
   int32_t InitialDelay = 500;         // ms before a tip shows
   int32_t ShowTime = 5000;            // ms a tip stays
   int32_t Margin = 0;                 // pixels around the text

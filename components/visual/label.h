@@ -11,7 +11,7 @@
 
 class TVMLabel : public TVMWin {
  public:
-  // --- Fields added to TVMWin, in their documented order -----------------------
+  // --- Fields added to TVMWin, in the order of the object's field layout -------
   TVM_Event OnClick;            // no value: the label was clicked
   int32_t HoverColor = 0;       // font colour under the mouse; 0 keeps the colour
   bool HoverUnderline = false;  // underline under the mouse

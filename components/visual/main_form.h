@@ -30,11 +30,25 @@ using TPositionSaver = TMethod<void(bool save)>;
 inline constexpr char kComponentProperty[] = "ZR_COMPONENT";
 
 // Values of WindowState.
+// Border kinds of a form.
+enum TFormBorder : uint32_t {
+  kFormBorderNone = 0,
+  kFormBorderFixed = 1,             // caption and system menu, fixed size
+  kFormBorderSizeable = 2,          // sizeable, minimize and maximize
+  kFormBorderCaptionEdge = 3,       // caption, window edge
+  kFormBorderToolWindow = 4,        // tool window caption
+  kFormBorderSizeableToolWindow = 5,
+  kFormBorderDialogFrame = 6,       // dialog frame only
+  kFormBorderSizingToolFrame = 7,   // sizing frame, tool window
+  kFormBorderDialogClientEdge = 8,  // dialog frame and client edge
+  kFormBorderSizingClientEdge = 9,  // sizing frame and client edge
+};
+
 enum : uint8_t { kWindowNormal = 0, kWindowMinimized = 1, kWindowMaximized = 2 };
 
 class TVMMainForm : public TVMWin {
  public:
-  // --- Fields, in their documented order ---------------------------------------
+  // --- Fields, in the order of the object's field layout; new ones go last ------
   bool OwnsAppWindow = false;
   bool ShownOnce = false;
   HGDIOBJ DrawingObject = nullptr;  // released at destruction
@@ -65,7 +79,7 @@ class TVMMainForm : public TVMWin {
 
   // --- Setters the schema calls --------------------------------------------------
   void SetCaption(const std::string& text);
-  // Border kinds 0..9 (see the table in main_form.cpp); others are ignored.
+  // A TFormBorder kind; others are ignored.
   void SetFormBorder(uint32_t kind);
   // A nil icon takes the parent's.
   void SetIcon(HICON icon);

@@ -27,7 +27,7 @@ inline constexpr int32_t kMenuTemplateLines = 51;
 
 class TVMMenu : public TVMComponent {
  public:
-  // --- Fields, in their documented order ---------------------------------------
+  // --- Fields, in the order of the object's field layout; new ones go last ------
   TMessageHandler SavedHandler;  // the form's handler before the menu's
   TControl* Form = nullptr;      // held while the component lives
   TMenu* Menu = nullptr;

@@ -222,19 +222,19 @@ void TvmStringTableMT::ScrollToRow(int32_t row) {
   const int32_t page = static_cast<int32_t>(SendMessageA(lv->GetHandle(), LVM_GETCOUNTPERPAGE, 0, 0));
   const int32_t last = ListRowCount(lv) - 1;
   switch (ScrollMode) {
-    case 1: {  // the row at the top
+    case kScrollTop: {
       const int32_t end = Below(row, page, last);
       ListEnsureVisible(lv, end, false);
       ListEnsureVisible(lv, end - page, false);
       break;
     }
-    case 2: {  // the row in the middle
+    case kScrollMiddle: {
       const int32_t end = Below(row, page / 2, last);
       ListEnsureVisible(lv, end, false);
       ListEnsureVisible(lv, std::max(end - page, 0), false);
       break;
     }
-    case 3:  // the row at the bottom
+    case kScrollBottom:
       ListEnsureVisible(lv, std::max(row - page, 0), false);
       ListEnsureVisible(lv, row, false);
       break;

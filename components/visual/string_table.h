@@ -20,10 +20,17 @@
 #include "components/visual/vm_win.h"
 #include "core/data.h"
 #include "core/event.h"
+#include "toolkit/colors.h"
+#include "toolkit/list_view.h"
 
 class TImageList;
 class TListView;
 class TStrList;
+
+// Where SelectRow scrolls the row to.
+enum : uint8_t { kScrollAnyVisible = 0, kScrollTop = 1, kScrollMiddle = 2, kScrollBottom = 3 };
+// What OnColumnClick carries.
+enum : uint8_t { kColumnClickCaption = 0, kColumnClickIndex = 1 };
 
 class TvmStringTableMT : public TVMWin {
  public:
@@ -33,11 +40,11 @@ class TvmStringTableMT : public TVMWin {
   char Separator = ',';
   char ColorSeparator = '#';
   int32_t ColumnWidth = 80;   // for template lines without a width
-  uint8_t ColumnAlign = 0;    // for template lines without an alignment: 0 left, 1 right, 2 centre
-  uint8_t ViewStyle = 3;      // list view style; 3 report, 4 report without header
+  uint8_t ColumnAlign = kColumnLeft;  // for template lines without an alignment
+  uint8_t ViewStyle = kViewReport;    // kViewReport, or kViewReportNoHeader
   bool SelectVisible = true;  // SelectRow scrolls the row into view
-  uint8_t ScrollMode = 0;     // 0 anywhere visible, 1 top, 2 middle, 3 bottom
-  uint8_t ColumnClickMode = 0;  // OnColumnClick carries 0 the caption, 1 the index
+  uint8_t ScrollMode = kScrollAnyVisible;
+  uint8_t ColumnClickMode = kColumnClickCaption;
   bool CellColors = false;    // row lines carry a colour field
   bool RowImages = false;     // row lines carry an image index
   bool ColumnImages = false;  // template image fields reach the header
@@ -46,7 +53,7 @@ class TvmStringTableMT : public TVMWin {
   bool CellEditor = true;     // cells are edited in place
   bool ClickSelected = true;  // OnClick is fired
   uint8_t ImageSize = 16;     // 0: the system's icon width
-  int32_t ImageBackColor = static_cast<int32_t>(0xFF000004);  // system colour menu
+  int32_t ImageBackColor = ComponentSystemColor(kSysMenu);
   bool GridLines = true;
   bool RowSelect = true;
   bool CheckBoxes = false;
@@ -55,11 +62,11 @@ class TvmStringTableMT : public TVMWin {
   bool MultiSelect = false;
   bool InfoTip = true;
   bool DoubleBuffered = false;
-  int32_t TextColor = static_cast<int32_t>(0xFF000008);       // window text
-  int32_t TextBackColor = static_cast<int32_t>(0xFF000005);   // window
-  int32_t BackColor = static_cast<int32_t>(0xFF000005);       // window
-  int32_t SelectionColor = static_cast<int32_t>(0xFF00000D);  // highlight
-  int32_t ShadowColor = static_cast<int32_t>(0xFF00000E);     // highlight text
+  int32_t TextColor = ComponentSystemColor(kSysWindowText);
+  int32_t TextBackColor = ComponentSystemColor(kSysWindow);
+  int32_t BackColor = ComponentSystemColor(kSysWindow);
+  int32_t SelectionColor = ComponentSystemColor(kSysHighlight);
+  int32_t ShadowColor = ComponentSystemColor(kSysHighlightText);
   bool CustomDraw = false;  // the table paints the cells itself
   bool CellCursor = true;
   bool CursorBox = false;
@@ -124,6 +131,11 @@ class TvmStringTableMT : public TVMWin {
   // Data outputs.
   void Array(TData& data, uint16_t index);
   void Matrix(TData& data, uint16_t index);
+  // The numbers of these points, as a link to them carries them.
+  static constexpr uint16_t kAddRowPoint = 0;
+  static constexpr uint16_t kMatrixPoint = 2;
+  static constexpr uint16_t kArrayPoint = 3;
+  static constexpr uint16_t kSelectRowPoint = 5;
 
   // The list view, null before Init and after its window destroyed it.
   TListView* ListView() const;

@@ -52,7 +52,7 @@ void TvmStringTableMT::ListClicked(TControl* sender) {
 }
 
 void TvmStringTableMT::ListColumnClicked(TControl* sender, int32_t column) {
-  if (ColumnClickMode == 0) FireStr(OnColumnClick, ListGetColumnCaption(ListView(), column));
+  if (ColumnClickMode == kColumnClickCaption) FireStr(OnColumnClick, ListGetColumnCaption(ListView(), column));
   else FireInt(OnColumnClick, column);
 }
 

@@ -167,9 +167,9 @@ void TVMWin::PlaceCompanion() {
   RECT r = Companion->GetBoundsRect();
   int32_t w = r.right - r.left, h = r.bottom - r.top;
   switch (Control->Align) {
-    case 2: r = RECT{own.left, own.bottom, own.left + w, own.bottom + h}; break;  // top
-    case 4: r = RECT{own.left, own.top - h, own.left + w, own.top}; break;        // bottom
-    case 3: r = RECT{own.left - w, own.top, own.left, own.top + h}; break;        // right
+    case kAlignTop: r = RECT{own.left, own.bottom, own.left + w, own.bottom + h}; break;
+    case kAlignBottom: r = RECT{own.left, own.top - h, own.left + w, own.top}; break;
+    case kAlignRight: r = RECT{own.left - w, own.top, own.left, own.top + h}; break;
     default: r = RECT{own.right, own.top, own.right + w, own.top + h}; break;
   }
   Companion->SetBoundsRect(r);

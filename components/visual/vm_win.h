@@ -37,7 +37,7 @@ using TCompanionFactory = TControl* (*)(TControl* parent, intptr_t a1, intptr_t 
 
 class TVMWin : public TVMComponent {
  public:
-  // --- Fields, in their documented order ---------------------------------------
+  // --- Fields, in the order of the object's field layout; new ones go last ------
   TMethod<TControl*()> ControlGetter;  // published by Init
   bool ControlDestroyed = false;       // the window destroyed the control itself
   TControl* Parent = nullptr;

@@ -35,6 +35,12 @@ TClassMainForm_C7FA30* SchemaInstance = nullptr;
 
 namespace {
 
+// The string table's points that the links reach.
+constexpr uint16_t kTableAddRow = TvmStringTableMT::kAddRowPoint;
+constexpr uint16_t kTableMatrix = TvmStringTableMT::kMatrixPoint;
+constexpr uint16_t kTableArray = TvmStringTableMT::kArrayPoint;
+constexpr uint16_t kTableSelectRow = TvmStringTableMT::kSelectRowPoint;
+
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
   kMenuFile, kMenuOpen, kMenuSave, kMenuProgram, kMenuActions, kMenuDistribute, kMenuHelp,
@@ -469,10 +475,10 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // the tables: 17 links).
   OpenJobDialog->OnChosen = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   JobReadStream->OnOpened = MakeEvent<&TVMStream2Hex::Convert>(JobTextFlattener, 0);
-  JoinReadChain(ReadChain(), {MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, TvmStringTableMT::kAddRowPoint),
-                              MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, TvmStringTableMT::kAddRowPoint),
-                              MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, TvmStringTableMT::kAddRowPoint),
-                              MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, TvmStringTableMT::kAddRowPoint)});
+  JoinReadChain(ReadChain(), {MakeEvent<&TvmStringTableMT::AddRow>(FeederTable, kTableAddRow),
+                              MakeEvent<&TvmStringTableMT::AddRow>(SpecialFeederTable, kTableAddRow),
+                              MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, kTableAddRow),
+                              MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, kTableAddRow)});
 
   // Save: open the write stream, then each header line and each table's rows
   // (from the headers on: 24 links).
@@ -481,28 +487,28 @@ void TClassMainForm_C7FA30::JoinLinks() {
   SaveHub->OnOutput[kSaveOpenAgain] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
   SaveHub->OnOutput[kSaveWrite] = SaveChainInput(SaveChain());
   JoinSaveChain(SaveChain(),
-                {MakeEvent<&TvmStringTableMT::Array>(FeederTable, TvmStringTableMT::kArrayPoint),
-                 MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, TvmStringTableMT::kArrayPoint),
-                 MakeEvent<&TvmStringTableMT::Array>(BoardTable, TvmStringTableMT::kArrayPoint),
-                 MakeEvent<&TvmStringTableMT::Array>(ComponentTable, TvmStringTableMT::kArrayPoint)},
+                {MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray),
+                 MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray),
+                 MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray),
+                 MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray)},
                 MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0),
                 MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint));
 
   // Data points of saving and of the tables' matrices.
   JobLineWriter->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
-  FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, TvmStringTableMT::kMatrixPoint);
-  SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, TvmStringTableMT::kMatrixPoint);
-  ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, TvmStringTableMT::kMatrixPoint);
-  BoardMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, TvmStringTableMT::kMatrixPoint);
+  FeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, kTableMatrix);
+  SpecialFeederMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, kTableMatrix);
+  ComponentMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
+  BoardMatrix->Matrix = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, kTableMatrix);
 
   // Component search.
   SearchEdit->OnEnter = MakeEvent<&TVMHub::Trigger>(SearchHub, 0);
   SearchHub->OnOutput[kSearchFind] = MakeEvent<&TVMArrayFind::Find>(ComponentFind, 0);
   SearchHub->OnOutput[kSearchKeepText] = MakeEvent<&TVMDoData::SendData>(KeepSearchText, 0);
   SearchHub->OnOutput[kSearchNextStart] = MakeEvent<&TVMMath::Calculate>(NextStartMath, 0);
-  ComponentFind->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, TvmStringTableMT::kArrayPoint);
+  ComponentFind->Array = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
   ComponentFind->StartInput = MakeEvent<&TVMMath::Result>(NextStartMath, 0);
-  ComponentFind->OnFound = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, TvmStringTableMT::kSelectRowPoint);
+  ComponentFind->OnFound = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   NextStartMath->Operand1Input = MakeEvent<&TVMArrayFind::Index>(ComponentFind, 0);
   NextStartMath->Operand2Input = MakeEvent<&TVMLabel::Text>(OneLabel, 0);
   KeepSearchText->DataInput = MakeEvent<&TVMEdit::Text>(SearchEdit, 0);
@@ -522,10 +528,10 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // link to SaveHub above).
   SaveJobDialog->OnChosen = MakeEvent<&TVMJobFormatCheck::Check>(JobFormatCheck, 0);
   JobFormatCheck->OnOutput = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
-  JobFormatCheck->Matrix[0] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, 2);
-  JobFormatCheck->Matrix[1] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, 2);
-  JobFormatCheck->Matrix[2] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, 2);
-  JobFormatCheck->Matrix[3] = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, 2);
+  JobFormatCheck->Matrix[0] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, kTableMatrix);
+  JobFormatCheck->Matrix[1] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, kTableMatrix);
+  JobFormatCheck->Matrix[2] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, kTableMatrix);
+  JobFormatCheck->Matrix[3] = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
 }
 
 TReadChainParts TClassMainForm_C7FA30::ReadChain() const {

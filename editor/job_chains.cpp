@@ -13,7 +13,9 @@
 namespace {
 
 // The hub's outputs, one per section, in file order.
-enum TSectionOutput : uint8_t { kFeederOutput, kSpecialOutput, kBoardOutput, kComponentOutput, kSectionCount };
+enum TSectionOutput : uint8_t {
+  kFeederOutput, kSpecialOutput, kBoardOutput, kComponentOutput, kSectionCount
+};
 
 void SetBlockFind(TVMBlockFind* find, const char* startMark, const char* endMark, bool includeMarks,
                   bool cut, const char* replace) {
@@ -31,7 +33,9 @@ void SetLineMarker(TVMBlockFind* marker) {
 }
 
 // Each row is the text between a line mark and the next row end mark.
-void SetRowFind(TVMBlockFind* rows) { SetBlockFind(rows, kJobLineMark, kJobRowEndMark, false, false, ""); }
+void SetRowFind(TVMBlockFind* rows) {
+  SetBlockFind(rows, kJobLineMark, kJobRowEndMark, false, false, "");
+}
 
 void SetRowEnum(TVMArrayEnum* rows, bool breakEvent) {
   rows->Reverse = false;
@@ -99,7 +103,8 @@ void ConfigureSaveChain(const TSaveChainParts& c) {
   // Nothing ever asks the last enumerator to stop, so BreakEvent would
   // change nothing there.
   SetRowEnum(c.ComponentRowEnum, false);
-  for (TVMStrCat* comma : {c.FeederRowComma, c.SpecialRowComma, c.BoardRowComma, c.ComponentRowComma})
+  for (TVMStrCat* comma :
+       {c.FeederRowComma, c.SpecialRowComma, c.BoardRowComma, c.ComponentRowComma})
     SetRowComma(comma);
 }
 
@@ -133,6 +138,10 @@ void JoinSaveChain(const TSaveChainParts& c, const TJobTableEnds& rowArrays, TVM
   c.ComponentRowEnum->Array = rowArrays.Components;
 }
 
-TVM_Event ReadChainTextInput(const TReadChainParts& c) { return MakeEvent<&TVMHub::Trigger>(c.SectionSplitHub, 0); }
+TVM_Event ReadChainTextInput(const TReadChainParts& c) {
+  return MakeEvent<&TVMHub::Trigger>(c.SectionSplitHub, 0);
+}
 
-TVM_Event SaveChainInput(const TSaveChainParts& c) { return MakeEvent<&TVMInformer::Trigger>(c.FeederHeader, 0); }
+TVM_Event SaveChainInput(const TSaveChainParts& c) {
+  return MakeEvent<&TVMInformer::Trigger>(c.FeederHeader, 0);
+}

@@ -535,10 +535,10 @@ void TClassMainForm_C7FA30::JoinLinks() {
 }
 
 TReadChainParts TClassMainForm_C7FA30::ReadChain() const {
-  return {JobTextFlattener,  SectionSplitHub,   FeederSectionFind, SpecialSectionFind,
-          BoardSectionFind,  ComponentSectionFind, FeederLineMarker, SpecialLineMarker,
-          BoardLineMarker,   ComponentLineMarker, FeederRowFind,    SpecialRowFind,
-          BoardRowFind,      ComponentRowFind};
+  return {JobTextFlattener,    SectionSplitHub,
+          FeederSectionFind,   SpecialSectionFind,  BoardSectionFind,  ComponentSectionFind,
+          FeederLineMarker,    SpecialLineMarker,   BoardLineMarker,   ComponentLineMarker,
+          FeederRowFind,       SpecialRowFind,      BoardRowFind,      ComponentRowFind};
 }
 
 TSaveChainParts TClassMainForm_C7FA30::SaveChain() const {

@@ -144,10 +144,10 @@ class TReadChain {
 
  private:
   TReadChainParts Parts() {
-    return {&JobTextFlattener,   &SectionSplitHub,    &FeederSectionFind, &SpecialSectionFind,
-            &BoardSectionFind,   &ComponentSectionFind, &FeederLineMarker, &SpecialLineMarker,
-            &BoardLineMarker,    &ComponentLineMarker, &FeederRowFind,    &SpecialRowFind,
-            &BoardRowFind,       &ComponentRowFind};
+    return {&JobTextFlattener,  &SectionSplitHub,
+            &FeederSectionFind, &SpecialSectionFind, &BoardSectionFind, &ComponentSectionFind,
+            &FeederLineMarker,  &SpecialLineMarker,  &BoardLineMarker,  &ComponentLineMarker,
+            &FeederRowFind,     &SpecialRowFind,     &BoardRowFind,     &ComponentRowFind};
   }
 };
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "core/dialog_parent.h"
 #include "editor/job_format_fit.h"
+#include "toolkit/dialog_parent.h"
 
 namespace {
 

@@ -97,8 +97,8 @@ TEST_F(EditorSafety, SaveOverAFileHeldWithoutSharingKeepsIt) {
 TEST_F(EditorSafety, SaveIntoAFolderThatTakesNoFilesIsTold) {
   const std::string folder = WindowsPath(ZR_UNWRITABLE_FOLDER);
   const std::string target = folder + "\\job.CSV";
-  ExpectSaveTold(target, true);
-  ExpectKept(target, folder);
+  ExpectSaveTold(target, false);
+  EXPECT_TRUE(FilesIn(folder).empty());
 }
 
 // A file held without sharing, and one that the file system lets nobody

@@ -1,4 +1,5 @@
-# make run   builds and starts the editor (under Wine on Linux)
+# make run   builds and starts the editor (under Wine on Linux);
+#            make run FILE=path opens that job file at start
 # make test  builds everything and runs every test
 BUILD ?= build
 
@@ -8,7 +9,7 @@ test: setup
 	@scripts/run-tests.sh $(BUILD)
 
 run: setup
-	@scripts/run-editor.sh $(BUILD)
+	@scripts/run-editor.sh $(BUILD) $(if $(FILE),"$(FILE)")
 
 setup:
 	@scripts/setup.sh

@@ -1,23 +1,28 @@
 // The program: the "/ih" information switch, then the editor's component
-// network, built, switched on, driven by the message loop until the main
-// window closes, and freed.
+// network, built (given the job file the command line names, if any),
+// switched on, driven by the message loop until the main window closes, and
+// freed.
 //
 // Before WinMain runs, the units initialise at load: the visual components'
 // unit initialises the common controls and makes the hint manager; the core
 // registers its inner message and makes the list of secondary form windows.
 #include <windows.h>
 
+#include "components/processing/start_file.h"
 #include "components/visual/main_form.h"
 #include "editor/command_line.h"
 #include "editor/schema.h"
 #include "toolkit/message_loop.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  if (FirstArgument(GetCommandLineA()) == "/ih") {
+  const std::string argument = FirstArgument(GetCommandLineA());
+  if (argument == "/ih") {
     MessageBoxA(nullptr, "Сделано в Volmar.", "Volmar Info", 0);
     return 0;
   }
   SchemaInstance = new TClassMainForm_C7FA30(nullptr);
+  // Any other argument names a job file to open once the network is on.
+  SchemaInstance->StartFile->FileName = argument;
   SwitchOnNetwork(SchemaInstance->MainForm);
   RunMessageLoop(AppWindow);
   delete SchemaInstance;

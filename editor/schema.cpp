@@ -5,6 +5,7 @@
 #include "components/processing/block_find.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
+#include "components/processing/document_title.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
@@ -13,11 +14,15 @@
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/save_dialog.h"
+#include "components/processing/start_file.h"
 #include "components/processing/str_cat.h"
 #include "components/processing/stream_to_hex.h"
+#include "components/processing/undo_journal.h"
 #include "components/processing/vm_math.h"
 #include "components/processing/win_exec.h"
 #include "components/visual/edit.h"
+#include "components/visual/file_drop.h"
+#include "components/visual/hot_keys.h"
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
@@ -60,11 +65,13 @@ TFontRec EditorFont() {
   return MakeFont("MS Sans Serif", 8, 0, static_cast<uint32_t>(SystemColor(kSysWindowText)), 1);
 }
 
+// "Открыть" and "Сохранить " show their shortcuts after a tab; the menu
+// takes those keys too.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
-    "Открыть\r\n"
-    "Сохранить \r\n"
+    "Открыть\tCtrl+O\r\n"
+    "Сохранить \tCtrl+S\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
@@ -180,6 +187,8 @@ TClassMainForm_C7FA30::TClassMainForm_C7FA30(TVMComponent* owner) {
   SchemaInstance = this;
   CreateInstances();
   JoinLinks();
+  CreateAdditions();
+  JoinAdditionLinks();
   AttachHints();
   EnableTabNavigation(MainForm->Control);
 }
@@ -545,6 +554,115 @@ TSaveChainParts TClassMainForm_C7FA30::SaveChain() const {
   return {FeederHeader,   SpecialHeader,   BoardHeader,   ComponentHeader,
           FeederRowEnum,  SpecialRowEnum,  BoardRowEnum,  ComponentRowEnum,
           FeederRowComma, SpecialRowComma, BoardRowComma, ComponentRowComma};
+}
+
+// --- Additions to the composition ------------------------------------------------
+// Everything below joins the network after the composition above (its 53
+// instances and 69 links, and the format check added to them), which stays
+// as it is.
+
+// The instances added after the composition, each configured at once.
+void TClassMainForm_C7FA30::CreateAdditions() {
+  TControl* form = MainForm->Control;
+
+  // Each table: Insert and Ctrl+Delete add and remove rows.
+  for (TvmStringTableMT* table : {FeederTable, SpecialFeederTable, ComponentTable, BoardTable})
+    table->RowKeys = true;
+
+  // 55. Document: the file shown, unsaved changes, the window's caption.
+  Document = Keep(new TVMDocument);
+  Document->AppTitle = "ZR780K Editor";
+  Document->ModifiedMark = "*";
+
+  // 56. EditJournal: the changes to the four tables, for undo and redo;
+  // sources 0 to 3 are the feeder, special feeder, board and component tables.
+  EditJournal = Keep(new TVMUndoJournal);
+  EditJournal->SetCount(4);
+
+  // 57. OpenedHub: a file was opened into the tables.
+  OpenedHub = Keep(new TVMHub);
+  OpenedHub->SetCount(2);
+  OpenedHub->Flag = 1;
+
+  // 58. SavedHub: the tables were saved to a file.
+  SavedHub = Keep(new TVMHub);
+  SavedHub->SetCount(2);
+  SavedHub->Flag = 1;
+
+  // 59. SaveChangesQuestion: asked when the window closes with unsaved changes.
+  SaveChangesQuestion = Keep(new TVMMessage);
+  SaveChangesQuestion->Message = "Сохранить изменения?";
+  SaveChangesQuestion->Caption = "ZR780K Editor";
+  SaveChangesQuestion->Buttons = 3;  // Yes, No and Cancel
+  SaveChangesQuestion->Icon = 3;     // exclamation
+  SaveChangesQuestion->DefaultButton = 0;
+
+  // 60. UndoKeys: Ctrl+Z undoes, Ctrl+Y redoes; in a text box (a cell being
+  // edited, the search box) they act on its text instead.
+  UndoKeys = Keep(new TVMHotKeys(form));
+  UndoKeys->SetKeys("Ctrl+Z\r\nCtrl+Y");
+  UndoKeys->LeaveToTextBoxes = true;
+
+  // 61. FindNextKey: F3 searches for the text of the search box again.
+  FindNextKey = Keep(new TVMHotKeys(form));
+  FindNextKey->SetKeys("F3");
+
+  // 62. FindNextText: the text of the search box, for F3.
+  FindNextText = Keep(new TVMDoData);
+
+  // 63. StartFile: the job file named on the command line (the program
+  // gives it its name).
+  StartFile = Keep(new TVMStartFile);
+
+  // 64. FileDrop: job files dropped on the window.
+  FileDrop = Keep(new TVMFileDrop(form));
+}
+
+// The links of the additions, one per line as above.
+void TClassMainForm_C7FA30::JoinAdditionLinks() {
+  // Changes made in the tables are journaled; undo and redo go back to them.
+  FeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 0);
+  SpecialFeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 1);
+  BoardTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 2);
+  ComponentTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 3);
+  EditJournal->OnUndo[0] = MakeEvent<&TvmStringTableMT::UndoEdit>(FeederTable, 0);
+  EditJournal->OnUndo[1] = MakeEvent<&TvmStringTableMT::UndoEdit>(SpecialFeederTable, 0);
+  EditJournal->OnUndo[2] = MakeEvent<&TvmStringTableMT::UndoEdit>(BoardTable, 0);
+  EditJournal->OnUndo[3] = MakeEvent<&TvmStringTableMT::UndoEdit>(ComponentTable, 0);
+  EditJournal->OnRedo[0] = MakeEvent<&TvmStringTableMT::RedoEdit>(FeederTable, 0);
+  EditJournal->OnRedo[1] = MakeEvent<&TvmStringTableMT::RedoEdit>(SpecialFeederTable, 0);
+  EditJournal->OnRedo[2] = MakeEvent<&TvmStringTableMT::RedoEdit>(BoardTable, 0);
+  EditJournal->OnRedo[3] = MakeEvent<&TvmStringTableMT::RedoEdit>(ComponentTable, 0);
+  UndoKeys->OnKey[0] = MakeEvent<&TVMUndoJournal::Undo>(EditJournal, 0);
+  UndoKeys->OnKey[1] = MakeEvent<&TVMUndoJournal::Redo>(EditJournal, 0);
+
+  // The title follows the file opened or saved and the unsaved changes.
+  EditJournal->OnModified = MakeEvent<&TVMDocument::SetModified>(Document, 0);
+  Document->OnTitle = MakeEvent<&TVMMainForm::ChangeCaption>(MainForm, 0);
+  JobReadStream->OnFileOpened = MakeEvent<&TVMHub::Trigger>(OpenedHub, 0);
+  OpenedHub->OnOutput[0] = MakeEvent<&TVMUndoJournal::Clear>(EditJournal, 0);
+  OpenedHub->OnOutput[1] = MakeEvent<&TVMDocument::SetPath>(Document, 0);
+  JobWriteStream->OnSaved = MakeEvent<&TVMHub::Trigger>(SavedHub, 0);
+  SavedHub->OnOutput[0] = MakeEvent<&TVMUndoJournal::MarkSaved>(EditJournal, 0);
+  SavedHub->OnOutput[1] = MakeEvent<&TVMDocument::SetPath>(Document, 0);
+
+  // Closing with unsaved changes asks first: Yes saves (the window closes
+  // once the file is saved), No closes, Cancel keeps the window.
+  MainForm->CloseQuery = MakeEvent<&TVMDocument::CloseQuery>(Document, 0);
+  Document->OnAskSave = MakeEvent<&TVMMessage::ShowMessage>(SaveChangesQuestion, 0);
+  SaveChangesQuestion->OnYes = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
+  SaveChangesQuestion->OnNo = MakeEvent<&TVMDocument::Discard>(Document, 0);
+
+  // F3: the search box's text goes through the search as Enter sends it.
+  FindNextKey->OnKey[0] = MakeEvent<&TVMDoData::SendData>(FindNextText, 0);
+  FindNextText->DataInput = MakeEvent<&TVMEdit::Text>(SearchEdit, 0);
+  FindNextText->OnData = MakeEvent<&TVMHub::Trigger>(SearchHub, 0);
+
+  // A file named on the command line or dropped on the window is opened as
+  // if chosen in the open dialog; the start-up file once the network is on.
+  MainForm->OnCreate = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
+  StartFile->OnFile = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
+  FileDrop->OnDropped = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -17,8 +17,11 @@ class TVMArrayFind;
 class TVMBlockFind;
 class TVMDataToFile;
 class TVMDoData;
+class TVMDocument;
 class TVMEdit;
+class TVMFileDrop;
 class TVMFileStream;
+class TVMHotKeys;
 class TVMHub;
 class TVMIndexToChanel;
 class TVMInformer;
@@ -31,7 +34,9 @@ class TVMMessage;
 class TVMODialog;
 class TVMSDialog;
 class TVMStrCat;
+class TVMStartFile;
 class TVMStream2Hex;
+class TVMUndoJournal;
 class TVMWinExec;
 class TvmStringTableMT;
 class TVMJobFormatCheck;
@@ -95,6 +100,20 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   // Additions to the composition, created after the 53 instances above.
   TVMJobFormatCheck* JobFormatCheck = nullptr;
 
+  // Additions to the composition, created after it: the document's title
+  // and unsaved changes, undo and redo, keyboard shortcuts, the file named
+  // on the command line and files dropped on the window.
+  TVMDocument* Document = nullptr;
+  TVMUndoJournal* EditJournal = nullptr;
+  TVMHub* OpenedHub = nullptr;
+  TVMHub* SavedHub = nullptr;
+  TVMMessage* SaveChangesQuestion = nullptr;
+  TVMHotKeys* UndoKeys = nullptr;
+  TVMHotKeys* FindNextKey = nullptr;
+  TVMDoData* FindNextText = nullptr;
+  TVMStartFile* StartFile = nullptr;
+  TVMFileDrop* FileDrop = nullptr;
+
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);
   ~TClassMainForm_C7FA30() override;
@@ -118,6 +137,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
 
   void CreateInstances();
   void JoinLinks();
+  void CreateAdditions();
+  void JoinAdditionLinks();
   void AttachHints();
   // The main form's creation hook: nothing to do.
   void FormCreated(TVMMainForm* form) {}

@@ -8,6 +8,9 @@
 # screenshot in the build folder (editor-window.png).
 #
 #   scripts/run-editor.sh [BUILD_DIR] [editor arguments...]
+#
+# An argument that names an existing file of this machine is given to the
+# editor as a Windows path, so "make run FILE=job.CSV" opens that job file.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
@@ -25,6 +28,15 @@ case "$(uname -s)" in
   MINGW* | MSYS* | CYGWIN*) exec "$exe" "$@" ;;
 esac
 
+args=()
+for arg in "$@"; do
+  if [ -f "$arg" ]; then
+    path=$(realpath "$arg")
+    arg="Z:${path//\//\\}"
+  fi
+  args+=("$arg")
+done
+
 virtual=""
 [ -z "${DISPLAY:-}" ] && virtual=1
 "$root/scripts/wine-session.sh" start "$build/win"
@@ -33,7 +45,7 @@ virtual=""
 stop_session() { "$root/scripts/wine-session.sh" stop "$build/win"; }
 trap stop_session EXIT
 
-env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wine "$exe" "$@" </dev/null >"$build/editor-run.log" 2>&1 &
+env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wine "$exe" ${args[@]+"${args[@]}"} </dev/null >"$build/editor-run.log" 2>&1 &
 editor=$!
 trap 'kill "$editor" 2>/dev/null || true; stop_session' INT TERM
 
@@ -41,7 +53,7 @@ if [ -n "$virtual" ]; then
   echo "No display: the editor runs on the virtual display $DISPLAY."
   shot=$build/editor-window.png
   for _ in $(seq 150); do
-    if xdotool search --name '^ZR780K Editor$' >/dev/null 2>&1; then
+    if xdotool search --name 'ZR780K Editor$' >/dev/null 2>&1; then
       sleep 1  # let it finish painting
       import -display "$DISPLAY" -window root "$shot" 2>/dev/null &&
         echo "Screenshot of the window: $shot"

@@ -1,5 +1,7 @@
 #include "toolkit/message_loop.h"
 
+#include "toolkit/key_preview.h"
+
 void RunMessageLoop(TControl* appWindow) {
   AppRunning = true;
   AppWindow = appWindow;
@@ -17,7 +19,7 @@ bool ProcessOneMessage(TControl*) {
   if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
     AppTerminated = true;
-  } else {
+  } else if (!PreviewKey(msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

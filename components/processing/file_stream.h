@@ -29,6 +29,7 @@ class TVMFileStream : public TVMComponent {
   uint32_t MaxSize = 0;           // read mode: larger files are refused; 0 = any size
   TVM_Event FileNameInput;        // data input: the file name
   TVM_Event OnOpened;             // the stream (nil after a failure)
+  TVM_Event OnFileOpened;         // String: the path, after it was opened (not after a failure)
   // Write mode only. OnSaved: the target path, once the file was completely
   // written and committed. OnSaveFailed: the target path, after the user was
   // told why the save failed (the old file is left as it was).

@@ -93,6 +93,8 @@ void TVMMainForm::SetCaption(const std::string& text) {
   if (OwnsAppWindow && AppWindow) AppWindow->SetCaption(text);
 }
 
+void TVMMainForm::ChangeCaption(TData& data, uint16_t index) { SetCaption(ValueToStr(data)); }
+
 void TVMMainForm::SetFormBorder(uint32_t kind) {
   uint32_t style, exStyle;
   if (!Control || !FormBorderBits(kind, style, exStyle)) return;

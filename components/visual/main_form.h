@@ -86,6 +86,9 @@ class TVMMainForm : public TVMWin {
   void SetAppToolWindow(uint8_t flag);
   void SetAnchor(TAnchorGetter getter);
 
+  // Action: the caption becomes the value's text (SetCaption).
+  void ChangeCaption(TData& data, uint16_t index);
+
   void MouseDown(TMouseEventData& mouse) override;
   bool MessageHandler(TMsg& msg, LRESULT& result) override;
   void Show() override;

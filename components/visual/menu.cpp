@@ -1,5 +1,6 @@
 #include "components/visual/menu.h"
 
+#include "toolkit/key_preview.h"
 #include "toolkit/menu.h"
 #include "toolkit/str_list.h"
 
@@ -40,17 +41,47 @@ void TVMMenu::SetMenu(const std::string& menuTemplate) {
   // The first menu of the form's chain becomes its menu bar.
   Menu = CreateMenuObject(Form, table, kMenuTemplateLines - 1, {});
   Menu->DestroyHandler = MakeMethod<&TVMMenu::MenuFreed>(this);
+  CollectShortcuts();
+}
+
+void TVMMenu::CollectShortcuts() {
+  Shortcuts.clear();
+  for (int32_t index = 0;; ++index) {
+    TMenu* item = MenuItemByIdOrIndex(Menu, index);
+    if (!item || item == Menu) break;
+    const TShortcut shortcut = ShortcutOfCaption(item->Caption);
+    if (shortcut.Key) Shortcuts.emplace_back(shortcut, index);
+  }
+}
+
+void TVMMenu::ReportItem(int32_t index, const std::string& caption) {
+  FireInt(OnClick, index);
+  FireStr(OnClickCaption, caption);
+}
+
+bool TVMMenu::TakeShortcut(const TMsg& msg) {
+  for (const auto& [shortcut, index] : Shortcuts) {
+    if (!IsShortcutPreview(shortcut, msg.Message, msg.WParam)) continue;
+    TMenu* item = Menu ? MenuItemByIdOrIndex(Menu, index) : nullptr;
+    if (!item) return false;
+    ReportItem(index, std::string(item->Caption));
+    return true;
+  }
+  return false;
 }
 
 bool TVMMenu::FormMessage(TControl* sender, TMsg& msg, LRESULT& result) {
+  if (msg.Message == KeyPreviewMessage() && TakeShortcut(msg)) {
+    result = 1;
+    return true;
+  }
   const bool fromMenu = msg.Message == WM_COMMAND && msg.LParam == 0 && HIWORD(msg.WParam) <= 1;
   if (fromMenu && Menu) {
     TMenu* item = MenuItemByIdOrIndex(Menu, LOWORD(msg.WParam));
     if (item && item != Menu) {
       // Copied first: a chain the event runs may rebuild the menu.
       const std::string caption = item->Caption;
-      FireInt(OnClick, MenuItemIndex(Menu, item));
-      FireStr(OnClickCaption, caption);
+      ReportItem(MenuItemIndex(Menu, item), caption);
     }
   }
   return SavedHandler && SavedHandler(sender, msg, result);

@@ -7,17 +7,23 @@
 // of toolkit/menu.h apply. The item index is the item's position when the
 // menu tree is walked depth first, submenu headers included, from 0; the
 // lines "(" and ")" are not items.
+//
+// An item that shows a shortcut after a tab ("Открыть\tCtrl+O") is also
+// chosen by that key combination, wherever the focus is in the form: the
+// component then reports it exactly as if it had been picked.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/component.h"
 #include "core/event.h"
 #include "toolkit/control.h"
+#include "toolkit/shortcut.h"
 
 class TMenu;
 
@@ -34,6 +40,8 @@ class TVMMenu : public TVMComponent {
   std::vector<std::string> ItemTexts;  // the template lines
   TVM_Event OnClick;         // Integer: index of the chosen item
   TVM_Event OnClickCaption;  // String: text of the chosen item
+  // The items that show a shortcut: the shortcut and the item index.
+  std::vector<std::pair<TShortcut, int32_t>> Shortcuts;
 
   // Installs the component's handler on the form in front of the one it had.
   explicit TVMMenu(TControl* form);
@@ -45,6 +53,9 @@ class TVMMenu : public TVMComponent {
 
  private:
   bool FormMessage(TControl* sender, TMsg& msg, LRESULT& result);
+  bool TakeShortcut(const TMsg& msg);
+  void ReportItem(int32_t index, const std::string& caption);
+  void CollectShortcuts();
   void MenuFreed(TObj* sender) { Menu = nullptr; }
   void FreeMenu();
 };

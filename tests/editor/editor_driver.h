@@ -13,6 +13,11 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <shlobj.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -39,17 +44,27 @@ class TEditorDriver {
   // Item indexes of the menu template.
   enum : int { kOpen = 1, kSave = 2, kProgram = 3, kDistribute = 5, kHelp = 6 };
 
-  TEditorDriver() : Program(ZR_EDITOR_EXE, "") {
+  // Starts the editor with the arguments after its name; the window is
+  // found by its class, whatever its caption (a file given on the command
+  // line is in it).
+  explicit TEditorDriver(const std::string& arguments = "") : Program(ZR_EDITOR_EXE, arguments) {
     if (!Program.Started) return;
-    Form = FindTopLevel("obj_Form", "ZR780K Editor", 15000);
+    Form = FindTopLevel("obj_Form", "", 15000);
     if (Form) Remote = VirtualAllocEx(Program.Info.hProcess, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
   }
-  // Closes the editor as the user would; one that does not end in time is
-  // ended with the program run.
+  // Closes the editor as the user would, answering No when it asks about
+  // unsaved changes; one that does not end in time is ended with the
+  // program run.
   ~TEditorDriver() {
-    if (Form) PostMessageA(Form, WM_CLOSE, 0, 0);
-    Program.ExitCode(10000);
+    if (!Form) return;
+    PostMessageA(Form, WM_CLOSE, 0, 0);
+    WaitUntil([&] {
+      if (HWND question = FindDialog(kAppTitle, 0)) PostMessageA(question, WM_COMMAND, IDNO, 0);
+      return WaitExit(0);
+    });
   }
+
+  static constexpr char kAppTitle[] = "ZR780K Editor";
   TEditorDriver(const TEditorDriver&) = delete;
   TEditorDriver& operator=(const TEditorDriver&) = delete;
 
@@ -235,6 +250,86 @@ class TEditorDriver {
                                10000, &ignored) != 0;
   }
 
+  // The window's caption, once it is the expected one (or the last seen
+  // when the deadline passes first).
+  std::string WaitTitle(const std::string& expected) {
+    std::string title;
+    WaitUntil([&] { return (title = Text(Form)) == expected; });
+    return title;
+  }
+  bool WaitExit(DWORD timeoutMs = kWaitDeadlineMs) {
+    return WaitForSingleObject(Program.Info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  }
+  bool WaitRows(HWND list, int rows) {
+    return WaitUntil([&] { return RowCount(list) == rows; });
+  }
+
+  // Real input, as from the keyboard and the mouse: it reaches the focused
+  // control of the foreground window, which the editor's window is made.
+  void PressKeys(std::initializer_list<WORD> keys) {
+    SetForegroundWindow(Form);
+    std::vector<INPUT> input;
+    for (WORD key : keys) input.push_back(KeyInput(key, 0));
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) input.push_back(KeyInput(*key, KEYEVENTF_KEYUP));
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+  }
+  // A left click on the window's client point.
+  void ClickAt(HWND window, int x, int y) {
+    SetForegroundWindow(Form);
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    SetCursorPos(p.x, p.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+  }
+  // Clicks the first cell of a table row (in view) and waits until the row
+  // is selected and the table has the focus.
+  bool ClickRow(HWND list, int row) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    DWORD_PTR ignored = 0;
+    if (!WriteProcessMemory(Program.Info.hProcess, Remote, &r, sizeof r, nullptr) ||
+        !SendMessageTimeoutA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(Remote), SMTO_NORMAL, 5000,
+                             &ignored) ||
+        !ReadProcessMemory(Program.Info.hProcess, Remote, &r, sizeof r, nullptr))
+      return false;
+    ClickAt(list, r.left + 20, (r.top + r.bottom) / 2);
+    return WaitUntil([&] { return SelectedRow(list) == row && HasFocus(list); }) && Sync();
+  }
+  // The window has the keyboard focus of the editor's thread.
+  bool HasFocus(HWND window) const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(Program.Info.dwThreadId, &info) && info.hwndFocus == window;
+  }
+  // The edit boxes of the cell editor over the table's edited row, in
+  // column order; none while no row is being edited.
+  static std::vector<HWND> CellBoxes(HWND list) {
+    std::vector<HWND> boxes;
+    for (HWND child = GetWindow(list, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (lstrcmpiA(WindowClass(child).c_str(), "obj_EDIT") == 0) boxes.push_back(child);
+    return boxes;
+  }
+
+  // Drops the file on the window as the shell does: a drop record inside the
+  // editor's process, handed over with WM_DROPFILES.
+  bool DropFile(const std::string& path) {
+    const std::string name = WindowsPath(path);
+    std::string record(sizeof(DROPFILES), '\0');
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.pt = POINT{300, 500};
+    memcpy(record.data(), &header, sizeof header);
+    record += name;
+    record.append(2, '\0');
+    void* drop = VirtualAllocEx(Program.Info.hProcess, nullptr, record.size(), MEM_COMMIT, PAGE_READWRITE);
+    return drop && WriteProcessMemory(Program.Info.hProcess, drop, record.data(), record.size(), nullptr) &&
+           PostMessageA(Form, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  }
+
   TProgramRun Program;
   HWND Form = nullptr;
 
@@ -243,5 +338,13 @@ class TEditorDriver {
   static constexpr int kFileNameBox = 0x47C;
   static constexpr int kMessageTextId = 0xFFFF;  // the static that shows a message box's text
   static constexpr size_t kRemoteSize = 8192;
+  static INPUT KeyInput(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+  }
   void* Remote = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/program.h"
@@ -30,11 +31,22 @@ TEST(ProgramStart, TheInfoSwitchShowsTheBoxAndEndsWithoutAWindow) {
   }
 }
 
+// Any other first argument names a job file to open: one that does not
+// exist gets the message the open dialog's choice would get, and the editor
+// then starts without a file.
 TEST(ProgramStart, AnyOtherCommandLineStartsTheEditorWhichEndsWithCodeZero) {
-  for (const std::string arguments : {"/IH", "/ihx", "job.CSV /ih", ""}) {
+  const std::pair<std::string, std::string> runs[] = {
+      {"/IH", "/IH"}, {"/ihx", "/ihx"}, {"job.CSV /ih", "job.CSV"}, {"\"no such.CSV\"", "no such.CSV"}, {"", ""}};
+  for (const auto& [arguments, file] : runs) {
     SCOPED_TRACE(arguments);
     TProgramRun run(ZR_EDITOR_EXE, arguments);
     ASSERT_TRUE(run.Started) << ZR_EDITOR_EXE;
+    if (!file.empty()) {
+      HWND box = run.Find("#32770", "File stream Error");
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "File <" + file + "> not found!");
+      SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
     HWND form = run.Find("obj_Form", "ZR780K Editor");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(run.Find("#32770", "Volmar Info", 0), nullptr);

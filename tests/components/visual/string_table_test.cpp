@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "components/processing/array_enum.h"
+#include "components/visual/row_edit.h"
 #include "tests/components/processing/probe.h"
 #include "tests/components/visual/visual_test.h"
 #include "toolkit/app_window.h"
@@ -399,6 +400,65 @@ TEST_F(StringTableTest, CustomDrawingFillsSelectionAndRowColours) {
   DeleteObject(bitmap);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+namespace {
+
+// Each change the user makes is reported as a record that undoes and redoes
+// it; cells keep a typed separator through both, and a record that does not
+// fit the table changes nothing.
+TEST_F(StringTableTest, UserChangesAreRecordedAndUndoneAndRedone) {
+  Open("A\r\nB");
+  Add("a1,b1");
+  Add("a2,b2");
+  TProbe edits, inserted, deleted, changed;
+  table_->OnEdit = edits.Action();
+  table_->OnRowInserted = inserted.Action();
+  table_->OnRowDeleted = deleted.Action();
+  table_->OnCellChanged = changed.Action();
+
+  Select(0);
+  table_->InsertRowBelowCurrent();
+  PumpMessages();  // editing of the new row starts
+  ASSERT_NE(nullptr, List()->CellEditor->Editor(0));
+  EXPECT_EQ(1, ListCurrentRow(List()));
+  List()->CellEditor->Editor(0)->SetCaption("x,y");
+  PressInFocusedBox(VK_RETURN);
+  PressInFocusedBox(VK_ESCAPE);  // unchanged: no record
+  Select(2);
+  table_->DeleteCurrentRow();
+  EXPECT_EQ(2, table_->RowCount());
+  EXPECT_EQ(Texts({"1"}), inserted.Texts());
+  EXPECT_EQ(Texts({"2"}), deleted.Texts());
+  const Texts records = edits.Texts();
+  ASSERT_EQ(3u, records.size());
+  EXPECT_EQ(PackRowEdit({TRowEditKind::Inserted, 1, {}, {"", ""}}), records[0]);
+  EXPECT_EQ(PackRowEdit({TRowEditKind::Cells, 1, {"", ""}, {"x,y", ""}}), records[1]);
+  EXPECT_EQ(PackRowEdit({TRowEditKind::Deleted, 2, {"a2", "b2"}, {}}), records[2]);
+
+  TVM_Event undo = MakeEvent<&TvmStringTableMT::UndoEdit>(table_);
+  TVM_Event redo = MakeEvent<&TvmStringTableMT::RedoEdit>(table_);
+  changed.Calls.clear();
+  for (auto record = records.rbegin(); record != records.rend(); ++record) FireStr(undo, *record);
+  EXPECT_EQ(Texts({"a1", "b1"}), Cells(0));
+  EXPECT_EQ(Texts({"a2", "b2"}), Cells(1));
+  EXPECT_EQ(2, table_->RowCount());
+  EXPECT_EQ(Texts({"2", "1"}), inserted.Texts()) << "the removed row came back";
+  EXPECT_EQ(Texts({"2", "1"}), deleted.Texts()) << "the inserted row went";
+  EXPECT_EQ(Texts({"1"}), changed.Texts());
+
+  for (const std::string& record : records) FireStr(redo, record);
+  EXPECT_EQ(2, table_->RowCount());
+  EXPECT_EQ(Texts({"x,y", ""}), Cells(1));
+  EXPECT_EQ(3u, edits.Count()) << "undo and redo are no new changes";
+
+  FireStr(undo, PackRowEdit({TRowEditKind::Inserted, 7, {}, {"", ""}}));
+  FireStr(redo, PackRowEdit({TRowEditKind::Cells, 2, {}, {"z", "z"}}));
+  FireStr(undo, "not a record");
+  EXPECT_EQ(2, table_->RowCount());
+  EXPECT_EQ(Texts({"a1", "b1"}), Cells(0));
 }
 
 }  // namespace

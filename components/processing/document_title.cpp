@@ -1,0 +1,39 @@
+#include "components/processing/document_title.h"
+
+std::string FileNameOfPath(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string TVMDocument::Title() const {
+  const std::string mark = Modified ? ModifiedMark : std::string();
+  const std::string name = FileNameOfPath(Path);
+  return name.empty() ? mark + AppTitle : mark + name + " - " + AppTitle;
+}
+
+void TVMDocument::ShowTitle() {
+  const std::string title = Title();
+  if (title == ShownTitle) return;
+  ShownTitle = title;
+  FireStr(OnTitle, title);
+}
+
+void TVMDocument::SetPath(TData& data, uint16_t index) {
+  Path = ValueToStr(data);
+  ShowTitle();
+}
+
+void TVMDocument::SetModified(TData& data, uint16_t index) {
+  Modified = ValueToInt(data) != 0;
+  ShowTitle();
+}
+
+void TVMDocument::Discard(TData& data, uint16_t index) { Discarded = true; }
+
+void TVMDocument::CloseQuery(TData& data, uint16_t index) {
+  Discarded = false;
+  if (Modified) FireNull(OnAskSave);
+  const bool keepOpen = Modified && !Discarded;
+  Discarded = false;
+  SetIntValue(data, keepOpen ? 1 : 0);
+}

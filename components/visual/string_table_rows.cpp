@@ -72,8 +72,12 @@ void TvmStringTableMT::InsertRowBelowCurrent() {
   ShowRow(row);
   FireInt(OnRowInserted, row);
   FireStr(OnEdit, PackRowEdit({TRowEditKind::Inserted, row, {}, cells}));
-  // Editing starts once this key has been handled, the way Enter starts it.
-  if (lv->CellEditor && lv->HasWindow()) PostMessageA(lv->Handle, kMsgStartEdit, 0, 0);
+  // Editing starts at the new row's first cell once this key has been
+  // handled, the way Enter starts it.
+  if (lv->CellEditor && lv->HasWindow()) {
+    lv->CellEditor->RememberedColumn = 1;
+    PostMessageA(lv->Handle, kMsgStartEdit, 0, 0);
+  }
 }
 
 void TvmStringTableMT::DeleteCurrentRow() {

@@ -176,6 +176,8 @@ TEST(DocumentRun, RowKeysUndoAndRedoAndTheSavedBytes) {
   editor.PressKeys({VK_INSERT});
   ASSERT_TRUE(editor.WaitRows(components, 5));
   ASSERT_TRUE(WaitUntil([&] { return TEditorDriver::CellBoxes(components).size() == kComponentColumns; }));
+  ASSERT_TRUE(WaitUntil([&] { return editor.HasFocus(TEditorDriver::CellBoxes(components)[0]); }))
+      << "a new row is edited from its first cell";
   TEditorDriver::SendText(TEditorDriver::CellBoxes(components)[0], "R9,9");
   editor.PressKeys({VK_RETURN});
   ASSERT_TRUE(WaitUntil([&] { return editor.Cell(components, 1, 0) == "R9,9"; }));

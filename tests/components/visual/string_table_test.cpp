@@ -445,7 +445,7 @@ TEST_F(StringTableTest, UserChangesAreRecordedAndUndoneAndRedone) {
   EXPECT_EQ(Texts({"a1", "b1"}), Cells(0));
   EXPECT_EQ(Texts({"a2", "b2"}), Cells(1));
   EXPECT_EQ(2, table_->RowCount());
-  EXPECT_EQ(Texts({"2", "1"}), inserted.Texts()) << "the removed row came back";
+  EXPECT_EQ(Texts({"1", "2"}), inserted.Texts()) << "the removed row came back";
   EXPECT_EQ(Texts({"2", "1"}), deleted.Texts()) << "the inserted row went";
   EXPECT_EQ(Texts({"1"}), changed.Texts());
 

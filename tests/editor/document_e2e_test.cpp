@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "editor/job_file.h"
+#include "tests/support/job_file_reference.h"
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
 #include "tests/support/files.h"

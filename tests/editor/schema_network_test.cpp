@@ -136,6 +136,10 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 3);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 1);
+  // "Открыть" and "Сохранить " show their shortcuts after a tab.
+  char open[64] = {};
+  GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
+  EXPECT_STREQ(open, "Открыть\tCtrl+O");
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
@@ -251,61 +255,6 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
         open.push_back(e);
   }
   for (TVM_Event* e : open) EXPECT_EQ(e->Code, nullptr);
-}
-
-// The additions join after the composition: undo and redo between the
-// tables and the journal, the document's title and close question, the keys,
-// the start-up file and dropped files.
-TEST_F(SchemaNetworkTest, JoinsTheAdditionsLinks) {
-  TvmStringTableMT* tables[] = {S->FeederTable, S->SpecialFeederTable, S->BoardTable, S->ComponentTable};
-  std::vector<TExpectedLink> links;
-  for (uint16_t i = 0; i < 4; ++i) {
-    EXPECT_TRUE(tables[i]->RowKeys);
-    links.push_back({"OnEdit", &tables[i]->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, i)});
-    links.push_back({"OnUndo", &S->EditJournal->OnUndo[i], MakeEvent<&TvmStringTableMT::UndoEdit>(tables[i])});
-    links.push_back({"OnRedo", &S->EditJournal->OnRedo[i], MakeEvent<&TvmStringTableMT::RedoEdit>(tables[i])});
-  }
-  const std::vector<TExpectedLink> more = {
-      {"UndoKeys.OnKey[0]", &S->UndoKeys->OnKey[0], MakeEvent<&TVMUndoJournal::Undo>(S->EditJournal)},
-      {"UndoKeys.OnKey[1]", &S->UndoKeys->OnKey[1], MakeEvent<&TVMUndoJournal::Redo>(S->EditJournal)},
-      {"EditJournal.OnModified", &S->EditJournal->OnModified, MakeEvent<&TVMDocument::SetModified>(S->Document)},
-      {"Document.OnTitle", &S->Document->OnTitle, MakeEvent<&TVMMainForm::ChangeCaption>(S->MainForm)},
-      {"JobReadStream.OnFileOpened", &S->JobReadStream->OnFileOpened, MakeEvent<&TVMHub::Trigger>(S->OpenedHub)},
-      {"OpenedHub.OnOutput[0]", &S->OpenedHub->OnOutput[0], MakeEvent<&TVMUndoJournal::Clear>(S->EditJournal)},
-      {"OpenedHub.OnOutput[1]", &S->OpenedHub->OnOutput[1], MakeEvent<&TVMDocument::SetPath>(S->Document)},
-      {"JobWriteStream.OnSaved", &S->JobWriteStream->OnSaved, MakeEvent<&TVMHub::Trigger>(S->SavedHub)},
-      {"SavedHub.OnOutput[0]", &S->SavedHub->OnOutput[0], MakeEvent<&TVMUndoJournal::MarkSaved>(S->EditJournal)},
-      {"SavedHub.OnOutput[1]", &S->SavedHub->OnOutput[1], MakeEvent<&TVMDocument::SetPath>(S->Document)},
-      {"MainForm.CloseQuery", &S->MainForm->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
-      {"Document.OnAskSave", &S->Document->OnAskSave, MakeEvent<&TVMMessage::ShowMessage>(S->SaveChangesQuestion)},
-      {"SaveChangesQuestion.OnYes", &S->SaveChangesQuestion->OnYes, MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMDocument::Discard>(S->Document)},
-      {"FindNextKey.OnKey[0]", &S->FindNextKey->OnKey[0], MakeEvent<&TVMDoData::SendData>(S->FindNextText)},
-      {"FindNextText.Data", &S->FindNextText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
-      {"FindNextText.OnData", &S->FindNextText->OnData, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
-      {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMStartFile::Send>(S->StartFile)},
-      {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
-      {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
-  };
-  links.insert(links.end(), more.begin(), more.end());
-  for (const TExpectedLink& link : links) {
-    SCOPED_TRACE(link.Name);
-    EXPECT_EQ(link.Source->Code, link.Target.Code);
-    EXPECT_EQ(link.Source->Target, link.Target.Target);
-    EXPECT_EQ(link.Source->Index, link.Target.Index);
-  }
-  // The keys, and the question's texts and buttons.
-  EXPECT_EQ(S->UndoKeys->Keys, (std::vector<TShortcut>{{'Z', kShortcutCtrl}, {'Y', kShortcutCtrl}}));
-  EXPECT_TRUE(S->UndoKeys->LeaveToTextBoxes);
-  EXPECT_EQ(S->FindNextKey->Keys, (std::vector<TShortcut>{{VK_F3, 0}}));
-  EXPECT_FALSE(S->FindNextKey->LeaveToTextBoxes);
-  EXPECT_EQ(S->SaveChangesQuestion->Message, "Сохранить изменения?");
-  EXPECT_EQ(S->SaveChangesQuestion->Buttons, 3);
-  char open[64] = {};
-  GetMenuStringA(GetSubMenu(GetMenu(S->MainForm->Control->Handle), 0), 0, open, sizeof open, MF_BYPOSITION);
-  EXPECT_STREQ(open, "Открыть\tCtrl+O");
-  using TItem = std::pair<TShortcut, int32_t>;
-  EXPECT_EQ(S->MainMenu->Shortcuts, (std::vector<TItem>{{{'O', kShortcutCtrl}, 1}, {{'S', kShortcutCtrl}, 2}}));
 }
 
 // Records what the help command hands to the shell instead of starting a

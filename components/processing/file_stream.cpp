@@ -42,8 +42,10 @@ void TVMFileStream::OpenFile(TData& data, uint16_t index) {
   }
   // Reading a job file into the tables, or writing them out, can take a
   // while: the pointer says so until the program answers again.
-  if (FileStream) ShowWaitCursor();
-  if (FileStream) FireStr(OnFileOpened, name);
+  if (FileStream) {
+    ShowWaitCursor();
+    FireStr(OnFileOpened, name);
+  }
   ForwardStream(data, OnOpened, FileStream);
 }
 

@@ -421,7 +421,7 @@ TEST_F(StringTableTest, UserChangesAreRecordedAndUndoneAndRedone) {
 
   Select(0);
   table_->InsertRowBelowCurrent();
-  PumpMessages();  // editing of the new row starts
+  DispatchQueued();  // editing of the new row starts
   ASSERT_NE(nullptr, List()->CellEditor->Editor(0));
   EXPECT_EQ(1, ListCurrentRow(List()));
   List()->CellEditor->Editor(0)->SetCaption("x,y");

@@ -101,12 +101,14 @@ function(zr_add_layer_libraries)
   endforeach()
 endfunction()
 
-# zr_tests(NAME PORTABLE a.cpp ... WINDOWS b.cpp ...)
+# zr_tests(NAME [ALONE] PORTABLE a.cpp ... WINDOWS b.cpp ...)
 # PORTABLE tests become NAME (every build); WINDOWS tests become NAME_win
 # (Windows build only, run under Wine). A test links the library of its
 # directory's layer only, so it builds and runs without the layers above.
+# ALONE tests run while no other test runs (real key and mouse input goes to
+# the foreground window, which a test running beside them could take).
 function(zr_tests name)
-  cmake_parse_arguments(ARG "" "" "PORTABLE;WINDOWS" ${ARGN})
+  cmake_parse_arguments(ARG "ALONE" "" "PORTABLE;WINDOWS" ${ARGN})
   zr_layer_of(${CMAKE_CURRENT_SOURCE_DIR} layer)
   if(ARG_PORTABLE)
     add_executable(${name} ${ARG_PORTABLE})
@@ -120,6 +122,6 @@ function(zr_tests name)
     target_link_libraries(${name}_win PRIVATE zr_${layer} GTest::gtest_main)
     target_include_directories(${name}_win PRIVATE ${ZR_EXTRAS_ROOT})
     gtest_discover_tests(${name}_win DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES TIMEOUT 120)
+                         PROPERTIES TIMEOUT 120 RUN_SERIAL ${ARG_ALONE})
   endif()
 endfunction()

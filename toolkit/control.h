@@ -356,6 +356,9 @@ LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 // and unbinding set and remove the property; the look-up needs no request to
 // the window manager (window_binding.cpp).
 TControl* ControlOfWindow(HWND window);
+// kShiftShift, kShiftCtrl and kShiftAlt of the modifier keys held with the
+// key message being handled.
+uint32_t KeyboardShift();
 void BindWindow(HWND window, TControl* control);
 void UnbindWindow(HWND window);
 // The control that is the main window (see the built-in WM_CLOSE handling).

@@ -2,8 +2,6 @@
 // event is set, runs inside the built-in key handling for the focused window.
 #include "toolkit/control.h"
 
-namespace {
-
 uint32_t KeyboardShift() {
   uint32_t shift = 0;
   if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftShift;
@@ -11,6 +9,8 @@ uint32_t KeyboardShift() {
   if (GetKeyState(VK_MENU) < 0) shift |= kShiftAlt;
   return shift;
 }
+
+namespace {
 
 bool KeyDispatcher(TControl* control, TMsg& msg, LRESULT& result) {
   TKeyEvent* event = nullptr;

@@ -1,5 +1,7 @@
 #include "toolkit/key_preview.h"
 
+#include "toolkit/control.h"
+
 UINT KeyPreviewMessage() {
   static const UINT message = RegisterWindowMessageA("ZR780K_KeyPreview");
   return message;
@@ -13,11 +15,9 @@ bool PreviewKey(const MSG& msg) {
 }
 
 uint8_t CurrentShortcutModifiers() {
-  uint8_t modifiers = 0;
-  if (GetKeyState(VK_SHIFT) < 0) modifiers |= kShortcutShift;
-  if (GetKeyState(VK_CONTROL) < 0) modifiers |= kShortcutCtrl;
-  if (GetKeyState(VK_MENU) < 0) modifiers |= kShortcutAlt;
-  return modifiers;
+  const uint32_t shift = KeyboardShift();
+  return static_cast<uint8_t>(((shift & kShiftShift) ? kShortcutShift : 0) |
+                              ((shift & kShiftCtrl) ? kShortcutCtrl : 0) | ((shift & kShiftAlt) ? kShortcutAlt : 0));
 }
 
 bool IsShortcutPreview(const TShortcut& shortcut, UINT message, WPARAM key) {

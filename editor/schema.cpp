@@ -21,6 +21,7 @@
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
+#include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/job_chains.h"
@@ -179,7 +180,9 @@ constexpr uint32_t kJobFileMaxSize = 2u << 20;
 TClassMainForm_C7FA30::TClassMainForm_C7FA30(TVMComponent* owner) {
   SchemaInstance = this;
   CreateInstances();
+  CreateAddedInstances();
   JoinLinks();
+  JoinAddedLinks();
   AttachHints();
   EnableTabNavigation(MainForm->Control);
 }
@@ -463,6 +466,25 @@ void TClassMainForm_C7FA30::CreateInstances() {
   JobFormatCheck->TableNames[3] = "Компоненты";
 }
 
+// ---------------------------------------------------------------------------
+// Additions to the composition: the placement view, created after the
+// instances above.
+// ---------------------------------------------------------------------------
+void TClassMainForm_C7FA30::CreateAddedInstances() {
+  TControl* form = MainForm->Control;
+
+  // 55. PlacementView: the job drawn in the free area right of the component
+  // table and below the board table; it keeps 2 pixels to the form's right
+  // and bottom edges as the form is resized.
+  PlacementView = Keep(new TVMPlacementView(form));
+  Place(PlacementView, 650, 420, 840, 460, 0, true);
+  PlacementView->Color = kWindowColor;
+  PlacementView->RightGap = 2;
+  PlacementView->BottomGap = 2;
+  PlacementView->MarkSize = 5;
+  PlacementView->Init();
+}
+
 // One line per link: source point = target action or data output (index).
 void TClassMainForm_C7FA30::JoinLinks() {
   // Menu commands.
@@ -556,4 +578,30 @@ void TClassMainForm_C7FA30::AttachHints() {
 void SwitchOnNetwork(TVMMainForm* mainForm) {
   if (AppWindow) AppWindow->SetVisible(mainForm->Visible);
   StartDispatch();
+}
+
+// ---------------------------------------------------------------------------
+// Additions to the composition: links of the added instances. The view reads
+// the tables through their array outputs and hears of their changes through
+// their events; the link index names the table (TPlacementTable).
+// ---------------------------------------------------------------------------
+void TClassMainForm_C7FA30::JoinAddedLinks() {
+  PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3);
+  PlacementView->SpecialFeeders = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3);
+  PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3);
+  PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
+
+  FeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardRows);
+  ComponentTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentRows);
+
+  FeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kBoardRows);
+  ComponentTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kComponentRows);
+
+  ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
+  PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, 5);
+  MainForm->OnResize = MakeEvent<&TVMPlacementView::FollowParent>(PlacementView, 0);
 }

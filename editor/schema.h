@@ -35,6 +35,7 @@ class TVMStream2Hex;
 class TVMWinExec;
 class TvmStringTableMT;
 class TVMJobFormatCheck;
+class TVMPlacementView;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -94,6 +95,7 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMatrixRW* BoardMatrix = nullptr;
   // Additions to the composition, created after the 53 instances above.
   TVMJobFormatCheck* JobFormatCheck = nullptr;
+  TVMPlacementView* PlacementView = nullptr;  // a picture of the job beside the tables
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);
@@ -118,6 +120,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
 
   void CreateInstances();
   void JoinLinks();
+  void CreateAddedInstances();
+  void JoinAddedLinks();
   void AttachHints();
   // The main form's creation hook: nothing to do.
   void FormCreated(TVMMainForm* form) {}

@@ -74,17 +74,36 @@ std::vector<TMark> MarksOf(const TVMPlacementView& view) {
   return marks;
 }
 
+// A memory bitmap of the window's client size, compatible with the window.
+struct TSurface {
+  HWND Window;
+  RECT Client{};
+  HDC WindowDC, Memory;
+  HBITMAP Bitmap;
+  HGDIOBJ OldBitmap;
+  explicit TSurface(HWND window) : Window(window) {
+    GetClientRect(window, &Client);
+    WindowDC = GetDC(window);
+    Memory = CreateCompatibleDC(WindowDC);
+    Bitmap = CreateCompatibleBitmap(WindowDC, Client.right, Client.bottom);
+    OldBitmap = SelectObject(Memory, Bitmap);
+  }
+  ~TSurface() {
+    SelectObject(Memory, OldBitmap);
+    DeleteObject(Bitmap);
+    DeleteDC(Memory);
+    ReleaseDC(Window, WindowDC);
+  }
+};
+
 // The bare loop: the same calls into a compatible memory bitmap, then one
 // copy to the window.
 double BareRepaint(HWND window, const std::vector<TMark>& marks, int half, COLORREF markColor,
                    COLORREF greyColor) {
   const auto start = Clock::now();
-  RECT client;
-  GetClientRect(window, &client);
-  HDC windowDC = GetDC(window);
-  HDC memory = CreateCompatibleDC(windowDC);
-  HBITMAP bitmap = CreateCompatibleBitmap(windowDC, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  TSurface surface(window);
+  HDC memory = surface.Memory;
+  const RECT& client = surface.Client;
   HBRUSH paper = CreateSolidBrush(RGB(255, 255, 255));
   FillRect(memory, &client, paper);
   DeleteObject(paper);
@@ -108,12 +127,8 @@ double BareRepaint(HWND window, const std::vector<TMark>& marks, int half, COLOR
   DeleteObject(pen);
   DeleteObject(grey);
   DeleteObject(brush);
-  BitBlt(windowDC, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  BitBlt(surface.WindowDC, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   GdiFlush();
-  SelectObject(memory, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, windowDC);
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
@@ -126,21 +141,11 @@ double ViewRepaint(HWND window) {
 
 // The view's painting alone, into a memory bitmap through WM_PRINT.
 double PaintOnly(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  HDC windowDC = GetDC(window);
-  HDC memory = CreateCompatibleDC(windowDC);
-  HBITMAP bitmap = CreateCompatibleBitmap(windowDC, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  TSurface surface(window);
   const auto start = Clock::now();
-  SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(surface.Memory), PRF_CLIENT);
   GdiFlush();
-  const double t = std::chrono::duration<double>(Clock::now() - start).count();
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, windowDC);
-  return t;
+  return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 }  // namespace

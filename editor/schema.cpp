@@ -601,6 +601,16 @@ void TClassMainForm_C7FA30::JoinAddedLinks() {
   BoardTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kBoardRows);
   ComponentTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kComponentRows);
 
+  FeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kBoardRows);
+  ComponentTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kComponentRows);
+
+  FeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kBoardRows);
+  ComponentTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kComponentRows);
+
   ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
   PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, 5);
   MainForm->OnResize = MakeEvent<&TVMPlacementView::FollowParent>(PlacementView, 0);

@@ -119,7 +119,9 @@ void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
     if (found) JobRows.Replace(t, row, line);
   }
   if (!found) Stale[table] = true;
-  if (t == kComponentRows && Current >= row) ++Current;
+  // The table makes the new row current (OnSelect comes first); a current
+  // row below it moved down by one.
+  if (t == kComponentRows && Current > row) ++Current;
   Redraw();
 }
 
@@ -130,10 +132,8 @@ void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
   if (!JobRows.Remove(t, row)) Stale[table] = true;
   if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
     if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
-  if (t == kComponentRows) {
-    if (Current == row) Current = -1;
-    else if (Current > row) --Current;
-  }
+  // The row that took the deleted one's place is the table's current row.
+  if (t == kComponentRows && Current > row) --Current;
   Redraw();
 }
 

@@ -81,6 +81,10 @@ class PlacementViewTest : public VisualTest {
     TvmStringTableMT* tables[] = {feeders_, specials_, boards_, components_};
     for (uint16_t t = 0; t < kPlacementTableCount; ++t)
       tables[t]->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(view_, t);
+    for (uint16_t t = 0; t < kPlacementTableCount; ++t) {
+      tables[t]->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(view_, t);
+      tables[t]->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(view_, t);
+    }
     components_->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(view_);
     view_->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(components_, 5);
     StartDispatch();
@@ -314,21 +318,24 @@ TEST_F(PlacementViewTest, ReadsAddedRowsOnceAndAChangedRowAlone) {
   EXPECT_EQ(TablesRead.Gets, 2001);
   EXPECT_EQ(Pixel(At(25, 8).x, At(25, 8).y), view_->MarkColor);
 
-  // A row inserted into the table and one deleted from it.
-  TVM_Event inserted = MakeEvent<&TVMPlacementView::RowInserted>(view_, kComponentRows);
-  TVM_Event deleted = MakeEvent<&TVMPlacementView::RowDeleted>(view_, kComponentRows);
-  ListInsertRow(components_->ListView(), 0, "");
-  components_->WriteRow("N0,1,1,1,1,0,0,", 0, true);
-  FireInt(inserted, 0);
+  // The user inserts a row below row 4 and fills it, then deletes row 0:
+  // each is read, or dropped, alone.
+  TVM_Event select = MakeEvent<&TvmStringTableMT::SelectRow>(components_, 5);
+  FireInt(select, 4);
+  components_->InsertRowBelowCurrent();
   EXPECT_EQ(TablesRead.Gets, 2002);
-  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2001);
-  EXPECT_EQ(view_->Job().Rows(kComponentRows)[0].X, 1);
-  EXPECT_EQ(view_->Job().Rows(kComponentRows)[6].Y, 8);
-  SendMessageA(components_->ListView()->Handle, LVM_DELETEITEM, 0, 0);
-  FireInt(deleted, 0);
-  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2001);
+  EXPECT_FALSE(view_->Job().Rows(kComponentRows)[5].Placed) << "a new row is empty";
+  EXPECT_EQ(view_->CurrentComponent(), 5);
+  TablesRead.Inner->Set(index, line);  // row 5 is the new row
+  FireInt(changed, 5);
   EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8);
-  EXPECT_EQ(TablesRead.Gets, 2002);
+  FireInt(select, 0);
+  components_->DeleteCurrentRow();
+  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  EXPECT_EQ(view_->Job().Rows(kComponentRows)[4].Y, 8);
+  EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8) << "the changed row R5";
+  EXPECT_EQ(TablesRead.Gets, 2003);
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ TVMPlacementView::TVMPlacementView(TControl* parent) : TVMWin(parent) {
   AdoptControl(control);
 }
 
+// The control may outlive the component by a message or two while its
+// window goes away; it must not paint through a freed component.
+TVMPlacementView::~TVMPlacementView() {
+  if (Control && !ControlDestroyed) Control->OnPaint = {};
+}
+
 void TVMPlacementView::Init() {
   TVMWin::Init();
   if (!Control) return;

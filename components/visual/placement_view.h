@@ -51,6 +51,7 @@ class TVMPlacementView : public TVMWin {
   TVM_Event OnPick;          // Integer: the component row of a clicked mark
 
   explicit TVMPlacementView(TControl* parent);
+  ~TVMPlacementView() override;
 
   void Init() override;
 

@@ -252,7 +252,7 @@ void TVMPlacementView::DrawScales(HDC dc, const RECT& client) {
     Text(dc, bandRight - 7, y - 7, RealToText(k * step), ScaleColor, TA_RIGHT | TA_TOP);
   }
   Text(dc, client.right - 4, bandTop + 5, "X", ScaleColor, TA_RIGHT | TA_TOP);
-  Text(dc, bandRight - 7, client.top + 2, "Y", ScaleColor, TA_RIGHT | TA_TOP);
+  Text(dc, bandRight + 4, client.top + 3, "Y", ScaleColor, TA_LEFT | TA_TOP);
   // The frame of the whole view.
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   Rectangle(dc, client.left, client.top, client.right, client.bottom);
@@ -261,5 +261,5 @@ void TVMPlacementView::DrawScales(HDC dc, const RECT& client) {
 void TVMPlacementView::DrawNotes(HDC dc) {
   const std::string note = UnplacedText(JobRows.Unplaced());
   const TPixelArea plot = PlotArea();
-  if (!note.empty()) Text(dc, Px(plot.Left), 4, note, kNoteColor, TA_LEFT | TA_TOP);
+  if (!note.empty()) Text(dc, Px(plot.Left) + 16, 4, note, kNoteColor, TA_LEFT | TA_TOP);
 }

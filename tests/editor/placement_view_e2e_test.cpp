@@ -13,6 +13,7 @@
 
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
+#include "tests/support/wait.h"
 
 namespace {
 
@@ -84,14 +85,6 @@ struct TScreenShot {
   }
 };
 
-template <class Condition>
-bool WaitFor(Condition condition, DWORD deadlineMs = 10000) {
-  for (const DWORD end = GetTickCount() + deadlineMs;; Sleep(20)) {
-    if (condition()) return true;
-    if (GetTickCount() >= end) return false;
-  }
-}
-
 RECT PlaceIn(HWND form, HWND child) {
   RECT r{};
   GetWindowRect(child, &r);
@@ -126,9 +119,9 @@ TEST(EditorPlacementView, FillsTheFreeAreaAndFollowsTheWindowSize) {
   };
   EXPECT_TRUE(fills());
   SetWindowPos(editor.Form, nullptr, 0, 0, 1200, 800, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_TRUE(WaitFor(fills)) << "smaller";
+  EXPECT_TRUE(WaitUntil(fills)) << "smaller";
   SetWindowPos(editor.Form, nullptr, 0, 0, 1500, 936, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_TRUE(WaitFor(fills)) << "back";
+  EXPECT_TRUE(WaitUntil(fills)) << "back";
 }
 
 TEST(EditorPlacementView, ShowsTheOpenedJobAndTheFoundComponent) {
@@ -146,7 +139,7 @@ TEST(EditorPlacementView, ShowsTheOpenedJobAndTheFoundComponent) {
   TScreenShot shot;
   // Four boards: the found component is highlighted on each of them (a
   // filled square of at least 7 x 7 pixels per board), and its feeder too.
-  EXPECT_TRUE(WaitFor([&] {
+  EXPECT_TRUE(WaitUntil([&] {
     shot = TScreenShot::Of(editor.Form);
     return shot.Count(kHighlight, area) >= 5 * 49;
   })) << shot.Count(kHighlight, area);

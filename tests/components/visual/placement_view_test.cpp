@@ -16,22 +16,6 @@
 
 namespace {
 
-// Pumps messages until the condition holds or the deadline passes.
-template <class Condition>
-bool PumpUntil(Condition condition, DWORD deadlineMs = 5000) {
-  const DWORD end = GetTickCount() + deadlineMs;
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (condition()) return true;
-    if (GetTickCount() >= end) return false;
-    Sleep(5);
-  }
-}
-
 // Hands out a table's array access and counts the rows read through it.
 struct TCountingArray {
   TArrayAccess* Inner = nullptr;
@@ -93,7 +77,7 @@ class PlacementViewTest : public VisualTest {
     ASSERT_NE(TablesRead.Inner, nullptr);
     form_->SetVisible(true);
     SetForegroundWindow(form_->Handle);
-    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(View()) != 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(View()) != 0; }));
     Paint();
   }
   void TearDown() override {
@@ -118,10 +102,10 @@ class PlacementViewTest : public VisualTest {
   HWND View() const { return view_->Control->Handle; }
   void Paint() {
     RedrawWindow(View(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    PumpUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
       RECT update;
       return !GetUpdateRect(View(), &update, FALSE);
-    });
+    })) << "painted";
   }
   COLORREF Pixel(int x, int y) const {
     HDC dc = GetDC(View());
@@ -230,14 +214,14 @@ TEST_F(PlacementViewTest, HighlightFollowsTheSelectionAndAClickSelectsTheRow) {
   TListView* list = components_->ListView();
   SendMessageA(list->Handle, LVM_ENSUREVISIBLE, 60, FALSE);
   Click(WM_LBUTTONDOWN, WM_LBUTTONUP, At(20, 40));
-  ASSERT_TRUE(PumpUntil([&] { return ListCurrentRow(list) == 2; }));
+  ASSERT_TRUE(WaitUntil([&] { return ListCurrentRow(list) == 2; }));
   const int top = static_cast<int>(SendMessageA(list->Handle, LVM_GETTOPINDEX, 0, 0));
   const int page = static_cast<int>(SendMessageA(list->Handle, LVM_GETCOUNTPERPAGE, 0, 0));
   EXPECT_TRUE(top <= 2 && 2 < top + page) << "top " << top << ", page " << page;
   EXPECT_EQ(view_->CurrentComponent(), 2);
   // A click beside every mark selects nothing new.
   Click(WM_LBUTTONDOWN, WM_LBUTTONUP, POINT{At(10, 10).x + 20, At(10, 10).y + 20});
-  PumpUntil([] { return false; }, 50);
+  DispatchQueued();
   EXPECT_EQ(ListCurrentRow(list), 2);
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/dialog_parent.h"
+#include "toolkit/dialog_parent.h"
 #include "editor/job_format_fit.h"
 
 namespace {

@@ -477,8 +477,8 @@ void TClassMainForm_C7FA30::CreateAddedInstances() {
   // table and below the board table; it keeps 2 pixels to the form's right
   // and bottom edges as the form is resized.
   PlacementView = Keep(new TVMPlacementView(form));
-  Place(PlacementView, 650, 420, 840, 460, 0, true);
-  PlacementView->Color = kWindowColor;
+  Place(PlacementView, 650, 420, 840, 460, kAlignNone, true);
+  PlacementView->Color = ComponentSystemColor(kSysWindow);
   PlacementView->RightGap = 2;
   PlacementView->BottomGap = 2;
   PlacementView->MarkSize = 5;
@@ -586,10 +586,10 @@ void SwitchOnNetwork(TVMMainForm* mainForm) {
 // their events; the link index names the table (TPlacementTable).
 // ---------------------------------------------------------------------------
 void TClassMainForm_C7FA30::JoinAddedLinks() {
-  PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, 3);
-  PlacementView->SpecialFeeders = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, 3);
-  PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, 3);
-  PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, 3);
+  PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  PlacementView->SpecialFeeders = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
 
   FeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
   SpecialFeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
@@ -612,6 +612,6 @@ void TClassMainForm_C7FA30::JoinAddedLinks() {
   ComponentTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kComponentRows);
 
   ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
-  PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, 5);
+  PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   MainForm->OnResize = MakeEvent<&TVMPlacementView::FollowParent>(PlacementView, 0);
 }

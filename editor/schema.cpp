@@ -26,6 +26,7 @@
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
+#include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/job_chains.h"
@@ -189,6 +190,8 @@ TClassMainForm_C7FA30::TClassMainForm_C7FA30(TVMComponent* owner) {
   JoinLinks();
   CreateAdditions();
   JoinAdditionLinks();
+  CreatePlacementView();
+  JoinPlacementViewLinks();
   AttachHints();
   EnableTabNavigation(MainForm->Control);
 }
@@ -472,6 +475,25 @@ void TClassMainForm_C7FA30::CreateInstances() {
   JobFormatCheck->TableNames[3] = "Компоненты";
 }
 
+// ---------------------------------------------------------------------------
+// Additions to the composition: the placement view, created after the
+// other additions (below).
+// ---------------------------------------------------------------------------
+void TClassMainForm_C7FA30::CreatePlacementView() {
+  TControl* form = MainForm->Control;
+
+  // 65. PlacementView: the job drawn in the free area right of the component
+  // table and below the board table; it keeps 2 pixels to the form's right
+  // and bottom edges as the form is resized.
+  PlacementView = Keep(new TVMPlacementView(form));
+  Place(PlacementView, 650, 420, 840, 460, kAlignNone, true);
+  PlacementView->Color = ComponentSystemColor(kSysWindow);
+  PlacementView->RightGap = 2;
+  PlacementView->BottomGap = 2;
+  PlacementView->MarkSize = 5;
+  PlacementView->Init();
+}
+
 // One line per link: source point = target action or data output (index).
 void TClassMainForm_C7FA30::JoinLinks() {
   // Menu commands.
@@ -674,4 +696,40 @@ void TClassMainForm_C7FA30::AttachHints() {
 void SwitchOnNetwork(TVMMainForm* mainForm) {
   if (AppWindow) AppWindow->SetVisible(mainForm->Visible);
   StartDispatch();
+}
+
+// ---------------------------------------------------------------------------
+// Additions to the composition: links of the added instances. The view reads
+// the tables through their array outputs and hears of their changes through
+// their events; the link index names the table (TPlacementTable).
+// ---------------------------------------------------------------------------
+void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
+  PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  PlacementView->SpecialFeeders = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+
+  FeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardRows);
+  ComponentTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentRows);
+
+  FeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kBoardRows);
+  ComponentTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kComponentRows);
+
+  FeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kBoardRows);
+  ComponentTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kComponentRows);
+
+  FeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kBoardRows);
+  ComponentTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kComponentRows);
+
+  ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
+  PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
+  MainForm->OnResize = MakeEvent<&TVMPlacementView::FollowParent>(PlacementView, 0);
 }

@@ -40,6 +40,7 @@ class TVMUndoJournal;
 class TVMWinExec;
 class TvmStringTableMT;
 class TVMJobFormatCheck;
+class TVMPlacementView;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -113,6 +114,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMDoData* FindNextText = nullptr;
   TVMStartFile* StartFile = nullptr;
   TVMFileDrop* FileDrop = nullptr;
+  // A picture of the job beside the tables.
+  TVMPlacementView* PlacementView = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);
@@ -139,6 +142,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   void JoinLinks();
   void CreateAdditions();
   void JoinAdditionLinks();
+  void CreatePlacementView();
+  void JoinPlacementViewLinks();
   void AttachHints();
   // The main form's creation hook: nothing to do.
   void FormCreated(TVMMainForm* form) {}

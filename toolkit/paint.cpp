@@ -6,9 +6,13 @@ namespace {
 
 constexpr char kPrevProc[] = "PREV_PROC";
 
-// Answers WM_PAINT and WM_PRINT with the control's OnPaint event.
+// Answers WM_PAINT and WM_PRINT with the control's OnPaint event. A WM_PRINT
+// that does not ask for the client area (buffered painting asks for the
+// frame alone first) is left to the default handling: OnPaint would
+// otherwise paint the whole client area twice per buffered repaint.
 bool PaintHandler(void*, TControl* control, TMsg& msg, LRESULT& result) {
   if ((msg.Message != WM_PAINT && msg.Message != WM_PRINT) || !control->OnPaint) return false;
+  if (msg.Message == WM_PRINT && !(msg.LParam & PRF_CLIENT)) return false;
   HWND window = msg.Window;
 
   HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -66,6 +70,16 @@ void PaintOnScratch(HDC dc, const RECT& area, Paint paint) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
+  // A window whose place is the corner of dc already has its own corner as
+  // device origin: it is painted in place, clipped to its size. This spares
+  // a buffered root (which starts at the buffer's corner) two full copies.
+  if (area.left == 0 && area.top == 0) {
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, width, height);
+    paint(dc);
+    RestoreDC(dc, saved);
+    return;
+  }
   HDC scratch = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
   HGDIOBJ old = SelectObject(scratch, bitmap);

@@ -1,0 +1,256 @@
+#include "components/visual/placement_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "toolkit/control_create.h"
+#include "toolkit/paint.h"
+
+namespace {
+
+// Widths of the scale bands along the left and bottom edges, and the free
+// strips above and right of the drawing, in pixels.
+constexpr int32_t kLeftBand = 52;
+constexpr int32_t kBottomBand = 22;
+constexpr int32_t kTopStrip = 22;
+constexpr int32_t kRightStrip = 12;
+// A press that moves less than this is a click, not a drag.
+constexpr int32_t kDragThreshold = 3;
+
+}  // namespace
+
+TVMPlacementView::TVMPlacementView(TControl* parent) : TVMWin(parent) {
+  MouseCapture = true;
+  TControl* control = CreateChildControl(parent, "PlacementView", WS_CHILD | WS_VISIBLE,
+                                         TControlActions{}, 0);
+  control->ClassStyle |= CS_DBLCLKS;
+  AdoptControl(control);
+}
+
+// The control may outlive the component by a message or two while its
+// window goes away; it must not paint through a freed component.
+TVMPlacementView::~TVMPlacementView() {
+  if (Control && !ControlDestroyed) Control->OnPaint = {};
+}
+
+void TVMPlacementView::Init() {
+  TVMWin::Init();
+  if (!Control) return;
+  SetOnPaint(Control, MakeMethod<&TVMPlacementView::Paint>(this));
+  SetDoubleBuffered(Control, true);
+  TData none;
+  FollowParent(none, 0);
+}
+
+TVM_Event& TVMPlacementView::TablePoint(TPlacementTable table) {
+  switch (table) {
+    case kFeederRows: return Feeders;
+    case kSpecialFeederRows: return SpecialFeeders;
+    case kBoardRows: return Boards;
+    default: return Components;
+  }
+}
+
+std::string TVMPlacementView::ReadLine(TPlacementTable table, int32_t row, bool& found) {
+  found = false;
+  TArrayAccess* access = FetchPointArray(TablePoint(table));
+  if (!access || access->Count() != JobRows.RowCount(table)) return "";
+  TData index = IntValue(row);
+  TData line;
+  found = access->Get(index, line);
+  return found ? ValueToStr(line) : "";
+}
+
+void TVMPlacementView::ReadTable(TPlacementTable table) {
+  std::vector<std::string> lines;
+  if (TArrayAccess* access = FetchPointArray(TablePoint(table))) {
+    const int32_t count = std::max(0, access->Count());
+    lines.reserve(static_cast<size_t>(count));
+    for (int32_t row = 0; row < count; ++row) {
+      TData index = IntValue(row);
+      TData line;
+      lines.push_back(access->Get(index, line) ? ValueToStr(line) : "");
+    }
+  }
+  JobRows.Load(table, lines);
+  Stale[table] = false;
+}
+
+void TVMPlacementView::Refresh() {
+  for (uint16_t t = 0; t < kPlacementTableCount; ++t)
+    if (Stale[t]) ReadTable(static_cast<TPlacementTable>(t));
+  if (FitPending) {
+    View.Fit(JobRows.JobExtent(), PlotArea());
+    FitPending = false;
+    Fitted = true;
+  }
+}
+
+void TVMPlacementView::Redraw() {
+  if (Control) Control->Invalidate();
+}
+
+// --- Actions ----------------------------------------------------------------------
+
+// Called once per added row: only the first call of a batch asks for a
+// repaint, and the table is read when that comes.
+void TVMPlacementView::RowsAdded(TData& data, uint16_t table) {
+  if (!ValidTable(table)) return;
+  const bool quiet = !Stale[table] && !FitPending;
+  Stale[table] = true;
+  FitPending = true;
+  if (quiet) Redraw();
+}
+
+void TVMPlacementView::RowChanged(TData& data, uint16_t table) {
+  if (!ValidTable(table) || Stale[table]) return;
+  const auto t = static_cast<TPlacementTable>(table);
+  const int32_t row = ValueToInt(data);
+  bool found = false;
+  const std::string line = ReadLine(t, row, found);
+  if (!found || !JobRows.Replace(t, row, line)) Stale[table] = true;
+  Redraw();
+}
+
+// The table already holds the new row, so it has one row more than the
+// view; ReadLine compares the counts, hence the row is read after the
+// insertion into the view's rows.
+void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
+  if (!ValidTable(table) || Stale[table]) return;
+  const auto t = static_cast<TPlacementTable>(table);
+  const int32_t row = ValueToInt(data);
+  bool found = false;
+  if (JobRows.Insert(t, row, "")) {
+    const std::string line = ReadLine(t, row, found);
+    if (found) JobRows.Replace(t, row, line);
+  }
+  if (!found) Stale[table] = true;
+  // The table makes the new row current (OnSelect comes first); a current
+  // row below it moved down by one.
+  if (t == kComponentRows && Current > row) ++Current;
+  Redraw();
+}
+
+void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
+  if (!ValidTable(table) || Stale[table]) return;
+  const auto t = static_cast<TPlacementTable>(table);
+  const int32_t row = ValueToInt(data);
+  if (!JobRows.Remove(t, row)) Stale[table] = true;
+  if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
+    if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
+  // The row that took the deleted one's place is the table's current row.
+  if (t == kComponentRows && Current > row) --Current;
+  Redraw();
+}
+
+void TVMPlacementView::ShowComponent(TData& data, uint16_t index) {
+  Current = ValueToInt(data);
+  Redraw();
+}
+
+void TVMPlacementView::FitJob(TData& data, uint16_t index) {
+  FitPending = true;
+  Redraw();
+}
+
+void TVMPlacementView::FollowParent(TData& data, uint16_t index) {
+  if (!Control || !Parent) return;
+  const RECT client = Parent->ClientRect();
+  const int32_t width = RightGap >= 0 ? client.right - RightGap - Left : Width;
+  const int32_t height = BottomGap >= 0 ? client.bottom - BottomGap - Top : Height;
+  Control->SetSize(std::max(width, 1), std::max(height, 1));
+  // A view that shows the whole job keeps showing it.
+  if (Fitted) FitPending = true;
+  Redraw();
+}
+
+void TVMPlacementView::Unplaced(TData& data, uint16_t index) {
+  Refresh();
+  SetIntValue(data, JobRows.Unplaced());
+}
+
+// --- Geometry ----------------------------------------------------------------------
+
+TPixelArea TVMPlacementView::PlotArea() const {
+  RECT client{0, 0, Width, Height};
+  if (Control && Control->HasWindow()) GetClientRect(Control->Handle, &client);
+  return TPixelArea{static_cast<double>(kLeftBand), static_cast<double>(kTopStrip),
+                    static_cast<double>(std::max<LONG>(client.right - kRightStrip, kLeftBand + 1)),
+                    static_cast<double>(std::max<LONG>(client.bottom - kBottomBand, kTopStrip + 1))};
+}
+
+int32_t TVMPlacementView::ComponentAt(int32_t x, int32_t y) {
+  Refresh();
+  const double reach = MarkSize / 2 + 3;
+  double best = reach * reach * 2 + 1;
+  int32_t found = -1;
+  const auto& components = JobRows.Rows(kComponentRows);
+  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+    for (size_t i = 0; i < components.size(); ++i) {
+      const TPlacedRow& c = components[i];
+      if (!c.Placed) continue;
+      const double dx = View.ScreenX(board.X + c.X) - x, dy = View.ScreenY(board.Y + c.Y) - y;
+      if (std::abs(dx) > reach || std::abs(dy) > reach) continue;
+      const double d = dx * dx + dy * dy;
+      if (d < best) best = d, found = static_cast<int32_t>(i);
+    }
+  }
+  return found;
+}
+
+// --- Mouse ----------------------------------------------------------------------------
+
+void TVMPlacementView::MouseDown(TMouseEventData& mouse) {
+  TVMWin::MouseDown(mouse);
+  if (mouse.Button != 1 || !Control) return;
+  SetFocus(Control->Handle);  // the wheel goes to the window with the focus
+  Dragging = true;
+  Dragged = false;
+  PressPoint = LastPoint = POINT{mouse.X, mouse.Y};
+}
+
+void TVMPlacementView::MouseMove(TMouseEventData& mouse) {
+  TVMWin::MouseMove(mouse);
+  if (!Dragging || !(mouse.Shift & MK_LBUTTON)) return;
+  if (!Dragged && std::abs(mouse.X - PressPoint.x) <= kDragThreshold &&
+      std::abs(mouse.Y - PressPoint.y) <= kDragThreshold)
+    return;
+  Dragged = true;
+  Refresh();
+  View.Pan(mouse.X - LastPoint.x, mouse.Y - LastPoint.y);
+  Fitted = false;
+  LastPoint = POINT{mouse.X, mouse.Y};
+  Redraw();
+}
+
+void TVMPlacementView::MouseUp(TMouseEventData& mouse) {
+  TVMWin::MouseUp(mouse);
+  if (mouse.Button != 1 || !Dragging) return;
+  Dragging = false;
+  if (Dragged) return;
+  const int32_t row = ComponentAt(mouse.X, mouse.Y);
+  if (row < 0) return;
+  Current = row;
+  Redraw();
+  FireInt(OnPick, row);
+}
+
+// The wheel message carries the pointer in screen coordinates.
+void TVMPlacementView::MouseWheel(TMouseEventData& mouse) {
+  TVMWin::MouseWheel(mouse);
+  if (!Control || !Control->HasWindow()) return;
+  POINT p{mouse.X, mouse.Y};
+  ScreenToClient(Control->Handle, &p);
+  Refresh();
+  View.ZoomAbout(p.x, p.y, WheelFactor(static_cast<int16_t>(mouse.Shift >> 16)));
+  Fitted = false;
+  Redraw();
+}
+
+bool TVMPlacementView::MessageHandler(TMsg& msg, LRESULT& result) {
+  if (msg.Message == WM_LBUTTONDBLCLK) {
+    FitPending = true;
+    Redraw();
+  }
+  return TVMWin::MessageHandler(msg, result);
+}

@@ -1,0 +1,114 @@
+// TVMPlacementView: a picture of the job. Every board at its offset with the
+// components drawn on it as small marks with a tick in the direction of
+// their angle, the feeders' pick points as labelled squares, and scales in
+// the job's units along the left and bottom edges; Y grows upward.
+//
+// The view reads the four tables through their array outputs (data inputs
+// Feeders, SpecialFeeders, Boards, Components) and learns of changes from
+// the tables' events, linked to its actions with the table as the link's
+// index (a TPlacementTable). Parsed rows are kept: a changed row is read
+// again alone, while added rows (tens of thousands while a file opens) only
+// mark their table stale; it is read once, when the view next paints.
+//
+// The mouse: the wheel zooms about the pointer, dragging pans, a double
+// click fits the whole job, and a click on a mark fires OnPick with its
+// component row. The current component (ShowComponent) is highlighted on
+// every board together with its feeder.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "components/visual/placement_job.h"
+#include "components/visual/view_transform.h"
+#include "components/visual/vm_win.h"
+#include "core/data.h"
+#include "core/event.h"
+
+class TVMPlacementView : public TVMWin {
+ public:
+  // --- Properties (set before Init) ------------------------------------------
+  // Distances kept to the parent's right and bottom edges by FollowParent;
+  // a negative value keeps Width or Height instead.
+  int32_t RightGap = -1;
+  int32_t BottomGap = -1;
+  int32_t MarkSize = 5;  // side of a component mark in pixels
+  COLORREF PaperColor = RGB(255, 255, 255);
+  COLORREF BoardColor = RGB(0, 110, 60);
+  COLORREF BoardFillColor = RGB(226, 242, 230);
+  COLORREF MarkColor = RGB(0, 70, 170);
+  COLORREF SkippedColor = RGB(160, 160, 160);
+  COLORREF FeederColor = RGB(150, 80, 0);
+  COLORREF HighlightColor = RGB(230, 0, 0);
+  COLORREF ScaleColor = RGB(90, 90, 90);
+
+  // --- Points ----------------------------------------------------------------------
+  TVM_Event Feeders;         // data inputs: the tables' array outputs
+  TVM_Event SpecialFeeders;
+  TVM_Event Boards;
+  TVM_Event Components;
+  TVM_Event OnPick;          // Integer: the component row of a clicked mark
+
+  explicit TVMPlacementView(TControl* parent);
+  ~TVMPlacementView() override;
+
+  void Init() override;
+
+  // Actions; the link's index names the table.
+  void RowsAdded(TData& data, uint16_t table);    // rows came in: read the table again later
+  void RowChanged(TData& data, uint16_t table);   // Integer row: read it again
+  void RowInserted(TData& data, uint16_t table);  // Integer row: read the new row
+  void RowDeleted(TData& data, uint16_t table);   // Integer row: drop it
+  void ShowComponent(TData& data, uint16_t index);  // Integer: the current component row
+  void FitJob(TData& data, uint16_t index);         // fit the whole job into the view
+  void FollowParent(TData& data, uint16_t index);   // keep the gaps to the parent's edges
+  // Data output: Integer, the rows without numeric coordinates.
+  void Unplaced(TData& data, uint16_t index);
+
+  // Reads the stale tables; fits the job when rows came in since the last
+  // fit. Painting does this first.
+  void Refresh();
+  const TPlacementJob& Job() const { return JobRows; }
+  const TViewTransform& Transform() const { return View; }
+  int32_t CurrentComponent() const { return Current; }
+  // The component row of the mark nearest to (x, y) in client pixels, within
+  // a few pixels; -1 when there is none.
+  int32_t ComponentAt(int32_t x, int32_t y);
+  // The client area less the scale bands: where the job is drawn.
+  TPixelArea PlotArea() const;
+
+  void MouseDown(TMouseEventData& mouse) override;
+  void MouseMove(TMouseEventData& mouse) override;
+  void MouseUp(TMouseEventData& mouse) override;
+  void MouseWheel(TMouseEventData& mouse) override;
+  bool MessageHandler(TMsg& msg, LRESULT& result) override;
+
+ private:
+  TPlacementJob JobRows;
+  TViewTransform View;
+  bool Stale[kPlacementTableCount] = {true, true, true, true};
+  bool FitPending = true;
+  bool Fitted = false;  // the view shows the whole job, as fitted
+  int32_t Current = -1;
+  bool Dragging = false;  // the left button is down on the view
+  bool Dragged = false;   // and the pointer moved far enough to pan
+  POINT PressPoint{};
+  POINT LastPoint{};
+
+  TVM_Event& TablePoint(TPlacementTable table);
+  std::string ReadLine(TPlacementTable table, int32_t row, bool& found);
+  void ReadTable(TPlacementTable table);
+  void Redraw();
+  void Paint(TControl* sender, HDC dc);
+  static bool ValidTable(uint16_t table) { return table < kPlacementTableCount; }
+
+  // Drawing (placement_view_paint.cpp).
+  void DrawAxes(HDC dc, const RECT& client);
+  void DrawBoards(HDC dc);
+  void DrawComponents(HDC dc);
+  void DrawFeeders(HDC dc);
+  void DrawHighlight(HDC dc);
+  void DrawScales(HDC dc, const RECT& client);
+  void DrawNotes(HDC dc);
+};

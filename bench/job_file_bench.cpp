@@ -344,40 +344,29 @@ int Drive() {
       editor.push_back(e);
       minimal.push_back(m);
     }
-    auto ratio = [&](auto field) { return Spread(editor, field).Median / Spread(minimal, field).Median; };
-    const TSpread open = Spread(editor, [](const TRun& r) { return r.OpenMs; });
-    openPerRow[components] = open.Median / static_cast<double>(rows);
-    openCpuPerRow[components] = Spread(editor, [](const TRun& r) { return r.OpenCpuMs; }).Median / static_cast<double>(rows);
+    auto spread = [](const std::vector<TRun>& runs, double TRun::*field) {
+      return Spread(runs, [field](const TRun& r) { return r.*field; });
+    };
+    // One figure: the editor's and the minimal program's spread, and the
+    // ratio of their medians.
+    auto line = [&](const char* what, double TRun::*field, const char* unit) {
+      const TSpread e = spread(editor, field), m = spread(minimal, field);
+      std::printf("  %-30s %-34s %-34s %5.2fx\n", what, Show(e, unit).c_str(), Show(m, unit).c_str(),
+                  e.Median / m.Median);
+    };
+    openPerRow[components] = spread(editor, &TRun::OpenMs).Median / static_cast<double>(rows);
+    openCpuPerRow[components] = spread(editor, &TRun::OpenCpuMs).Median / static_cast<double>(rows);
     std::printf("%zu component rows (%zu rows in all, %zu bytes)\n", components, rows, job.size());
     std::printf("  %-30s %-34s %-34s %s\n", "", "editor", "minimal", "ratio");
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "open", Show(open, "ms").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.OpenMs; }), "ms").c_str(),
-                ratio([](const TRun& r) { return r.OpenMs; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "save", Show(Spread(editor, [](const TRun& r) { return r.SaveMs; }), "ms").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.SaveMs; }), "ms").c_str(),
-                ratio([](const TRun& r) { return r.SaveMs; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "open, processor time",
-                Show(Spread(editor, [](const TRun& r) { return r.OpenCpuMs; }), "ms").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.OpenCpuMs; }), "ms").c_str(),
-                ratio([](const TRun& r) { return r.OpenCpuMs; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "save, processor time",
-                Show(Spread(editor, [](const TRun& r) { return r.SaveCpuMs; }), "ms").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.SaveCpuMs; }), "ms").c_str(),
-                ratio([](const TRun& r) { return r.SaveCpuMs; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "peak working set",
-                Show(Spread(editor, [](const TRun& r) { return r.PeakMb; }), "MB").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.PeakMb; }), "MB").c_str(),
-                ratio([](const TRun& r) { return r.PeakMb; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "peak private bytes",
-                Show(Spread(editor, [](const TRun& r) { return r.PrivateMb; }), "MB").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.PrivateMb; }), "MB").c_str(),
-                ratio([](const TRun& r) { return r.PrivateMb; }));
-    const TSpread search = Spread(editor, [](const TRun& r) { return r.SearchMs; });
-    const TSpread read = Spread(editor, [](const TRun& r) { return r.ReadMs; });
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "search, match in the last row", Show(search, "ms").c_str(),
-                Show(Spread(minimal, [](const TRun& r) { return r.SearchMs; }), "ms").c_str(),
-                ratio([](const TRun& r) { return r.SearchMs; }));
-    std::printf("  %-30s %-34s %-34s %5.2fx\n", "read of every component row", Show(read, "ms").c_str(), "", 
+    line("open", &TRun::OpenMs, "ms");
+    line("save", &TRun::SaveMs, "ms");
+    line("open, processor time", &TRun::OpenCpuMs, "ms");
+    line("save, processor time", &TRun::SaveCpuMs, "ms");
+    line("peak working set", &TRun::PeakMb, "MB");
+    line("peak private bytes", &TRun::PrivateMb, "MB");
+    line("search, match in the last row", &TRun::SearchMs, "ms");
+    const TSpread search = spread(editor, &TRun::SearchMs), read = spread(editor, &TRun::ReadMs);
+    std::printf("  %-30s %-34s %-34s %5.2fx\n", "read of every component row", Show(read, "ms").c_str(), "",
                 search.Median / read.Median);
     std::printf("    (search ratio in the last line: the search against the editor's own read of every row line)\n\n");
     std::fflush(stdout);

@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/bare_list_view.h"
@@ -57,6 +59,44 @@ std::string GetBareText(HWND lv, int row, int col) {
   item.cchTextMax = sizeof buffer;
   SendMessageA(lv, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   return buffer;
+}
+
+// Every message a window of this thread receives while counting is on, by
+// receiver and message: what one row costs in messages, whatever each costs
+// in time.
+struct TMessageTally {
+  HWND List = nullptr, Parent = nullptr;
+  std::map<std::pair<int, UINT>, int> Counts;  // (0 list, 1 its parent, 2 other; message)
+  int Total = 0;
+};
+TMessageTally* Tally = nullptr;
+
+LRESULT CALLBACK CountMessage(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && Tally) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const int to = sent->hwnd == Tally->List ? 0 : sent->hwnd == Tally->Parent ? 1 : 2;
+    ++Tally->Counts[{to, sent->message}];
+    ++Tally->Total;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Counts the messages `rows` calls of `addRow` send and prints them per row.
+template <class AddRow>
+void ReportMessages(const char* what, HWND list, int rows, AddRow addRow) {
+  TMessageTally tally;
+  tally.List = list;
+  tally.Parent = GetParent(list);
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &CountMessage, nullptr, GetCurrentThreadId());
+  Tally = &tally;
+  for (int i = 0; i < rows; ++i) addRow(i);
+  Tally = nullptr;
+  UnhookWindowsHookEx(hook);
+  std::printf("%-44s %9.2f  (", what, static_cast<double>(tally.Total) / rows);
+  const char* receivers[] = {"list", "parent", "other"};
+  for (const auto& [key, count] : tally.Counts)
+    std::printf(" %s 0x%04X: %.2f", receivers[key.first], key.second, static_cast<double>(count) / rows);
+  std::printf(" )\n");
 }
 
 void Report(const char* step, double toolkit, double bare) {
@@ -135,6 +175,10 @@ int main() {
            for (int c = 1; c < kColumns; ++c) ListSetCellText(lv, r, c, cells[c]);
          }),
          MicrosPerCall(kRows / kRounds, [&](int) { InsertBareRow(bare, bareRows++, cells.data(), kColumns); }));
+  std::printf("\nmessages sent per row (by receiver and message, per row)\n");
+  ReportMessages("row of 8 cells (AddRow)", lv->Handle, kRows / kRounds, [&](int) { FireStr(addRow, line); });
+  ReportMessages("row of 8 cells (bare)", bare, kRows / kRounds,
+                 [&](int) { InsertBareRow(bare, bareRows++, cells.data(), kColumns); });
   ListResumeRedraw(lv);
   SendMessageA(bare, WM_SETREDRAW, TRUE, 0);
   DestroyWindow(bare);

@@ -177,10 +177,11 @@ void SetLabel(TVMLabel* label, const char* caption) {
 // The largest file opening accepts. Memory is not what limits it (the text
 // is copied a few times over, some tens of megabytes at this size); time
 // is: every row becomes a list view row, and the rows of a file that is no
-// job file are short (random bytes give one row per 15 bytes, 140 000 rows
-// at this size, half a minute of filling). A job file of the machine is
-// well below a megabyte.
-constexpr uint32_t kJobFileMaxSize = 2u << 20;
+// job file are short (random bytes give one row per 15 bytes, 280 000 rows
+// at this size, a quarter of a minute of filling). A panel of many boards
+// brings tens of thousands of component rows, about 45 bytes each: 50 000
+// of them are 2.2 MB.
+constexpr uint32_t kJobFileMaxSize = 4u << 20;
 
 }  // namespace
 

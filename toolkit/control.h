@@ -188,6 +188,11 @@ class TControl : public TObj {
   uint8_t DoubleBuffered = 0;
   uint8_t Transparent = 0;
   TMessageHandler OnMessage;
+  // Stands in front of the control's own dispatch when set, and calls
+  // WindowProcedure itself (a list view's cell editor). It runs inside this
+  // process: a platform subclass would cost a request to the window manager
+  // on every message of the window.
+  TMethod<LRESULT(HWND, UINT, WPARAM, LPARAM)> FrontProc;
   TControl* FocusedControl = nullptr;
   uint8_t VisibleSet = 0;
   uint8_t CreateHidden = 0;

@@ -61,10 +61,19 @@ void TListEdit::Unhook() {
   HideRefusal();
   if (RefusalTip) DestroyWindow(RefusalTip);
   RefusalTip = nullptr;
+  LeaveWindow();
+}
+
+void TListEdit::LeaveWindow() {
   if (!Window) return;
-  // The common controls keep the subclasses of a window in a chain of their
-  // own, so this one leaves it wherever it is, also when others came later.
-  RemoveWindowSubclass(Window, &SubclassProc, kSubclassId);
+  if (InFront) {
+    if (ListView && ListView->FrontProc == MakeMethod<&TListEdit::HandleMessage>(this)) ListView->FrontProc = {};
+  } else {
+    // The common controls keep the subclasses of a window in a chain of
+    // their own, so this one leaves it wherever it is, also when others
+    // came later.
+    RemoveWindowSubclass(Window, &SubclassProc, kSubclassId);
+  }
   Window = nullptr;
 }
 
@@ -75,16 +84,29 @@ void TListEdit::Attach(TListView* listView) {
   listView->CellEditor = this;
   HWND window = listView->GetHandle();
   if (!window) return;
-  BehindProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+  // A list view of the toolkit takes the editor in front of its own
+  // dispatch; any other window gets a platform subclass.
+  InFront = ControlOfWindow(window) == listView && !listView->FrontProc;
+  if (InFront) {
+    listView->FrontProc = MakeMethod<&TListEdit::HandleMessage>(this);
+    Window = window;
+    return;
+  }
   if (SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
     Window = window;
+}
+
+LRESULT TListEdit::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!InFront) return DefSubclassProc(window, message, wParam, lParam);
+  TMsg msg{window, message, wParam, lParam};
+  return ListView ? ListView->WindowProcedure(msg) : DefWindowProcA(window, message, wParam, lParam);
 }
 
 TControl* TListEdit::Editor(int32_t column) const { return static_cast<TControl*>(Editors->Get(column)); }
 
 LRESULT TListEdit::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TListView* lv = ListView;
-  if (!lv) return DefSubclassProc(window, message, wParam, lParam);
+  if (!lv) return PassOn(window, message, wParam, lParam);
   // Both stay alive until the message has been passed on, whatever the
   // events raised here do.
   AddHold();
@@ -129,16 +151,8 @@ LRESULT TListEdit::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     default:
       break;
   }
-  // The toolkit's own procedure is called directly when it is the one the
-  // subclass stands in front of: through the platform every call costs a
-  // switch of the thread's display context and back, on every message of
-  // the list view.
-  const LRESULT result = BehindProc == &SharedWindowProc ? SharedWindowProc(window, message, wParam, lParam)
-                                                         : DefSubclassProc(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {  // the window goes: so does the subclass
-    RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
-    Window = nullptr;
-  }
+  const LRESULT result = PassOn(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) LeaveWindow();  // the window goes: so does the editor's place in front of it
   if (Editors->Count > 0) FollowRowChanges(message, wParam, lParam, result);
   lv->DropHold();
   DropHold();

@@ -46,8 +46,8 @@ class TListEdit : public TObj {
   TListView* ListView = nullptr;
   uint8_t SavedTabStop = 0;
   uint8_t SavedTabStopValid = 0;
-  HWND Window = nullptr;  // the list view window while the subclass is installed
-  WNDPROC BehindProc = nullptr;  // the window's procedure when the subclass was installed
+  HWND Window = nullptr;  // the list view window while the editor stands in front of it
+  bool InFront = false;   // in front of the toolkit's dispatch, not a platform subclass
   int32_t RememberedColumn = 0;  // 1 + the column focused when editing last stopped; 0: none
   int32_t EditRow = -1;          // the row the edit boxes belong to
   TRowEvent OnCellChanged;
@@ -75,6 +75,10 @@ class TListEdit : public TObj {
   ~TListEdit() override;
 
  private:
+  // Takes the editor from in front of the list view window.
+  void LeaveWindow();
+  // Hands a message on to the list view's own handling.
+  LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void FinishEditing(bool commit, bool report);
   void Reposition();
   void FollowRowChanges(UINT message, WPARAM wParam, LPARAM lParam, LRESULT result);

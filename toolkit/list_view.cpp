@@ -150,6 +150,29 @@ bool RedrawHandler(void*, TControl* control, TMsg& msg, LRESULT& result) {
   return true;
 }
 
+// Notes any message that gives a row the cut or drop-highlight bit, from
+// this program or another, so that clearing them needs no look at every row
+// while none was ever given.
+bool MarkWatcher(void*, TControl* control, TMsg& msg, LRESULT&) {
+  if (msg.Window != control->Handle || !msg.LParam) return false;
+  const auto* item = reinterpret_cast<const LVITEMA*>(msg.LParam);
+  switch (msg.Message) {
+    case LVM_SETITEMA:
+    case LVM_SETITEMW:
+    case LVM_INSERTITEMA:
+    case LVM_INSERTITEMW:
+      if (!(item->mask & LVIF_STATE)) return false;
+      break;
+    case LVM_SETITEMSTATE:
+      break;
+    default:
+      return false;
+  }
+  if (item->state & item->stateMask & (LVIS_CUT | LVIS_DROPHILITED))
+    static_cast<TListView*>(control)->RowsMayBeMarked = 1;
+  return false;
+}
+
 void HoldImageList(TListView* lv, int kind, TImageList* list, int32_t defaultSize) {
   lv->ImageLists[kind] = list;
   if (!list) return;
@@ -218,6 +241,7 @@ TListView* CreateListViewControl(TControl* parent, uint8_t viewStyle, uint32_t l
   InitChildControl(lv, parent, "SysListView32", ViewStyleBits(viewStyle) | 0x52010040, ListViewActions(), 1);
   MakeCommonControl(lv);
   lv->AttachMessageHandler(&RedrawHandler);
+  lv->AttachMessageHandler(&MarkWatcher);
   lv->ListOptions = listOptions;
   lv->ViewStyle = viewStyle;
   lv->Style = (lv->Style & ~0xFC00u) | ListOptionStyles(listOptions);

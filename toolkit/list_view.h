@@ -100,6 +100,10 @@ class TListView : public TControl {
   TImageList* ImageLists[3] = {};
   TListEdit* CellEditor = nullptr;  // the attached cell editor, freed with the list view
   uint8_t RedrawDeferred = 0;  // painting waits until the current message is handled
+  // Some row may hold a cut or drop-highlight bit: set by any message that
+  // gives a row one of them, cleared when setting the current row has
+  // cleared them all. Only programs set these bits, never the user.
+  uint8_t RowsMayBeMarked = 0;
 
  protected:
   ~TListView() override;

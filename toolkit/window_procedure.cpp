@@ -192,7 +192,9 @@ LRESULT CALLBACK SharedWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   // loops) are nested; the user gets an answer when the outermost is done.
   static int depth = 0;
   ++depth;
-  const LRESULT result = control->WindowProcedure(msg);
+  const LRESULT result = control->FrontProc && window == control->Handle
+                             ? control->FrontProc(window, message, wParam, lParam)
+                             : control->WindowProcedure(msg);
   if (--depth == 0) EndWaitCursor();
   return result;
 }

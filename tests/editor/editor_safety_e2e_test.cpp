@@ -205,14 +205,14 @@ TEST(EditorForeignFiles, RandomImageEmptyAndOversizedFilesNeitherCrashNorHang) {
   // Beyond the limit: sized without writing, it holds zero bytes.
   const std::string huge = temp.File("huge.CSV");
   HANDLE file = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  SetFilePointer(file, (2 << 20) + 1, nullptr, FILE_BEGIN);
+  SetFilePointer(file, (4 << 20) + 1, nullptr, FILE_BEGIN);
   SetEndOfFile(file);
   CloseHandle(file);
   ASSERT_TRUE(editor.Open(huge));
   const auto box = editor.AnswerBox("Открытие файла");
   ASSERT_TRUE(box);
   EXPECT_EQ(box->find("Файл <" + huge + "> не открыт.\n"), 0u) << *box;
-  EXPECT_NE(box->find("2 МБ"), std::string::npos) << *box;
+  EXPECT_NE(box->find("4 МБ"), std::string::npos) << *box;
   EXPECT_EQ(editor.RowCount(components), static_cast<int>(expected.Components.size()));
 }
 

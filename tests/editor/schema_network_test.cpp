@@ -119,7 +119,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(S->ComponentTable->ColumnCount(), static_cast<int32_t>(kComponentColumns));
   // Additions: opening refuses oversized files and reads every line end;
   // the tables' cells refuse what the file cannot carry.
-  EXPECT_EQ(S->JobReadStream->MaxSize, 2u << 20);
+  EXPECT_EQ(S->JobReadStream->MaxSize, 4u << 20);
   EXPECT_TRUE(S->JobTextFlattener->CrLfLineEnds);
   for (TvmStringTableMT* table : {S->FeederTable, S->SpecialFeederTable, S->BoardTable, S->ComponentTable})
     EXPECT_EQ(table->RefusedChars, kJobCellRefusedChars);

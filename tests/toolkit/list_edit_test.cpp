@@ -221,15 +221,17 @@ TEST_F(ListEditTest, NothingToEditShowsNoEditBoxes) {
 }
 
 TEST_F(ListEditTest, EditorAndListViewMayBeFreedWhileEditing) {
-  // The editor alone: the list view window gets its procedure back.
+  // The editor alone: nothing stands in front of the list view any more,
+  // and Enter opens no edit boxes.
   StartWithEnter(0, 0);
-  const LONG_PTR hooked = GetWindowLongPtrA(lv_->Handle, GWLP_WNDPROC);
+  ASSERT_TRUE(lv_->FrontProc);
   editor_->Free();
   EXPECT_EQ(nullptr, lv_->CellEditor);
-  EXPECT_NE(hooked, GetWindowLongPtrA(lv_->Handle, GWLP_WNDPROC));
+  EXPECT_FALSE(lv_->FrontProc);
   EXPECT_EQ(0, lv_->ChildCount());  // its edit boxes went with it
   PressKey(form_, VK_RETURN);
   EXPECT_EQ(3, ListRowCount(lv_));
+  EXPECT_EQ(0, lv_->ChildCount());
 
   // A list view freed by a handler of its own editor's report.
   TListView* other = Table(2);

@@ -235,6 +235,52 @@ TEST_F(ListViewTest, SelectionAndNotificationsReachTheEvents) {
     EXPECT_EQ(r == 2 ? unsigned{LVIS_FOCUSED | LVIS_SELECTED} : 0u, ListGetRowState(marked, r)) << "row " << r;
 }
 
+// Sets exactly `bits` (of the four row state bits) on `row`.
+void SetRowBits(TListView* lv, int row, UINT bits) {
+  LVITEMA state{};
+  state.state = bits;
+  state.stateMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT | LVIS_DROPHILITED;
+  Ask(lv, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+}
+
+// The rows that hold a state are found without a walk over every row where
+// the control allows it; whichever way they are found, none may be missed.
+TEST_F(ListViewTest, TheCurrentRowIsFoundAndSetWhereverTheStatesAre) {
+  TListView* multi = Table(8, kListMultiSelect);
+  auto onlyCurrent = [](TListView* lv, int current) {
+    for (int r = 0; r < 8; ++r)
+      EXPECT_EQ(r == current ? unsigned{LVIS_FOCUSED | LVIS_SELECTED} : 0u, ListGetRowState(lv, r)) << "row " << r;
+  };
+  // The first selected row is the current one, not the focused one.
+  SetRowBits(multi, 2, LVIS_SELECTED);
+  SetRowBits(multi, 5, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(2, ListCurrentRow(multi));
+  // Selected rows away from the focus, the focus on an unselected row.
+  SetRowBits(multi, 3, LVIS_FOCUSED);
+  SetRowBits(multi, 6, LVIS_SELECTED);
+  ListSetCurrentRow(multi, 0);
+  onlyCurrent(multi, 0);
+  EXPECT_EQ(0, ListCurrentRow(multi));
+
+  // Cut and drop-highlight bits given through the toolkit's cell writer,
+  // through a plain item message, and again after they were once cleared.
+  TListView* single = Table(8);
+  ListSetCell(single, 4, 0, "r4c0", -2, LVIS_CUT);
+  ListSetCurrentRow(single, 7);
+  onlyCurrent(single, 7);
+  LVITEMA item{};
+  item.mask = LVIF_STATE;
+  item.iItem = 1;
+  item.state = item.stateMask = LVIS_DROPHILITED;
+  Ask(single, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  SetRowBits(single, 6, LVIS_CUT);
+  ListSetCurrentRow(single, 3);
+  onlyCurrent(single, 3);
+  ListSetCurrentRow(single, -1);
+  onlyCurrent(single, -1);
+  EXPECT_EQ(-1, ListCurrentRow(single));
+}
+
 TEST_F(ListViewTest, ABurstOfRowsIsPaintedOnceTheLoopIsBack) {
   ShowTestForm(form_);
   TListView* lv = Table(300);

@@ -31,10 +31,14 @@ wineserver() { env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 wineserver "$@"; }
 
 stop() {
   [ -f "$envfile" ] || return 0
-  # shellcheck disable=SC1090
-  . "$envfile"
-  wineserver -k >/dev/null 2>&1 || true
-  if [ -n "${ZR_XVFB_PID:-}" ]; then kill "$ZR_XVFB_PID" 2>/dev/null || true; fi
+  # In a subshell: a restart must not take the stopped session's display
+  # for one that is still there.
+  (
+    # shellcheck disable=SC1090
+    . "$envfile"
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${ZR_XVFB_PID:-}" ]; then kill "$ZR_XVFB_PID" 2>/dev/null || true; fi
+  )
   rm -f "$envfile"
 }
 

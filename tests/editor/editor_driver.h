@@ -26,6 +26,7 @@
 #include "tests/support/job_file_reference.h"
 #include "tests/support/program.h"
 #include "tests/support/wait.h"
+#include "tests/support/window_text.h"
 #include "tests/support/wine_paths.h"
 
 // Tables in test messages: one line per row, cells joined with "|".
@@ -162,6 +163,14 @@ class TEditorDriver {
         found.push_back(child);
     }
     return found;
+  }
+
+  // The cell editor's edit boxes over a table's current row, in column order.
+  static std::vector<HWND> EditBoxes(HWND table) {
+    std::vector<HWND> boxes;
+    for (HWND child = GetWindow(table, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (lstrcmpiA(WindowClass(child).c_str(), "obj_EDIT") == 0) boxes.push_back(child);
+    return boxes;
   }
 
   // The table with that many columns (each table of the editor has its own

@@ -211,10 +211,7 @@ TEST(EditorRun, AnEditedCellIsShownAndSaved) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(components, WM_LBUTTONDBLCLK, MK_LBUTTON,
                       MAKELPARAM(600, header.bottom - header.top + 4), SMTO_NORMAL, 10000, &ignored);
-  std::vector<HWND> boxes;
-  for (HWND child = GetWindow(components, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (lstrcmpiA(WindowClass(child).c_str(), "obj_EDIT") == 0) boxes.push_back(child);
-  }
+  std::vector<HWND> boxes = TEditorDriver::EditBoxes(components);
   ASSERT_EQ(boxes.size(), kComponentColumns);
   EXPECT_EQ(TEditorDriver::Text(boxes[7]), "резистор 22 Ом");
   TEditorDriver::SendText(boxes[7], "диод");

@@ -216,17 +216,6 @@ TEST(EditorForeignFiles, RandomImageEmptyAndOversizedFilesNeitherCrashNorHang) {
   EXPECT_EQ(editor.RowCount(components), static_cast<int>(expected.Components.size()));
 }
 
-// The edit boxes of the current row, in column order.
-std::vector<HWND> EditBoxes(HWND table) {
-  std::vector<HWND> boxes;
-  for (HWND child = GetWindow(table, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char name[32] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "obj_EDIT") == 0) boxes.push_back(child);
-  }
-  return boxes;
-}
-
 // Clicks the first row at client x, then double-clicks it: its cells open
 // for editing.
 std::vector<HWND> OpenRowForEditing(HWND table, int x) {
@@ -237,7 +226,7 @@ std::vector<HWND> OpenRowForEditing(HWND table, int x) {
   for (auto [message, keys] : {std::pair<UINT, WPARAM>{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0},
                                {WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_LBUTTONUP, 0}})
     SendMessageTimeoutA(table, message, keys, at, SMTO_NORMAL, 10000, &ignored);
-  return EditBoxes(table);
+  return TEditorDriver::EditBoxes(table);
 }
 
 void PutOnClipboard(const std::string& text) {

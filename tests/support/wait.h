@@ -23,7 +23,7 @@ inline void DispatchQueued() {
   const DWORD start = GetTickCount();
   MSG msg;
   // The deadline only guards against a window that re-posts to itself forever.
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && GetTickCount() - start < kWaitDeadlineMs) {
+  while (GetTickCount() - start < kWaitDeadlineMs && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       wait_detail::QuitSeen() = true;
       continue;

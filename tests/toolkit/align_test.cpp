@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/private_desktop.h"
 #include "test_form.h"
 #include "toolkit/auto_size.h"
 
@@ -35,7 +34,6 @@ void ResizeClient(TControl* form, int32_t width, int32_t height) {
 
 class AlignTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override { form_ = CreateTestForm(400, 300); }
   void TearDown() override { form_->Free(); }
   TControl* form_ = nullptr;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/private_desktop.h"
 #include "tests/toolkit/test_form.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "toolkit/list.h"
@@ -26,10 +27,13 @@ struct TEditProbe {
   }
 };
 
-// The form stays hidden: a window that is not on the screen keeps the focus
-// whatever other programs show.
+// The focus follows the foreground window, which test programs running side
+// by side take from one another: these tests run on a desktop of their own,
+// with the form hidden.
 class ListEditTest : public ToolkitTest {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
+
   void SetUp() override {
     ToolkitTest::SetUp();
     form_ = Keep(CreateTestForm(500, 300));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/private_desktop.h"
 #include "test_form.h"
 
 namespace {
@@ -50,7 +49,6 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
 
 class PaintTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     savedPre_ = GlobalPreHandler;
     savedInvalidate_ = InvalidateHook;

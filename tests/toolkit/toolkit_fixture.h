@@ -1,6 +1,6 @@
 // Shared set-up for tests against real windows: each test starts with the
 // toolkit's global state as at program start and an empty message queue, and
-// leaves nothing behind. Its windows keep the focus on a desktop of their own.
+// leaves nothing behind.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/private_desktop.h"
 #include "tests/support/toolkit_reset.h"
 #include "tests/support/wait.h"
 #include "toolkit/control.h"
 
 class ToolkitTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override { ResetToolkitState(); }
   void TearDown() override {
     for (auto it = Owned.rbegin(); it != Owned.rend(); ++it) (*it)->Free();

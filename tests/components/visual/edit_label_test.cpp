@@ -8,12 +8,17 @@
 #include "components/visual/label.h"
 #include "tests/components/processing/probe.h"
 #include "tests/components/visual/visual_test.h"
+#include "tests/support/private_desktop.h"
 #include "toolkit/app_window.h"
 
 namespace {
 
+// Typed keys reach only the focused field, and the focus follows the
+// foreground window, which test programs running side by side take from one
+// another: these tests run on a desktop of their own.
 class EditLabelTest : public VisualTest {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     VisualTest::SetUp();
     form_ = CreateFormWindow(nullptr, "edit form");

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/private_desktop.h"
 #include "tests/support/window_text.h"
 #include "toolkit/control_create.h"
 
@@ -32,7 +31,6 @@ LOGFONTA FontOf(HWND window) {
 // A real top-level window with a static child to hang tips on.
 class HintManagerTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     form_ = CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);

@@ -13,6 +13,7 @@
 #include "components/visual/row_edit.h"
 #include "tests/components/processing/probe.h"
 #include "tests/components/visual/visual_test.h"
+#include "tests/support/private_desktop.h"
 #include "toolkit/app_window.h"
 #include "toolkit/list_edit.h"
 #include "toolkit/list_view.h"
@@ -28,8 +29,12 @@ TData Str(const std::string& text) {
   return data;
 }
 
+// Keys reach only the focused control, and the focus follows the foreground
+// window, which test programs running side by side take from one another:
+// these tests run on a desktop of their own.
 class StringTableTest : public VisualTest {
  protected:
+  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     VisualTest::SetUp();
     form_ = CreateFormWindow(nullptr, "string table form");

@@ -7,18 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "core/event.h"
-#include "tests/support/private_desktop.h"
 #include "tests/support/toolkit_reset.h"
 #include "tests/support/wait.h"
 #include "tests/support/window_text.h"
 #include "toolkit/control.h"
 
 // Each test starts like the program: no application window, the network
-// silent until the test switches it on; its windows keep the focus on a
-// desktop of their own.
+// silent until the test switches it on.
 class VisualTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { MoveToPrivateDesktop(); }
   void SetUp() override {
     ResetToolkitState();
     ResetDispatch();

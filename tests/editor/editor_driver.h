@@ -83,11 +83,12 @@ class TEditorDriver {
 
   // A visible top-level window of the editor with that class and caption
   // (any caption when empty).
-  HWND FindTopLevel(const std::string& className, const std::string& caption, DWORD timeoutMs) {
-    return Program.Find(className, caption, timeoutMs);
+  HWND FindTopLevel(const std::string& className, const std::string& caption, DWORD timeoutMs,
+                    HWND except = nullptr) {
+    return Program.Find(className, caption, timeoutMs, except);
   }
-  HWND FindDialog(const std::string& caption, DWORD timeoutMs = 10000) {
-    return FindTopLevel("#32770", caption, timeoutMs);
+  HWND FindDialog(const std::string& caption, DWORD timeoutMs = 10000, HWND except = nullptr) {
+    return FindTopLevel("#32770", caption, timeoutMs, except);
   }
 
   // Picks the command, types the name into the file dialog and presses the
@@ -104,8 +105,9 @@ class TEditorDriver {
     if (replace) {
       HWND question = nullptr;
       if (!WaitUntil([&] {
-            HWND found = FindDialog(dialogCaption, 0);
-            if (found != dialog && found && GetDlgItem(found, IDYES)) question = found;
+            // The question may carry the dialog's own caption.
+            HWND found = FindDialog(dialogCaption, 0, dialog);
+            if (found && GetDlgItem(found, IDYES)) question = found;
             return question != nullptr;
           }))
         return false;

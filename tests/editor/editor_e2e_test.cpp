@@ -114,7 +114,9 @@ TEST_P(SampleRoundTrip, OpensIntoTheTablesAndSavesTheExpectedBytes) {
   // from a file without the maker line) are asked about; Yes saves them.
   const std::string out = temp.File("out.CSV");
   ASSERT_TRUE(editor.Save(out));
-  if (!TablesFitJobFormat(editor.Tables())) ASSERT_TRUE(editor.AnswerBox("Сохранение файла", IDYES));
+  if (!TablesFitJobFormat(editor.Tables())) {
+    ASSERT_TRUE(editor.AnswerBox("Сохранение файла", IDYES));
+  }
   EXPECT_EQ(ReadWholeFile(out), saved);
 }
 

@@ -36,8 +36,6 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   return names;
 }
 
-bool EmptyTables(TEditorDriver& editor) { return editor.Tables() == JobTables(); }
-
 class EditorSafety : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -78,7 +78,9 @@ TEST_F(JobRoundTrip, TypedCellsComeBackUnlessTheCheckAsksFirst) {
     const bool same = OpenThroughChain(bytes) == tables;
     const auto misfit =
         FindJobFormatMisfit({tables.Feeders, tables.SpecialFeeders, tables.Boards, tables.Components});
-    if (!misfit) ASSERT_TRUE(same);
+    if (!misfit) {
+      ASSERT_TRUE(same);
+    }
     if (misfit) ++asked;
     if (misfit && same) ++needless;
   }

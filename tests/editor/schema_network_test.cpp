@@ -106,7 +106,9 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(created.size(), 9u);
   // Only the search box has a hint, so only it has a tooltip.
   for (TVMComponent* c : S->CreationOrder())
-    if (auto* w = dynamic_cast<TVMWin*>(c)) EXPECT_EQ(w->HintLink.Tip != nullptr, w == S->SearchEdit);
+    if (auto* w = dynamic_cast<TVMWin*>(c)) {
+      EXPECT_EQ(w->HintLink.Tip != nullptr, w == S->SearchEdit);
+    }
 
   // Texts that the writer must produce exactly as the job file module does.
   EXPECT_EQ(S->FeederHeader->Text, std::string(kJobMakerLine) + kJobLineEnd + kFeederHeaderLine);

@@ -31,9 +31,12 @@ class TProgramRun {
   TProgramRun& operator=(const TProgramRun&) = delete;
 
   // A visible top-level window of the program with that class and caption
-  // (any caption when empty), waited for; null when none came in time.
-  HWND Find(const std::string& className, const std::string& caption, DWORD timeoutMs = 15000) const {
-    TFind find{Info.dwProcessId, className, caption, nullptr};
+  // (any caption when empty), other than `except`, waited for; null when none
+  // came in time. Two windows may share a caption (a dialog and the question
+  // it asks), so the one already known can be passed over.
+  HWND Find(const std::string& className, const std::string& caption, DWORD timeoutMs = 15000,
+            HWND except = nullptr) const {
+    TFind find{Info.dwProcessId, className, caption, except, nullptr};
     WaitUntil([&] {
       EnumWindows(&Match, reinterpret_cast<LPARAM>(&find));
       return find.Found != nullptr;
@@ -57,13 +60,16 @@ class TProgramRun {
     DWORD Process;
     std::string Class;
     std::string Caption;
+    HWND Except;
     HWND Found;
   };
   static BOOL CALLBACK Match(HWND window, LPARAM param) {
     auto* find = reinterpret_cast<TFind*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process != find->Process || WindowClass(window) != find->Class || !IsWindowVisible(window)) return TRUE;
+    if (window == find->Except || process != find->Process || WindowClass(window) != find->Class ||
+        !IsWindowVisible(window))
+      return TRUE;
     if (!find->Caption.empty() && WindowText(window) != find->Caption) return TRUE;
     find->Found = window;
     return FALSE;

@@ -467,8 +467,8 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // The cells refuse the characters the job file cannot carry.
   for (TvmStringTableMT* table : {FeederTable, SpecialFeederTable, BoardTable, ComponentTable})
     table->SetRefusedChars(kJobCellRefusedChars);
-  // 54. JobFormatCheck: before saving, asks about tables that would not read
-  // back the same.
+  // 54. JobFormatCheck: before a save takes the target's place, asks about
+  // tables that would not read back the same.
   JobFormatCheck = Keep(new TVMJobFormatCheck);
   JobFormatCheck->TableNames[0] = "Питатели";
   JobFormatCheck->TableNames[1] = "Специальные питатели";
@@ -555,11 +555,25 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // held open while the tables fill or afterwards.
   JobTextFlattener->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(JobReadStream, 0);
 
-  // Additions to the composition: the chosen save path passes the format
-  // check before it reaches the save steps (replacing the dialog's direct
-  // link to SaveHub above).
+  // Additions to the composition: the format check watches each save. The
+  // chosen save path passes it on its way to the save steps, the row lines
+  // pass it on their way to the writer (the link index names the table), and
+  // the end of the rows passes it before the file is closed, so it can ask
+  // before the written file takes the target's place (replacing the dialog's
+  // direct link to SaveHub, the commas' links to the writer and the last
+  // enumerator's link to CloseFile above).
   SaveJobDialog->OnChosen = MakeEvent<&TVMJobFormatCheck::Check>(JobFormatCheck, 0);
   JobFormatCheck->OnOutput = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
+  FeederRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 0);
+  SpecialRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 1);
+  BoardRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 2);
+  ComponentRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 3);
+  JobFormatCheck->OnLine = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  ComponentRowEnum->OnEnumDone = MakeEvent<&TVMJobFormatCheck::Finish>(JobFormatCheck, 0);
+  JobFormatCheck->OnDone =
+      MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint);
+  JobFormatCheck->OnAbandon = MakeEvent<&TVMFileStream::AbandonFile>(JobWriteStream, 0);
+  JobFormatCheck->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
   JobFormatCheck->Matrix[0] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, kTableMatrix);
   JobFormatCheck->Matrix[1] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, kTableMatrix);
   JobFormatCheck->Matrix[2] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, kTableMatrix);

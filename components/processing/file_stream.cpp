@@ -86,6 +86,11 @@ void TVMFileStream::AbandonSave() {
   AbandonFileSave(Save);
 }
 
+void TVMFileStream::AbandonFile(TData& data, uint16_t index) {
+  AbandonSave();
+  FreeStream(FileStream);
+}
+
 void TVMFileStream::CloseFile(TData& data, uint16_t index) {
   if (!Saving) {
     FreeStream(FileStream);

@@ -49,6 +49,9 @@ class TVMFileStream : public TVMComponent {
   // box) OnSaveFailed fires with the path. Point number kCloseFilePoint.
   void CloseFile(TData& data, uint16_t index);
   static constexpr uint16_t kCloseFilePoint = 1;
+  // Action: drops a save in progress: what was written is removed and the
+  // target left as it was; no event fires. Any other stream is just closed.
+  void AbandonFile(TData& data, uint16_t index);
   // Data output: the open stream, or NULL.
   void Stream(TData& data, uint16_t index);
 

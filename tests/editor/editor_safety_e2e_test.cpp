@@ -291,15 +291,25 @@ TEST_F(EditorSafety, TablesThatWouldNotReadBackTheSameAreAskedAbout) {
   ASSERT_TRUE(WaitUntil([&] { return editor.Cell(boards, 0, 1) == "Component"; }));
 
   const std::string out = temp.File("marked.CSV");
+  const std::vector<std::string> before = FilesIn(temp.Path);
   ASSERT_TRUE(editor.Save(out));
   const auto question = editor.AnswerBox("Сохранение файла", IDNO);
   ASSERT_TRUE(question);
   EXPECT_EQ(question->find("Таблица «Платы», строка 1, ячейка 2:"), 0u) << *question;
+  // What was written before the question is gone again.
+  ASSERT_TRUE(WaitUntil([&] { return FilesIn(temp.Path) == before; }));
   EXPECT_EQ(ReadWholeFile(out), "<missing>");
 
   ASSERT_TRUE(editor.Save(out));
   ASSERT_TRUE(editor.AnswerBox("Сохранение файла", IDYES));
   EXPECT_EQ(ReadWholeFile(out), WriteJobFile(editor.Tables()));
+
+  // A save that cannot happen is told, and then nothing is asked.
+  WriteWholeFile(out, old);
+  ASSERT_TRUE(SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_READONLY));
+  ExpectSaveTold(out, true);
+  ExpectKept(out, temp.Path);
+  SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -90,4 +90,34 @@ TEST_F(JobRoundTrip, TypedCellsComeBackUnlessTheCheckAsksFirst) {
   EXPECT_LT(needless, asked / 4);
 }
 
+// The check judges most rows by their written line alone, and reads the
+// cells only when the line cannot tell. On any row, with any bytes (the
+// separator and control characters included), the line must never pass a
+// row the cell rule stops, and must pass every fitting row that holds no
+// end mark text (those are sent on to the cell rule whatever the table).
+TEST(JobRowLine, JudgedAsTheCellsAreExceptForEndMarkTexts) {
+  std::mt19937 rng(17);
+  std::uniform_int_distribution<int> byte(0, 255), rare(0, 29);
+  constexpr size_t kColumns[] = {kFeederColumns, kSpecialFeederColumns, kBoardColumns, kComponentColumns};
+  int passed = 0, stopped = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const size_t table = static_cast<size_t>(round % 4);
+    JobRow row = TypedTable(rng, kColumns[table], 1)[0];
+    for (std::string& cell : row)
+      if (rare(rng) == 0) cell.insert(cell.size() / 2, 1, rare(rng) < 15 ? ',' : static_cast<char>(byte(rng)));
+    std::string line;
+    for (const std::string& cell : row) line += cell + kJobCellSeparator;
+    const bool lineFits = RowLineFits(line, row.size());
+    const bool cellsFit = !FindRowMisfit(table, row);
+    bool endMark = false;
+    for (const char* mark : {kFeederEndMark, kSpecialFeederEndMark, kBoardEndMark})
+      endMark = endMark || line.find(mark) != std::string::npos;
+    ASSERT_TRUE(!lineFits || cellsFit) << table << ": " << line;
+    ASSERT_TRUE(lineFits || !cellsFit || endMark) << table << ": " << line;
+    (lineFits ? passed : stopped)++;
+  }
+  EXPECT_GT(passed, 2000);
+  EXPECT_GT(stopped, 2000);
+}
+
 }  // namespace

@@ -171,7 +171,9 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ComponentSectionFind.OnRest", &S->ComponentSectionFind->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentLineMarker)},
       {"ComponentLineMarker.OnRest", &S->ComponentLineMarker->OnRest, MakeEvent<&TVMBlockFind::Search>(S->ComponentRowFind)},
       {"ComponentRowFind.OnBlock", &S->ComponentRowFind->OnBlock, MakeEvent<&TvmStringTableMT::AddRow>(S->ComponentTable)},
-      // Addition: the save path passes the format check on its way to SaveHub.
+      // Addition: the format check watches each save: the save path passes it on
+      // its way to SaveHub, the row lines on theirs to the writer (the commas'
+      // links below), the end of the rows on its way to CloseFile.
       {"SaveJobDialog.OnChosen", &S->SaveJobDialog->OnChosen, MakeEvent<&TVMJobFormatCheck::Check>(S->JobFormatCheck)},
       {"JobFormatCheck.OnOutput", &S->JobFormatCheck->OnOutput, MakeEvent<&TVMHub::Trigger>(S->SaveHub)},
       {"JobFormatCheck.Matrix[0]", &S->JobFormatCheck->Matrix[0], MakeEvent<&TvmStringTableMT::Matrix>(S->FeederTable, 2)},
@@ -184,23 +186,27 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FeederHeader.OnTextOut", &S->FeederHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
       {"FeederHeader.OnOutput", &S->FeederHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->FeederRowEnum)},
       {"FeederRowEnum.OnElement", &S->FeederRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->FeederRowComma)},
-      {"FeederRowComma.OnConcat", &S->FeederRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"FeederRowComma.OnConcat", &S->FeederRowComma->OnConcat, MakeEvent<&TVMJobFormatCheck::Line>(S->JobFormatCheck, 0)},
       {"FeederRowEnum.OnEnumDone", &S->FeederRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->SpecialHeader)},
       {"SpecialHeader.OnTextOut", &S->SpecialHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
       {"SpecialHeader.OnOutput", &S->SpecialHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->SpecialRowEnum)},
       {"SpecialRowEnum.OnElement", &S->SpecialRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->SpecialRowComma)},
-      {"SpecialRowComma.OnConcat", &S->SpecialRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"SpecialRowComma.OnConcat", &S->SpecialRowComma->OnConcat, MakeEvent<&TVMJobFormatCheck::Line>(S->JobFormatCheck, 1)},
       {"SpecialRowEnum.OnEnumDone", &S->SpecialRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->BoardHeader)},
       {"BoardHeader.OnTextOut", &S->BoardHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
       {"BoardHeader.OnOutput", &S->BoardHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->BoardRowEnum)},
       {"BoardRowEnum.OnElement", &S->BoardRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->BoardRowComma)},
-      {"BoardRowComma.OnConcat", &S->BoardRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"BoardRowComma.OnConcat", &S->BoardRowComma->OnConcat, MakeEvent<&TVMJobFormatCheck::Line>(S->JobFormatCheck, 2)},
       {"BoardRowEnum.OnEnumDone", &S->BoardRowEnum->OnEnumDone, MakeEvent<&TVMInformer::Trigger>(S->ComponentHeader)},
       {"ComponentHeader.OnTextOut", &S->ComponentHeader->OnTextOut, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
       {"ComponentHeader.OnOutput", &S->ComponentHeader->OnOutput, MakeEvent<&TVMArrayEnum::Enumerate>(S->ComponentRowEnum)},
       {"ComponentRowEnum.OnElement", &S->ComponentRowEnum->OnElement, MakeEvent<&TVMStrCat::Concat>(S->ComponentRowComma)},
-      {"ComponentRowComma.OnConcat", &S->ComponentRowComma->OnConcat, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
-      {"ComponentRowEnum.OnEnumDone", &S->ComponentRowEnum->OnEnumDone, MakeEvent<&TVMFileStream::CloseFile>(S->JobWriteStream, 1)},
+      {"ComponentRowComma.OnConcat", &S->ComponentRowComma->OnConcat, MakeEvent<&TVMJobFormatCheck::Line>(S->JobFormatCheck, 3)},
+      {"ComponentRowEnum.OnEnumDone", &S->ComponentRowEnum->OnEnumDone, MakeEvent<&TVMJobFormatCheck::Finish>(S->JobFormatCheck)},
+      {"JobFormatCheck.OnLine", &S->JobFormatCheck->OnLine, MakeEvent<&TVMDataToFile::PutLine>(S->JobLineWriter)},
+      {"JobFormatCheck.OnDone", &S->JobFormatCheck->OnDone, MakeEvent<&TVMFileStream::CloseFile>(S->JobWriteStream, 1)},
+      {"JobFormatCheck.OnAbandon", &S->JobFormatCheck->OnAbandon, MakeEvent<&TVMFileStream::AbandonFile>(S->JobWriteStream)},
+      {"JobFormatCheck.Stream", &S->JobFormatCheck->Stream, MakeEvent<&TVMFileStream::Stream>(S->JobWriteStream)},
       {"JobLineWriter.Stream", &S->JobLineWriter->Stream, MakeEvent<&TVMFileStream::Stream>(S->JobWriteStream)},
       {"FeederRowEnum.Array", &S->FeederRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"SpecialRowEnum.Array", &S->SpecialRowEnum->Array, MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
@@ -224,7 +230,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"AboutMessage.OnYes", &S->AboutMessage->OnYes, MakeEvent<&TVMWinExec::ShellOpen>(S->ForumOpener, 1)},
       {"ForumOpener.FileName", &S->ForumOpener->FileNameInput, MakeEvent<&TVMLabel::Text>(S->ForumUrlLabel)},
   };
-  ASSERT_EQ(links.size(), 69u + 5u);  // five links added to the composition
+  ASSERT_EQ(links.size(), 69u + 9u);  // nine links added to the composition
   // Additions to the composition: the placement view reads the four tables
   // and hears of their changes, the link index naming the table.
   TVMPlacementView* view = S->PlacementView;

@@ -174,6 +174,27 @@ TEST_F(FileStreamComponentTest, WriteModeReplacesTheTargetOnlyWhenClosed) {
   EXPECT_EQ(ReadWholeFile(fresh), "");
 }
 
+// A save the user turns down after the bytes were written: the target stays
+// as it was, nothing written remains, no event fires.
+TEST_F(FileStreamComponentTest, AbandonedSaveLeavesTheTargetAndNoTemporaryFile) {
+  const std::string path = dir.File("kept.csv");
+  WriteWholeFile(path, "kept\r\n");
+  TProbe saved{"saved"}, failed{"failed"};
+  files.OnSaved = saved.Action();
+  files.OnSaveFailed = failed.Action();
+  files.Mode = kFileModeWrite;
+  FireStr(open, path);
+  ASSERT_NE(PointStream(), nullptr);
+  PointStream()->WriteText("new\r\n");
+  TVM_Event abandon = MakeEvent<&TVMFileStream::AbandonFile>(&files);
+  FireNull(abandon);
+  EXPECT_EQ(PointStream(), nullptr);
+  FireNull(close);  // a close that follows finds no save left to commit
+  EXPECT_EQ(ReadWholeFile(path), "kept\r\n");
+  EXPECT_EQ(FilesIn(dir.Path), 1u);
+  EXPECT_EQ(saved.Count() + failed.Count(), 0u);
+}
+
 // Every failing save: one box owned by the dialog parent naming the file and
 // the reason, then OnSaveFailed; the old file intact, no temporary file left.
 class FailingSaveTest : public FileStreamComponentTest {

@@ -28,7 +28,7 @@ bool CreateTemporary(TFileSave& save) {
     return false;
   }
   save.Temporary = name;
-  save.Stream = OpenWriteStream(save.Temporary);
+  save.Stream = OpenBufferedWriteStream(save.Temporary);
   if (save.Stream->Error == 0) return true;
   save.Error = save.Stream->Error;
   FreeStream(save.Stream);
@@ -79,6 +79,7 @@ TFileSave BeginFileSave(const std::string& target) {
 
 uint32_t CommitFileSave(TFileSave& save) {
   if (save.Error == 0 && save.Stream) {
+    FlushWrites(save.Stream);
     save.Error = save.Stream->Error;
     if (save.Error == 0 && !FlushFileBuffers(static_cast<HANDLE>(save.Stream->Handle)))
       save.Error = GetLastError();

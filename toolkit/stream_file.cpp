@@ -66,11 +66,64 @@ void FileSetSize(TStream* stream, uint32_t newSize) {
   if (position < newSize) stream->Ops->Seek(stream, static_cast<int32_t>(position), kSeekFromStart);
 }
 
+// The gathered bytes of a buffered write stream.
+class TBufferedFileStream : public TStream {
+ public:
+  using TStream::TStream;
+  std::string Pending;
+
+ protected:
+  // The base closes through the table only after this part, Pending with
+  // it, is gone: the bytes go out first.
+  ~TBufferedFileStream() override;
+};
+
+// Large enough that a job file of tens of thousands of rows goes to the
+// platform in a few dozen calls instead of one per line.
+constexpr size_t kWriteBlockSize = 64 * 1024;
+
+void WritePending(TBufferedFileStream* stream) {
+  if (stream->Pending.empty()) return;
+  const auto size = static_cast<uint32_t>(stream->Pending.size());
+  const uint32_t done = FileWrite(stream, stream->Pending.data(), size);
+  if (done != size && stream->Error == 0) stream->Error = kStreamShortWriteError;
+  stream->Pending.clear();
+}
+
+TBufferedFileStream* Buffered(TStream* stream) { return static_cast<TBufferedFileStream*>(stream); }
+
+uint32_t BufferedWrite(TStream* stream, const void* buffer, uint32_t count) {
+  if (FileOf(stream) == INVALID_HANDLE_VALUE) return 0;
+  TBufferedFileStream* buffered = Buffered(stream);
+  if (buffered->Pending.size() + count > kWriteBlockSize) WritePending(buffered);
+  if (count >= kWriteBlockSize) return FileWrite(stream, buffer, count);
+  buffered->Pending.append(static_cast<const char*>(buffer), count);
+  return count;
+}
+
+uint32_t BufferedSeek(TStream* stream, int32_t offset, int32_t origin) {
+  WritePending(Buffered(stream));
+  return FileSeek(stream, offset, origin);
+}
+
+uint32_t BufferedGetSize(TStream* stream) {
+  WritePending(Buffered(stream));
+  return FileGetSize(stream);
+}
+
+void BufferedClose(TStream* stream) {
+  if (FileOf(stream) != INVALID_HANDLE_VALUE) WritePending(Buffered(stream));
+  FileClose(stream);
+}
+
+TBufferedFileStream::~TBufferedFileStream() { BufferedClose(this); }
+
 constexpr TStreamOps kBaseOps = {&FileSeek, &FileGetSize, &NoSetSize, &NoRead, &NoWrite, &FileClose};
 
+template <class Stream = TStream>
 TStream* OpenFileStream(const std::string& fileName, TStreamOps ops, DWORD access,
                         DWORD creation) {
-  TStream* stream = New<TStream>(ops);
+  TStream* stream = New<Stream>(ops);
   stream->Handle = CreateFileA(fileName.c_str(), access, FILE_SHARE_READ, nullptr, creation,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
   if (stream->Handle == INVALID_HANDLE_VALUE) stream->Error = GetLastError();
@@ -91,6 +144,15 @@ TStream* OpenWriteStream(const std::string& fileName) {
   ops.Seek = &WriteStreamSeek;
   ops.SetSize = &FileSetSize;
   return OpenFileStream(fileName, ops, GENERIC_WRITE, OPEN_ALWAYS);
+}
+
+TStream* OpenBufferedWriteStream(const std::string& fileName) {
+  const TStreamOps ops{&BufferedSeek, &BufferedGetSize, &NoSetSize, &NoRead, &BufferedWrite, &BufferedClose};
+  return OpenFileStream<TBufferedFileStream>(fileName, ops, GENERIC_WRITE, CREATE_ALWAYS);
+}
+
+void FlushWrites(TStream* stream) {
+  if (stream && stream->OpTable.Write == &BufferedWrite) WritePending(Buffered(stream));
 }
 
 TStream* OpenReadWriteStream(const std::string& fileName) {

@@ -13,6 +13,14 @@ TStream* OpenReadStream(const std::string& fileName);
 // written bytes, so a stream written from the start leaves exactly what was
 // written.
 TStream* OpenWriteStream(const std::string& fileName);
+// Creates the file empty (replacing one of the name) and gathers the writes
+// into large blocks: for a file no one reads before it is complete, such as
+// a save's temporary file. The bytes reach the file at FlushWrites, Seek,
+// size calls and Close; a failure then is kept in the stream's Error.
+TStream* OpenBufferedWriteStream(const std::string& fileName);
+// Hands a buffered write stream's gathered bytes to the platform; other
+// streams have none.
+void FlushWrites(TStream* stream);
 // Reads and writes; opens an existing file with its content, creates a
 // missing one empty.
 TStream* OpenReadWriteStream(const std::string& fileName);

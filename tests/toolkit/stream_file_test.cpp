@@ -57,6 +57,42 @@ TEST(FileStream, WriteStreamCutsTheFileBehindEveryWrite) {
   EXPECT_EQ(ReadWholeFile(fresh), "line\r\n");
 }
 
+// The save's temporary file: small and large writes, in order, whatever
+// the block boundaries; visible once flushed, complete once closed.
+TEST(FileStream, BufferedWriteStreamKeepsEveryByteInOrder) {
+  TTempDir dir;
+  const std::string path = dir.File("buffered.csv");
+  WriteWholeFile(path, "an older file");
+  TStream* stream = OpenBufferedWriteStream(path);
+  EXPECT_EQ(ReadWholeFile(path), "");  // created empty
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string line = "row " + std::to_string(i) + ",cells,of,the,row\r\n";
+    ASSERT_EQ(stream->WriteText(line), line.size());
+    expected += line;
+    if (i == 1500) {
+      const std::string block(100 * 1024, static_cast<char>('a' + i % 26));
+      ASSERT_EQ(stream->WriteText(block), block.size());
+      expected += block;
+    }
+  }
+  EXPECT_LT(ReadWholeFile(path).size(), expected.size());  // the last lines still gathered
+  EXPECT_EQ(stream->Size(), expected.size());
+  EXPECT_EQ(ReadWholeFile(path), expected);
+  stream->WriteText("end\r\n");
+  FlushWrites(stream);
+  EXPECT_EQ(ReadWholeFile(path), expected + "end\r\n");
+  stream->WriteText("after\r\n");
+  FreeStream(stream);
+  EXPECT_EQ(ReadWholeFile(path), expected + "end\r\nafter\r\n");
+
+  stream = OpenBufferedWriteStream(dir.File("no-such-folder\\out.csv"));
+  EXPECT_NE(stream->Error, 0u);
+  EXPECT_EQ(stream->WriteText("lost"), 0u);
+  FlushWrites(stream);
+  FreeStream(stream);
+}
+
 TEST(FileStream, SetSizeCutsOrGrowsAndKeepsAnEarlierPosition) {
   TTempDir dir;
   const std::string path = dir.File("size.bin");

@@ -716,7 +716,9 @@ void SwitchOnNetwork(TVMMainForm* mainForm) {
 // ---------------------------------------------------------------------------
 // Additions to the composition: links of the added instances. The view reads
 // the tables through their array outputs and hears of their changes through
-// their events; the link index names the table (TPlacementTable).
+// their events (an added row comes with its row line, OnRowStored, so a file
+// of many rows is not read back); the link index names the table
+// (TPlacementTable).
 // ---------------------------------------------------------------------------
 void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
   PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
@@ -724,10 +726,10 @@ void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
   PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
   PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
 
-  FeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
-  SpecialFeederTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
-  BoardTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardRows);
-  ComponentTable->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentRows);
+  FeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
+  SpecialFeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
+  BoardTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardRows);
+  ComponentTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentRows);
 
   FeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kFeederRows);
   SpecialFeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kSpecialFeederRows);

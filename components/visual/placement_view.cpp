@@ -77,8 +77,13 @@ void TVMPlacementView::ReadTable(TPlacementTable table) {
 }
 
 void TVMPlacementView::Refresh() {
-  for (uint16_t t = 0; t < kPlacementTableCount; ++t)
-    if (Stale[t]) ReadTable(static_cast<TPlacementTable>(t));
+  for (uint16_t t = 0; t < kPlacementTableCount; ++t) {
+    const auto table = static_cast<TPlacementTable>(t);
+    if (!Stale[t])
+      if (TArrayAccess* access = FetchPointArray(TablePoint(table)))
+        Stale[t] = access->Count() != JobRows.RowCount(table);
+    if (Stale[t]) ReadTable(table);
+  }
   if (FitPending) {
     View.Fit(JobRows.JobExtent(), PlotArea());
     FitPending = false;
@@ -93,11 +98,15 @@ void TVMPlacementView::Redraw() {
 // --- Actions ----------------------------------------------------------------------
 
 // Called once per added row: only the first call of a batch asks for a
-// repaint, and the table is read when that comes.
+// repaint.
 void TVMPlacementView::RowsAdded(TData& data, uint16_t table) {
   if (!ValidTable(table)) return;
-  const bool quiet = !Stale[table] && !FitPending;
-  Stale[table] = true;
+  const auto t = static_cast<TPlacementTable>(table);
+  if (Stale[table] || data.Kind != kKindString)
+    Stale[table] = true;
+  else
+    JobRows.Insert(t, JobRows.RowCount(t), data.StrValue);
+  const bool quiet = !FitPending;
   FitPending = true;
   if (quiet) Redraw();
 }

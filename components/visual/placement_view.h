@@ -7,8 +7,10 @@
 // Feeders, SpecialFeeders, Boards, Components) and learns of changes from
 // the tables' events, linked to its actions with the table as the link's
 // index (a TPlacementTable). Parsed rows are kept: a changed row is read
-// again alone, while added rows (tens of thousands while a file opens) only
-// mark their table stale; it is read once, when the view next paints.
+// again alone, and an added row (tens of thousands while a file opens) is
+// parsed from the row line it comes with. An added row that comes without
+// its line marks its table stale; it is read once, when the view next
+// paints. A paint also reads again a table whose row count is not the view's.
 //
 // The mouse: the wheel zooms about the pointer, dragging pans, a double
 // click fits the whole job, and a click on a mark fires OnPick with its
@@ -56,7 +58,7 @@ class TVMPlacementView : public TVMWin {
   void Init() override;
 
   // Actions; the link's index names the table.
-  void RowsAdded(TData& data, uint16_t table);    // rows came in: read the table again later
+  void RowsAdded(TData& data, uint16_t table);    // String: the row line added at the end
   void RowChanged(TData& data, uint16_t table);   // Integer row: read it again
   void RowInserted(TData& data, uint16_t table);  // Integer row: read the new row
   void RowDeleted(TData& data, uint16_t table);   // Integer row: drop it

@@ -148,50 +148,70 @@ void TvmStringTableMT::BuildColumns() {
 // --- Rows --------------------------------------------------------------------------
 
 void TvmStringTableMT::WriteRow(const std::string& line, int32_t index, bool replace) {
+  WriteFields(ParseLine(line), index, replace);
+}
+
+TRowFields TvmStringTableMT::ParseLine(const std::string& line) const {
+  return ParseRowLine(line, Separator, SmallImages != nullptr, CellColors, ColorSeparator);
+}
+
+bool TvmStringTableMT::WriteFields(const TRowFields& fields, int32_t index, bool replace) {
   TListView* lv = ListView();
-  if (!lv) return;
+  if (!lv) return false;
   // Appending needs no row count: the list view puts a row asked for past
   // its end at the end. Every list-view message counts when a job file
   // brings tens of thousands of rows.
   const bool append = !replace && index == -1;
   if (!append) {
     const int32_t rows = ListRowCount(lv);
-    if (replace ? (index < 0 || index >= rows) : (index < 0 || index > rows)) return;
+    if (replace ? (index < 0 || index >= rows) : (index < 0 || index > rows)) return false;
   }
-  const TRowFields fields = ParseRowLine(line, Separator, SmallImages != nullptr, CellColors, ColorSeparator);
   size_t firstCell = 0;
   if (!replace) {
     // A new row without image and colour takes its first cell with the
     // insertion itself; otherwise it starts empty and gets them below.
     const bool plain = !SmallImages && !CellColors;
     index = ListInsertRow(lv, append ? INT32_MAX : index, plain ? fields.Cells[0] : std::string());
-    if (index < 0) return;
+    if (index < 0) return false;
     if (plain) firstCell = 1;
   }
   const int32_t image = SmallImages ? fields.Image : -2;
   const auto data = static_cast<int32_t>(fields.ColorValue);
   for (size_t c = firstCell; c < fields.Cells.size(); ++c)
     ListSetCell(lv, index, static_cast<int32_t>(c), fields.Cells[c], image, 0, -1, -1, data);
+  return true;
+}
+
+// The list view keeps a cell only for each of its columns: those past the
+// last are dropped, missing ones are empty.
+std::string TvmStringTableMT::FormatRowLine(const TRowFields& fields) const {
+  std::string line;
+  if (SmallImages && ExportPrefix) line += IntToText(fields.Image) + Separator;
+  if (CellColors && ExportPrefix) line += FormatColorField(fields.ColorValue, ColorSeparator) + Separator;
+  const auto columns = static_cast<size_t>(std::max(ColumnCount(), 0));
+  for (size_t c = 0; c < columns; ++c) {
+    if (c > 0) line += Separator;
+    if (c < fields.Cells.size()) line += fields.Cells[c];
+  }
+  return line;
 }
 
 std::string TvmStringTableMT::RowLine(int32_t row) const {
   TListView* lv = ListView();
-  std::string line;
-  if (!lv) return line;
-  if (SmallImages && ExportPrefix) line += IntToText(ListGetRowImage(lv, row)) + Separator;
-  if (CellColors && ExportPrefix)
-    line += FormatColorField(static_cast<uint32_t>(ListGetRowData(lv, row)), ColorSeparator) + Separator;
-  for (int32_t c = 0; c < lv->ColumnCount; ++c) {
-    if (c > 0) line += Separator;
-    line += ListGetCellText(lv, row, c);
-  }
-  return line;
+  if (!lv) return std::string();
+  TRowFields fields;
+  if (SmallImages && ExportPrefix) fields.Image = ListGetRowImage(lv, row);
+  if (CellColors && ExportPrefix) fields.ColorValue = static_cast<uint32_t>(ListGetRowData(lv, row));
+  fields.Cells.reserve(static_cast<size_t>(std::max(lv->ColumnCount, 0)));
+  for (int32_t c = 0; c < lv->ColumnCount; ++c) fields.Cells.push_back(ListGetCellText(lv, row, c));
+  return FormatRowLine(fields);
 }
 
 // --- Actions -------------------------------------------------------------------------
 
 void TvmStringTableMT::AddRow(TData& data, uint16_t index) {
-  WriteRow(FetchStr(data, Source, std::string()), -1, false);
+  const TRowFields fields = ParseLine(FetchStr(data, Source, std::string()));
+  if (WriteFields(fields, -1, false) && OnRowStored.Code) FireStr(OnRowStored, FormatRowLine(fields));
   ForwardData(data, OnRowAdded);
 }
 

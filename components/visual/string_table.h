@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "components/visual/string_table_lines.h"
 #include "components/visual/vm_win.h"
 #include "core/data.h"
 #include "core/event.h"
@@ -101,6 +102,10 @@ class TvmStringTableMT : public TVMWin {
   TVM_Event OnCellChanged;  // Integer: the row the cell editor wrote back, or whose edit was undone or redone
   TVM_Event OnRowInserted;  // Integer: the row inserted by the user, or by undo or redo
   TVM_Event OnRowDeleted;   // Integer: the row removed by the user, or by undo or redo
+  // String: after AddRow, the row line of the added row as the table holds
+  // it (what Array reads back), fired before OnRowAdded; so a follower
+  // learns the row without reading the table. Only when connected.
+  TVM_Event OnRowStored;
   // String: a change the user made (an edited row whose cells differ
   // afterwards, an inserted or a removed row), packed as an edit record
   // (row_edit.h). UndoEdit and RedoEdit take it back.
@@ -144,6 +149,11 @@ class TvmStringTableMT : public TVMWin {
   // Row writer: inserts (-1 ≤ index ≤ rows; -1 appends) or replaces
   // (0 ≤ index < rows) a row from a row line; other indexes do nothing.
   void WriteRow(const std::string& line, int32_t index, bool replace);
+  // The same from a parsed line; false when no row was written.
+  bool WriteFields(const TRowFields& fields, int32_t index, bool replace);
+  TRowFields ParseLine(const std::string& line) const;
+  // The row line of a row holding these values, as RowLine gives it.
+  std::string FormatRowLine(const TRowFields& fields) const;
   // Row reader: the row line of a row (index not checked).
   std::string RowLine(int32_t row) const;
 

@@ -64,7 +64,7 @@ class PlacementViewTest : public VisualTest {
     view_->Components = MakeEvent<&TCountingArray::Array>(&TablesRead);
     TvmStringTableMT* tables[] = {feeders_, specials_, boards_, components_};
     for (uint16_t t = 0; t < kPlacementTableCount; ++t)
-      tables[t]->OnRowAdded = MakeEvent<&TVMPlacementView::RowsAdded>(view_, t);
+      tables[t]->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(view_, t);
     for (uint16_t t = 0; t < kPlacementTableCount; ++t) {
       tables[t]->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(view_, t);
       tables[t]->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(view_, t);
@@ -284,12 +284,36 @@ TEST_F(PlacementViewTest, CountsRowsWithoutNumericCoordinatesAndLeavesThemOut) {
   EXPECT_EQ(view_->Job().DrawnBoards().size(), 2u);
 }
 
-TEST_F(PlacementViewTest, ReadsAddedRowsOnceAndAChangedRowAlone) {
-  for (int i = 0; i < 2000; ++i) Add(components_, "R" + std::to_string(i) + ",1,1," + std::to_string(i % 50) + ",7,0,0,");
-  EXPECT_EQ(TablesRead.Gets, 0) << "nothing is read while rows come in";
+TEST_F(PlacementViewTest, TakesAddedRowsFromTheirLinesAndReadsAChangedRowAlone) {
+  for (int i = 0; i < 1998; ++i) Add(components_, "R" + std::to_string(i) + ",1,1," + std::to_string(i % 50) + ",7,0,0,");
+  // Lines with more cells than the table's columns, and with fewer: the
+  // view keeps what the table holds.
+  Add(components_, "C1,1,1,3,4,90,0,a,b,c,d");
+  Add(components_, "C2,1,1,5");
   Paint();
-  EXPECT_EQ(TablesRead.Gets, 2000);
-  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  EXPECT_EQ(TablesRead.Gets, 0) << "the added rows came with their lines";
+  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  for (int32_t row : {0, 1000, 1998, 1999}) {
+    const TPlacedRow kept = view_->Job().Rows(kComponentRows)[static_cast<size_t>(row)];
+    const TPlacedRow read = ParseRow(kComponentRows, components_->RowLine(row));
+    EXPECT_EQ(kept.X, read.X) << row;
+    EXPECT_EQ(kept.Y, read.Y) << row;
+    EXPECT_EQ(kept.Placed, read.Placed) << row;
+    EXPECT_EQ(kept.HasAngle, read.HasAngle) << row;
+    EXPECT_EQ(kept.Skipped, read.Skipped) << row;
+    EXPECT_EQ(kept.Label, read.Label) << row;
+  }
+  EXPECT_FALSE(view_->Job().Rows(kComponentRows)[1999].Placed);
+
+  // A row that reached the table without the view hearing of it: the next
+  // paint finds the counts apart and reads the table again.
+  TData extra;
+  SetStrValue(extra, "C3,1,1,9,9,0,0,");
+  TablesRead.Inner->Add(extra);
+  Paint();
+  EXPECT_EQ(TablesRead.Gets, 2001);
+  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2001);
+  EXPECT_TRUE(view_->Job().Rows(kComponentRows)[2000].Placed);
 
   // One changed row: it alone is read again, and the mark moves.
   TData index = IntValue(5);
@@ -299,7 +323,7 @@ TEST_F(PlacementViewTest, ReadsAddedRowsOnceAndAChangedRowAlone) {
   TVM_Event changed = MakeEvent<&TVMPlacementView::RowChanged>(view_, kComponentRows);
   FireInt(changed, 5);
   Paint();
-  EXPECT_EQ(TablesRead.Gets, 2001);
+  EXPECT_EQ(TablesRead.Gets, 2002);
   EXPECT_EQ(Pixel(At(25, 8).x, At(25, 8).y), view_->MarkColor);
 
   // The user inserts a row below row 4 and fills it, then deletes row 0:
@@ -307,8 +331,8 @@ TEST_F(PlacementViewTest, ReadsAddedRowsOnceAndAChangedRowAlone) {
   TVM_Event select = MakeEvent<&TvmStringTableMT::SelectRow>(components_, 5);
   FireInt(select, 4);
   components_->InsertRowBelowCurrent();
-  EXPECT_EQ(TablesRead.Gets, 2002);
-  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2001);
+  EXPECT_EQ(TablesRead.Gets, 2003);
+  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2002);
   EXPECT_FALSE(view_->Job().Rows(kComponentRows)[5].Placed) << "a new row is empty";
   EXPECT_EQ(view_->CurrentComponent(), 5);
   TablesRead.Inner->Set(index, line);  // row 5 is the new row
@@ -316,10 +340,10 @@ TEST_F(PlacementViewTest, ReadsAddedRowsOnceAndAChangedRowAlone) {
   EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8);
   FireInt(select, 0);
   components_->DeleteCurrentRow();
-  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2001);
   EXPECT_EQ(view_->Job().Rows(kComponentRows)[4].Y, 8);
   EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8) << "the changed row R5";
-  EXPECT_EQ(TablesRead.Gets, 2003);
+  EXPECT_EQ(TablesRead.Gets, 2004);
 }
 
 }  // namespace

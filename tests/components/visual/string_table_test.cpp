@@ -230,6 +230,24 @@ TEST_F(StringTableTest, SeparatorsAndPrefixFieldsOfRowLines) {
   EXPECT_EQ("a;b", Line(IntValue(0)));
 }
 
+// A follower of the added rows learns each row from OnRowStored without
+// reading the table: the text must be what the table reads back.
+TEST_F(StringTableTest, OnRowStoredGivesTheLineTheTableReadsBack) {
+  table_->SetSeparator(";,");
+  table_->RowImages = table_->CellColors = table_->ExportPrefix = true;
+  Open("A\r\nB\r\nC");
+  TProbe stored;
+  table_->OnRowStored = stored.Action();
+  const char* const lines[] = {"2;1#255;a;b;c", "", "1;0#7;x", "0;0#0;p;q;r;s;t", "nonumber;;only"};
+  for (const char* line : lines) Add(line);
+  ASSERT_EQ(stored.Count(), 5u);
+  for (int32_t row = 0; row < 5; ++row) EXPECT_EQ(stored.Texts()[row], Line(IntValue(row))) << row;
+  table_->ExportPrefix = false;
+  Add("3;0#0;u;v");
+  EXPECT_EQ(stored.Texts().back(), "u;v;");
+  EXPECT_EQ(stored.Texts().back(), Line(IntValue(5)));
+}
+
 TEST_F(StringTableTest, ATableWithoutColumnsGivesEmptyLines) {
   Open("");
   Add("a,b");

@@ -9,6 +9,9 @@ native=$build/bench-native
   cmake -S "$root" -B "$native" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZR_TESTS=OFF >/dev/null
 cmake --build "$native" -j "$(nproc)" >/dev/null
 "$root/scripts/configure.sh" "$build"
+# The list of benchmarks comes from the build files: bring them up to date
+# first, so a benchmark added or removed since the last build counts.
+ninja -C "$build/win" build.ninja >/dev/null
 win_benches=$(ninja -C "$build/win" -t targets all | sed -nE 's/^bench\/(bench_[a-z_0-9]+)\.exe:.*/\1/p')
 cmake --build "$build/win" -j "$(nproc)" --target $win_benches >/dev/null
 

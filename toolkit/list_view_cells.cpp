@@ -16,12 +16,23 @@ LRESULT Send(TListView* lv, UINT msg, WPARAM wParam, const void* lParam) {
   return SendMessageA(lv->GetHandle(), msg, wParam, reinterpret_cast<LPARAM>(lParam));
 }
 
+// A question that changes nothing (a cell's text, the row count) goes
+// straight to the control's own procedure: no handler of this program
+// needs to see it, and a save or a search asks it for every cell, where the
+// platform's message delivery costs more than the answer. The toolkit's
+// windows live on the thread that asks.
+LRESULT Ask(TListView* lv, UINT msg, WPARAM wParam, const void* lParam) {
+  HWND window = lv->GetHandle();
+  if (!lv->PrevWindowProc) return SendMessageA(window, msg, wParam, reinterpret_cast<LPARAM>(lParam));
+  return CallWindowProcA(lv->PrevWindowProc, window, msg, wParam, reinterpret_cast<LPARAM>(lParam));
+}
+
 char* TextPointer(const std::string& text) { return const_cast<char*>(text.c_str()); }
 
 }  // namespace
 
 int32_t ListRowCount(TListView* lv) {
-  return static_cast<int32_t>(SendMessageA(lv->GetHandle(), lv->Actions.CountMsg, 0, 0));
+  return static_cast<int32_t>(Ask(lv, lv->Actions.CountMsg, 0, nullptr));
 }
 
 namespace {
@@ -160,7 +171,7 @@ std::string ListGetCellText(TListView* lv, int32_t row, int32_t col) {
     item.pszText = buffer;
     item.cchTextMax = static_cast<int>(size);
     buffer[0] = '\0';
-    if (!Send(lv, LVM_GETITEMA, 0, &item) || !item.pszText) return std::string();
+    if (!Ask(lv, LVM_GETITEMA, 0, &item) || !item.pszText) return std::string();
     // The control may answer with a pointer to a text of its own.
     const size_t length = std::strlen(item.pszText);
     if (item.pszText != buffer || length + 1 < size) return std::string(item.pszText, length);

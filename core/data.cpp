@@ -1,5 +1,7 @@
 #include "core/data.h"
 
+#include <utility>
+
 #include "core/convert.h"
 #include "core/event.h"
 
@@ -30,6 +32,11 @@ TData IntValue(int32_t value) {
 void SetStrValue(TData& data, const std::string& text) {
   SetKind(data, kKindString);
   data.StrValue = text;
+}
+
+void SetStrValue(TData& data, std::string&& text) {
+  SetKind(data, kKindString);
+  data.StrValue = std::move(text);
 }
 
 void SetRealValue(TData& data, double value) {

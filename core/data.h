@@ -61,6 +61,7 @@ void SetNullValue(TData& data);
 void SetIntValue(TData& data, int32_t value);
 TData IntValue(int32_t value);
 void SetStrValue(TData& data, const std::string& text);
+void SetStrValue(TData& data, std::string&& text);  // takes the text over
 void SetRealValue(TData& data, double value);
 void SetStreamValue(TData& data, TStream* stream);
 void SetArrayValue(TData& data, TArrayAccess* access);

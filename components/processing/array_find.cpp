@@ -56,8 +56,9 @@ void TVMArrayFind::Find(TData& data, uint16_t index) {
     TData item;
     SearchedArray->Get(itemIndex, item);
     FreeValueChain(item);
-    std::string text = ValueToStr(item);
-    if (!CaseSensitive) text = LowerAnsi(text);
+    // The row's text is taken over, not copied: a search reads every row.
+    std::string text = item.Kind == kKindString ? std::move(item.StrValue) : ValueToStr(item);
+    if (!CaseSensitive) text = LowerAnsi(std::move(text));
     if ((Partial && !wanted.empty() && text.find(wanted) != std::string::npos) ||
         wanted == text) {
       FoundIndex = i;

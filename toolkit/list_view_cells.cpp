@@ -23,6 +23,7 @@ LRESULT Send(TListView* lv, UINT msg, WPARAM wParam, const void* lParam) {
 // windows live on the thread that asks.
 LRESULT Ask(TListView* lv, UINT msg, WPARAM wParam, const void* lParam) {
   HWND window = lv->GetHandle();
+  if (!window) return 0;
   if (!lv->PrevWindowProc) return SendMessageA(window, msg, wParam, reinterpret_cast<LPARAM>(lParam));
   return CallWindowProcA(lv->PrevWindowProc, window, msg, wParam, reinterpret_cast<LPARAM>(lParam));
 }

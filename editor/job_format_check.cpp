@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "toolkit/dialog_parent.h"
 
 namespace {
@@ -24,16 +26,23 @@ std::vector<std::string> ReadRowCells(TMatrixAccess& matrix, int32_t row) {
 
 }  // namespace
 
-void TVMJobFormatCheck::Check(TData& data, uint16_t index) {
+void TVMJobFormatCheck::Forget() {
   Rows.fill(0);
   Matrices.fill(nullptr);
   Misfit.reset();
+}
+
+void TVMJobFormatCheck::Check(TData& data, uint16_t index) {
+  Forget();
   ForwardData(data, OnOutput);
 }
 
 void TVMJobFormatCheck::Line(TData& data, uint16_t index) {
   if (index < Rows.size()) {
-    if (!Misfit) NoteMisfit(index, data.Kind == kKindString ? data.StrValue : ValueToStr(data));
+    if (!Misfit && data.Kind == kKindString)
+      NoteMisfit(index, data.StrValue);
+    else if (!Misfit)
+      NoteMisfit(index, ValueToStr(data));
     ++Rows[index];
   }
   ForwardData(data, OnLine);
@@ -51,7 +60,7 @@ void TVMJobFormatCheck::NoteMisfit(size_t table, const std::string& line) {
 
 void TVMJobFormatCheck::Finish(TData& data, uint16_t index) {
   const std::optional<TJobCellPlace> misfit = Misfit;
-  Misfit.reset();
+  Forget();
   if (misfit && FetchPointStream(Stream) && !AskToSaveAnyway(*misfit)) {
     FireNull(OnAbandon);
     ForwardData(data, OnCancel);

@@ -42,6 +42,7 @@ class TVMJobFormatCheck : public TVMComponent {
   void Finish(TData& data, uint16_t index);
 
  private:
+  void Forget();  // what one save noted
   void NoteMisfit(size_t table, const std::string& line);
   bool AskToSaveAnyway(const TJobCellPlace& place);
 

@@ -39,10 +39,12 @@ void TVMJobFormatCheck::Check(TData& data, uint16_t index) {
 
 void TVMJobFormatCheck::Line(TData& data, uint16_t index) {
   if (index < Rows.size()) {
-    if (!Misfit && data.Kind == kKindString)
-      NoteMisfit(index, data.StrValue);
-    else if (!Misfit)
-      NoteMisfit(index, ValueToStr(data));
+    if (!Misfit) {
+      if (data.Kind == kKindString)
+        NoteMisfit(index, data.StrValue);  // judged where it lies, not copied
+      else
+        NoteMisfit(index, ValueToStr(data));
+    }
     ++Rows[index];
   }
   ForwardData(data, OnLine);

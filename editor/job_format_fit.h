@@ -34,6 +34,7 @@ std::optional<TJobCellPlace> FindJobFormatMisfit(const TJobTablesCells& tables);
 // would not read back the same.
 std::optional<size_t> FindRowMisfit(size_t table, const std::vector<std::string>& row);
 // True when the row line as written (each of the row's `columns` cells
-// followed by the separator) certainly reads back the same. False when a cell does not fit, and also
-// when the line alone cannot tell: FindRowMisfit on the cells decides then.
+// followed by the separator) certainly reads back the same. False when a
+// cell does not fit, and also when the line alone cannot tell:
+// FindRowMisfit on the cells decides then.
 bool RowLineFits(const std::string& line, size_t columns);

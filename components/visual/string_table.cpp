@@ -182,29 +182,38 @@ bool TvmStringTableMT::WriteFields(const TRowFields& fields, int32_t index, bool
   return true;
 }
 
+std::string TvmStringTableMT::LinePrefix(int32_t image, uint32_t colorValue) const {
+  std::string prefix;
+  if (SmallImages && ExportPrefix) prefix += IntToText(image) + Separator;
+  if (CellColors && ExportPrefix) prefix += FormatColorField(colorValue, ColorSeparator) + Separator;
+  return prefix;
+}
+
 // The list view keeps a cell only for each of its columns: those past the
 // last are dropped, missing ones are empty.
 std::string TvmStringTableMT::FormatRowLine(const TRowFields& fields) const {
-  std::string line;
-  if (SmallImages && ExportPrefix) line += IntToText(fields.Image) + Separator;
-  if (CellColors && ExportPrefix) line += FormatColorField(fields.ColorValue, ColorSeparator) + Separator;
-  const auto columns = static_cast<size_t>(std::max(ColumnCount(), 0));
-  for (size_t c = 0; c < columns; ++c) {
+  std::string line = LinePrefix(fields.Image, fields.ColorValue);
+  for (int32_t c = 0; c < ColumnCount(); ++c) {
     if (c > 0) line += Separator;
-    if (c < fields.Cells.size()) line += fields.Cells[c];
+    if (static_cast<size_t>(c) < fields.Cells.size()) line += fields.Cells[static_cast<size_t>(c)];
   }
   return line;
 }
 
+// Read for every row by a save or a search: the cells go straight into the
+// line.
 std::string TvmStringTableMT::RowLine(int32_t row) const {
   TListView* lv = ListView();
   if (!lv) return std::string();
-  TRowFields fields;
-  if (SmallImages && ExportPrefix) fields.Image = ListGetRowImage(lv, row);
-  if (CellColors && ExportPrefix) fields.ColorValue = static_cast<uint32_t>(ListGetRowData(lv, row));
-  fields.Cells.reserve(static_cast<size_t>(std::max(lv->ColumnCount, 0)));
-  for (int32_t c = 0; c < lv->ColumnCount; ++c) fields.Cells.push_back(ListGetCellText(lv, row, c));
-  return FormatRowLine(fields);
+  const bool prefix = ExportPrefix && (SmallImages || CellColors);
+  std::string line = prefix ? LinePrefix(SmallImages ? ListGetRowImage(lv, row) : 0,
+                                         CellColors ? static_cast<uint32_t>(ListGetRowData(lv, row)) : 0)
+                            : std::string();
+  for (int32_t c = 0; c < lv->ColumnCount; ++c) {
+    if (c > 0) line += Separator;
+    line += ListGetCellText(lv, row, c);
+  }
+  return line;
 }
 
 // --- Actions -------------------------------------------------------------------------

@@ -154,6 +154,8 @@ class TvmStringTableMT : public TVMWin {
   TRowFields ParseLine(const std::string& line) const;
   // The row line of a row holding these values, as RowLine gives it.
   std::string FormatRowLine(const TRowFields& fields) const;
+  // The image and colour fields a row line starts with, when exported.
+  std::string LinePrefix(int32_t image, uint32_t colorValue) const;
   // Row reader: the row line of a row (index not checked).
   std::string RowLine(int32_t row) const;
 

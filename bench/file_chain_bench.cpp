@@ -14,7 +14,7 @@
 #include "components/processing/file_stream.h"
 #include "components/processing/stream_to_hex.h"
 #include "core/event.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/editor/stand_in_chains.h"
 #include "tests/editor/job_generator.h"
 #include "tests/support/temp_dir.h"

@@ -47,7 +47,7 @@
 #include "components/visual/main_form.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "editor/schema.h"
 #include "tests/editor/job_generator.h"
 #include "toolkit/list_view.h"

@@ -67,7 +67,7 @@ std::vector<TMark> MarksOf(const TVMPlacementView& view) {
   const TViewTransform& t = view.Transform();
   const int tick = view.MarkSize + 2;
   for (const TPlacedRow& board : view.Job().DrawnBoards())
-    for (const TPlacedRow& c : view.Job().Rows(kComponentRows)) {
+    for (const TPlacedRow& c : view.Job().Rows(kComponentTable)) {
       const int x = Px(t.ScreenX(board.X + c.X)), y = Px(t.ScreenY(board.Y + c.Y));
       marks.push_back({x, y, x + Px(c.Cos * tick), y - Px(c.Sin * tick), board.Skipped || c.Skipped});
     }

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/event.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/editor/stand_in_chains.h"
 #include "tests/editor/job_generator.h"
 

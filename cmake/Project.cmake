@@ -1,6 +1,7 @@
 # Layers, source and test registration shared by every directory.
 #
-# The code is four layers, lowest first: core, toolkit, components, editor.
+# The code is five layers, lowest first: core, job, toolkit, components,
+# editor.
 # Each layer is one library that links only the layer below it. Includes are
 # written from the repository root ("core/data.h"), so the repository root is
 # not an include directory: each layer compiles against an include root in
@@ -14,7 +15,7 @@
 # included); WINDOWS sources are built only for Windows. The layer is the
 # directory's top folder.
 
-set(ZR_LAYERS core toolkit components editor)
+set(ZR_LAYERS core job toolkit components editor)
 set(ZR_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layers)
 set(ZR_EXTRAS_ROOT ${ZR_LAYER_ROOTS}/extras)
 

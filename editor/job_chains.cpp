@@ -6,7 +6,7 @@
 #include "components/processing/informer.h"
 #include "components/processing/str_cat.h"
 #include "components/processing/stream_to_hex.h"
-#include "editor/job_format.h"
+#include "job/job_format.h"
 
 #include <string>
 

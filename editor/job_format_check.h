@@ -17,7 +17,7 @@
 
 #include "core/component.h"
 #include "core/event.h"
-#include "editor/job_format_fit.h"
+#include "job/job_format_fit.h"
 
 class TVMJobFormatCheck : public TVMComponent {
  public:

@@ -30,7 +30,7 @@
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/job_chains.h"
-#include "editor/job_format.h"
+#include "job/job_format.h"
 #include "editor/job_format_check.h"
 #include "toolkit/align.h"
 #include "toolkit/colors.h"
@@ -173,15 +173,6 @@ void SetLabel(TVMLabel* label, const char* caption) {
   label->SetAutoSize(true);
   label->SetTextAlign(kTextLeft);
 }
-
-// The largest file opening accepts. Memory is not what limits it (the text
-// is copied a few times over, some tens of megabytes at this size); time
-// is: every row becomes a list view row, and the rows of a file that is no
-// job file are short (random bytes give one row per 15 bytes, 280 000 rows
-// at this size, a quarter of a minute of filling). A panel of many boards
-// brings tens of thousands of component rows, about 45 bytes each: 50 000
-// of them are 2.2 MB.
-constexpr uint32_t kJobFileMaxSize = 4u << 20;
 
 }  // namespace
 
@@ -718,7 +709,7 @@ void SwitchOnNetwork(TVMMainForm* mainForm) {
 // the tables through their array outputs and hears of their changes through
 // their events (an added row comes with its row line, OnRowStored, so a file
 // of many rows is not read back); the link index names the table
-// (TPlacementTable).
+// (TJobTable).
 // ---------------------------------------------------------------------------
 void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
   PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
@@ -726,25 +717,25 @@ void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
   PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
   PlacementView->Components = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
 
-  FeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederRows);
-  SpecialFeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederRows);
-  BoardTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardRows);
-  ComponentTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentRows);
+  FeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kFeederTable);
+  SpecialFeederTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kSpecialFeederTable);
+  BoardTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kBoardTable);
+  ComponentTable->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(PlacementView, kComponentTable);
 
-  FeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kFeederRows);
-  SpecialFeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kSpecialFeederRows);
-  BoardTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kBoardRows);
-  ComponentTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kComponentRows);
+  FeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kFeederTable);
+  SpecialFeederTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kSpecialFeederTable);
+  BoardTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kBoardTable);
+  ComponentTable->OnCellChanged = MakeEvent<&TVMPlacementView::RowChanged>(PlacementView, kComponentTable);
 
-  FeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kFeederRows);
-  SpecialFeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kSpecialFeederRows);
-  BoardTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kBoardRows);
-  ComponentTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kComponentRows);
+  FeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kFeederTable);
+  SpecialFeederTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kSpecialFeederTable);
+  BoardTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kBoardTable);
+  ComponentTable->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(PlacementView, kComponentTable);
 
-  FeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kFeederRows);
-  SpecialFeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kSpecialFeederRows);
-  BoardTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kBoardRows);
-  ComponentTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kComponentRows);
+  FeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kFeederTable);
+  SpecialFeederTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kSpecialFeederTable);
+  BoardTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kBoardTable);
+  ComponentTable->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(PlacementView, kComponentTable);
 
   ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
   PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);

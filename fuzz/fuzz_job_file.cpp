@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "components/processing/block_find.h"
-#include "editor/job_format_fit.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_format_fit.h"
+#include "job/job_file.h"
 #include "tests/components/processing/block_find_reference.h"
 #include "tests/editor/stand_in_chains.h"
 

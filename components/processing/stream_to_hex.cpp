@@ -1,6 +1,6 @@
 #include "components/processing/stream_to_hex.h"
 
-#include "components/processing/line_ends.h"
+#include "job/line_ends.h"
 #include "toolkit/stream.h"
 
 std::string FlattenControlBytes(const std::string& bytes, char replace) {

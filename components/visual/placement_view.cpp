@@ -42,16 +42,16 @@ void TVMPlacementView::Init() {
   FollowParent(none, 0);
 }
 
-TVM_Event& TVMPlacementView::TablePoint(TPlacementTable table) {
+TVM_Event& TVMPlacementView::TablePoint(TJobTable table) {
   switch (table) {
-    case kFeederRows: return Feeders;
-    case kSpecialFeederRows: return SpecialFeeders;
-    case kBoardRows: return Boards;
+    case kFeederTable: return Feeders;
+    case kSpecialFeederTable: return SpecialFeeders;
+    case kBoardTable: return Boards;
     default: return Components;
   }
 }
 
-std::string TVMPlacementView::ReadLine(TPlacementTable table, int32_t row, bool& found) {
+std::string TVMPlacementView::ReadLine(TJobTable table, int32_t row, bool& found) {
   found = false;
   TArrayAccess* access = FetchPointArray(TablePoint(table));
   if (!access || access->Count() != JobRows.RowCount(table)) return "";
@@ -61,7 +61,7 @@ std::string TVMPlacementView::ReadLine(TPlacementTable table, int32_t row, bool&
   return found ? ValueToStr(line) : "";
 }
 
-void TVMPlacementView::ReadTable(TPlacementTable table) {
+void TVMPlacementView::ReadTable(TJobTable table) {
   std::vector<std::string> lines;
   if (TArrayAccess* access = FetchPointArray(TablePoint(table))) {
     const int32_t count = std::max(0, access->Count());
@@ -77,8 +77,8 @@ void TVMPlacementView::ReadTable(TPlacementTable table) {
 }
 
 void TVMPlacementView::Refresh() {
-  for (uint16_t t = 0; t < kPlacementTableCount; ++t) {
-    const auto table = static_cast<TPlacementTable>(t);
+  for (uint16_t t = 0; t < kJobTableCount; ++t) {
+    const auto table = static_cast<TJobTable>(t);
     if (!Stale[t])
       if (TArrayAccess* access = FetchPointArray(TablePoint(table)))
         Stale[t] = access->Count() != JobRows.RowCount(table);
@@ -101,7 +101,7 @@ void TVMPlacementView::Redraw() {
 // repaint.
 void TVMPlacementView::RowsAdded(TData& data, uint16_t table) {
   if (!ValidTable(table)) return;
-  const auto t = static_cast<TPlacementTable>(table);
+  const auto t = static_cast<TJobTable>(table);
   if (Stale[table] || data.Kind != kKindString)
     Stale[table] = true;
   else
@@ -113,7 +113,7 @@ void TVMPlacementView::RowsAdded(TData& data, uint16_t table) {
 
 void TVMPlacementView::RowChanged(TData& data, uint16_t table) {
   if (!ValidTable(table) || Stale[table]) return;
-  const auto t = static_cast<TPlacementTable>(table);
+  const auto t = static_cast<TJobTable>(table);
   const int32_t row = ValueToInt(data);
   bool found = false;
   const std::string line = ReadLine(t, row, found);
@@ -126,7 +126,7 @@ void TVMPlacementView::RowChanged(TData& data, uint16_t table) {
 // insertion into the view's rows.
 void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
   if (!ValidTable(table) || Stale[table]) return;
-  const auto t = static_cast<TPlacementTable>(table);
+  const auto t = static_cast<TJobTable>(table);
   const int32_t row = ValueToInt(data);
   bool found = false;
   if (JobRows.Insert(t, row, "")) {
@@ -136,19 +136,19 @@ void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
   if (!found) Stale[table] = true;
   // The table makes the new row current (OnSelect comes first); a current
   // row below it moved down by one.
-  if (t == kComponentRows && Current > row) ++Current;
+  if (t == kComponentTable && Current > row) ++Current;
   Redraw();
 }
 
 void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
   if (!ValidTable(table) || Stale[table]) return;
-  const auto t = static_cast<TPlacementTable>(table);
+  const auto t = static_cast<TJobTable>(table);
   const int32_t row = ValueToInt(data);
   if (!JobRows.Remove(t, row)) Stale[table] = true;
   if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
     if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
   // The row that took the deleted one's place is the table's current row.
-  if (t == kComponentRows && Current > row) --Current;
+  if (t == kComponentTable && Current > row) --Current;
   Redraw();
 }
 
@@ -193,7 +193,7 @@ int32_t TVMPlacementView::ComponentAt(int32_t x, int32_t y) {
   const double reach = MarkSize / 2 + 3;
   double best = reach * reach * 2 + 1;
   int32_t found = -1;
-  const auto& components = JobRows.Rows(kComponentRows);
+  const auto& components = JobRows.Rows(kComponentTable);
   for (const TPlacedRow& board : JobRows.DrawnBoards()) {
     for (size_t i = 0; i < components.size(); ++i) {
       const TPlacedRow& c = components[i];

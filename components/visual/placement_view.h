@@ -6,7 +6,7 @@
 // The view reads the four tables through their array outputs (data inputs
 // Feeders, SpecialFeeders, Boards, Components) and learns of changes from
 // the tables' events, linked to its actions with the table as the link's
-// index (a TPlacementTable). Parsed rows are kept: a changed row is read
+// index (a TJobTable). Parsed rows are kept: a changed row is read
 // again alone, and an added row (tens of thousands while a file opens) is
 // parsed from the row line it comes with. An added row that comes without
 // its line marks its table stale; it is read once, when the view next
@@ -22,7 +22,7 @@
 
 #include <cstdint>
 
-#include "components/visual/placement_job.h"
+#include "job/placement_job.h"
 #include "components/visual/view_transform.h"
 #include "components/visual/vm_win.h"
 #include "core/data.h"
@@ -89,7 +89,7 @@ class TVMPlacementView : public TVMWin {
  private:
   TPlacementJob JobRows;
   TViewTransform View;
-  bool Stale[kPlacementTableCount] = {true, true, true, true};
+  bool Stale[kJobTableCount] = {true, true, true, true};
   bool FitPending = true;
   bool Fitted = false;  // the view shows the whole job, as fitted
   int32_t Current = -1;
@@ -98,12 +98,12 @@ class TVMPlacementView : public TVMWin {
   POINT PressPoint{};
   POINT LastPoint{};
 
-  TVM_Event& TablePoint(TPlacementTable table);
-  std::string ReadLine(TPlacementTable table, int32_t row, bool& found);
-  void ReadTable(TPlacementTable table);
+  TVM_Event& TablePoint(TJobTable table);
+  std::string ReadLine(TJobTable table, int32_t row, bool& found);
+  void ReadTable(TJobTable table);
   void Redraw();
   void Paint(TControl* sender, HDC dc);
-  static bool ValidTable(uint16_t table) { return table < kPlacementTableCount; }
+  static bool ValidTable(uint16_t table) { return table < kJobTableCount; }
 
   // Drawing (placement_view_paint.cpp).
   void DrawAxes(HDC dc, const RECT& client);

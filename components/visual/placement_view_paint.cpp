@@ -104,8 +104,8 @@ void TVMPlacementView::DrawAxes(HDC dc, const RECT& client) {
 void TVMPlacementView::DrawBoards(HDC dc) {
   const TExtent& extent = JobRows.ComponentExtent();
   const int pad = MarkSize;
-  for (const TPlacedRow& board : JobRows.Rows(kBoardRows).empty() ? JobRows.DrawnBoards()
-                                                                    : JobRows.Rows(kBoardRows)) {
+  for (const TPlacedRow& board : JobRows.Rows(kBoardTable).empty() ? JobRows.DrawnBoards()
+                                                                    : JobRows.Rows(kBoardTable)) {
     if (!board.Placed) continue;
     const COLORREF color = board.Skipped ? SkippedColor : BoardColor;
     TPenBrush tools(dc, color, 1, BoardFillColor, board.Skipped);
@@ -143,7 +143,7 @@ void TVMPlacementView::DrawComponents(HDC dc) {
   HGDIOBJ oldBrush = SelectObject(dc, markBrush);
   bool skippedLook = false;
 
-  const auto& components = JobRows.Rows(kComponentRows);
+  const auto& components = JobRows.Rows(kComponentTable);
   for (const TPlacedRow& board : JobRows.DrawnBoards()) {
     for (const TPlacedRow& c : components) {
       if (!c.Placed) continue;
@@ -172,7 +172,7 @@ void TVMPlacementView::DrawComponents(HDC dc) {
 
 void TVMPlacementView::DrawFeeders(HDC dc) {
   TPenBrush tools(dc, FeederColor, 1, PaperColor, false);
-  for (TPlacementTable t : {kFeederRows, kSpecialFeederRows}) {
+  for (TJobTable t : {kFeederTable, kSpecialFeederTable}) {
     for (const TPlacedRow& f : JobRows.Rows(t)) {
       if (!f.Placed) continue;
       const int x = Px(View.ScreenX(f.X)), y = Px(View.ScreenY(f.Y));
@@ -185,8 +185,8 @@ void TVMPlacementView::DrawFeeders(HDC dc) {
 // The current component on every board, ringed so that it is found at any
 // zoom, and the feeder it is taken from.
 void TVMPlacementView::DrawHighlight(HDC dc) {
-  if (Current < 0 || Current >= JobRows.RowCount(kComponentRows)) return;
-  const TPlacedRow& c = JobRows.Rows(kComponentRows)[static_cast<size_t>(Current)];
+  if (Current < 0 || Current >= JobRows.RowCount(kComponentTable)) return;
+  const TPlacedRow& c = JobRows.Rows(kComponentTable)[static_cast<size_t>(Current)];
   const int half = MarkSize / 2 + 2;
   const int tick = MarkSize + 6;
   {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "components/visual/placement_job.h"
+#include "job/placement_job.h"
 
 struct TPixelArea {
   double Left = 0, Top = 0, Right = 0, Bottom = 0;

@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/support/program.h"
 #include "tests/support/wait.h"
 #include "tests/support/window_text.h"

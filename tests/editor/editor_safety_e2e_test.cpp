@@ -16,7 +16,7 @@
 
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/wait.h"

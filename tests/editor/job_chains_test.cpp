@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/components/processing/probe.h"
 #include "tests/editor/job_samples.h"
 

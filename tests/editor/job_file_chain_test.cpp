@@ -17,7 +17,7 @@
 #include "tests/editor/job_samples.h"
 #include "tests/editor/stand_in_chains.h"
 #include "tests/support/answerers.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 
 // A cell of 0 to 12 bytes: digits, Latin and Cyrillic letters, ".", "-",
 // "#", blanks; a third of the cells are empty.

@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "editor/job_format.h"
-#include "editor/job_format_fit.h"
+#include "job/job_format.h"
+#include "job/job_format_fit.h"
 #include "tests/components/processing/probe.h"
 #include "tests/editor/stand_in_chains.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 
 namespace {
 

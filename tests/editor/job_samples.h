@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/editor/job_generator.h"
 #include "tests/support/files.h"
 #include "tests/support/wine_paths.h"

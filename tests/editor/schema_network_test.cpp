@@ -40,9 +40,9 @@
 #include "components/visual/menu.h"
 #include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
-#include "editor/job_format.h"
+#include "job/job_format.h"
 #include "editor/job_format_check.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/components/visual/visual_test.h"
 #include "tests/support/answerers.h"
 #include "toolkit/menu.h"
@@ -239,22 +239,22 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementView.SpecialFeeders", &view->SpecialFeeders, MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"PlacementView.Boards", &view->Boards, MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"PlacementView.Components", &view->Components, MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
-      {"FeederTable.OnRowStored", &S->FeederTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kFeederRows)},
-      {"SpecialFeederTable.OnRowStored", &S->SpecialFeederTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kSpecialFeederRows)},
-      {"BoardTable.OnRowStored", &S->BoardTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kBoardRows)},
-      {"ComponentTable.OnRowStored", &S->ComponentTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kComponentRows)},
-      {"FeederTable.OnCellChanged", &S->FeederTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kFeederRows)},
-      {"SpecialFeederTable.OnCellChanged", &S->SpecialFeederTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kSpecialFeederRows)},
-      {"BoardTable.OnCellChanged", &S->BoardTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kBoardRows)},
-      {"ComponentTable.OnCellChanged", &S->ComponentTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kComponentRows)},
-      {"FeederTable.OnRowInserted", &S->FeederTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kFeederRows)},
-      {"SpecialFeederTable.OnRowInserted", &S->SpecialFeederTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kSpecialFeederRows)},
-      {"BoardTable.OnRowInserted", &S->BoardTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kBoardRows)},
-      {"ComponentTable.OnRowInserted", &S->ComponentTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kComponentRows)},
-      {"FeederTable.OnRowDeleted", &S->FeederTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kFeederRows)},
-      {"SpecialFeederTable.OnRowDeleted", &S->SpecialFeederTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kSpecialFeederRows)},
-      {"BoardTable.OnRowDeleted", &S->BoardTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kBoardRows)},
-      {"ComponentTable.OnRowDeleted", &S->ComponentTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kComponentRows)},
+      {"FeederTable.OnRowStored", &S->FeederTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kFeederTable)},
+      {"SpecialFeederTable.OnRowStored", &S->SpecialFeederTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kSpecialFeederTable)},
+      {"BoardTable.OnRowStored", &S->BoardTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kBoardTable)},
+      {"ComponentTable.OnRowStored", &S->ComponentTable->OnRowStored, MakeEvent<&TVMPlacementView::RowsAdded>(view, kComponentTable)},
+      {"FeederTable.OnCellChanged", &S->FeederTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kFeederTable)},
+      {"SpecialFeederTable.OnCellChanged", &S->SpecialFeederTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kSpecialFeederTable)},
+      {"BoardTable.OnCellChanged", &S->BoardTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kBoardTable)},
+      {"ComponentTable.OnCellChanged", &S->ComponentTable->OnCellChanged, MakeEvent<&TVMPlacementView::RowChanged>(view, kComponentTable)},
+      {"FeederTable.OnRowInserted", &S->FeederTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kFeederTable)},
+      {"SpecialFeederTable.OnRowInserted", &S->SpecialFeederTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kSpecialFeederTable)},
+      {"BoardTable.OnRowInserted", &S->BoardTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kBoardTable)},
+      {"ComponentTable.OnRowInserted", &S->ComponentTable->OnRowInserted, MakeEvent<&TVMPlacementView::RowInserted>(view, kComponentTable)},
+      {"FeederTable.OnRowDeleted", &S->FeederTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kFeederTable)},
+      {"SpecialFeederTable.OnRowDeleted", &S->SpecialFeederTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kSpecialFeederTable)},
+      {"BoardTable.OnRowDeleted", &S->BoardTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kBoardTable)},
+      {"ComponentTable.OnRowDeleted", &S->ComponentTable->OnRowDeleted, MakeEvent<&TVMPlacementView::RowDeleted>(view, kComponentTable)},
       {"ComponentTable.OnSelect", &S->ComponentTable->OnSelect, MakeEvent<&TVMPlacementView::ShowComponent>(view)},
       {"PlacementView.OnPick", &view->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"MainForm.OnResize", &S->MainForm->OnResize, MakeEvent<&TVMPlacementView::FollowParent>(view)},

@@ -24,7 +24,7 @@
 #include "core/component.h"
 #include "core/event.h"
 #include "editor/job_chains.h"
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 #include "tests/toolkit/memory_stream.h"
 
 // One section table: row lines in, row lines out, like the string table

@@ -63,9 +63,9 @@ class PlacementViewTest : public VisualTest {
     view_->Boards = ArrayOf(boards_);
     view_->Components = MakeEvent<&TCountingArray::Array>(&TablesRead);
     TvmStringTableMT* tables[] = {feeders_, specials_, boards_, components_};
-    for (uint16_t t = 0; t < kPlacementTableCount; ++t)
+    for (uint16_t t = 0; t < kJobTableCount; ++t)
       tables[t]->OnRowStored = MakeEvent<&TVMPlacementView::RowsAdded>(view_, t);
-    for (uint16_t t = 0; t < kPlacementTableCount; ++t) {
+    for (uint16_t t = 0; t < kJobTableCount; ++t) {
       tables[t]->OnRowInserted = MakeEvent<&TVMPlacementView::RowInserted>(view_, t);
       tables[t]->OnRowDeleted = MakeEvent<&TVMPlacementView::RowDeleted>(view_, t);
     }
@@ -292,10 +292,10 @@ TEST_F(PlacementViewTest, TakesAddedRowsFromTheirLinesAndReadsAChangedRowAlone) 
   Add(components_, "C2,1,1,5");
   Paint();
   EXPECT_EQ(TablesRead.Gets, 0) << "the added rows came with their lines";
-  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2000);
+  ASSERT_EQ(view_->Job().RowCount(kComponentTable), 2000);
   for (int32_t row : {0, 1000, 1998, 1999}) {
-    const TPlacedRow kept = view_->Job().Rows(kComponentRows)[static_cast<size_t>(row)];
-    const TPlacedRow read = ParseRow(kComponentRows, components_->RowLine(row));
+    const TPlacedRow kept = view_->Job().Rows(kComponentTable)[static_cast<size_t>(row)];
+    const TPlacedRow read = ParseRow(kComponentTable, components_->RowLine(row));
     EXPECT_EQ(kept.X, read.X) << row;
     EXPECT_EQ(kept.Y, read.Y) << row;
     EXPECT_EQ(kept.Placed, read.Placed) << row;
@@ -303,7 +303,7 @@ TEST_F(PlacementViewTest, TakesAddedRowsFromTheirLinesAndReadsAChangedRowAlone) 
     EXPECT_EQ(kept.Skipped, read.Skipped) << row;
     EXPECT_EQ(kept.Label, read.Label) << row;
   }
-  EXPECT_FALSE(view_->Job().Rows(kComponentRows)[1999].Placed);
+  EXPECT_FALSE(view_->Job().Rows(kComponentTable)[1999].Placed);
 
   // A row that reached the table without the view hearing of it: the next
   // paint finds the counts apart and reads the table again.
@@ -312,15 +312,15 @@ TEST_F(PlacementViewTest, TakesAddedRowsFromTheirLinesAndReadsAChangedRowAlone) 
   TablesRead.Inner->Add(extra);
   Paint();
   EXPECT_EQ(TablesRead.Gets, 2001);
-  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2001);
-  EXPECT_TRUE(view_->Job().Rows(kComponentRows)[2000].Placed);
+  ASSERT_EQ(view_->Job().RowCount(kComponentTable), 2001);
+  EXPECT_TRUE(view_->Job().Rows(kComponentTable)[2000].Placed);
 
   // One changed row: it alone is read again, and the mark moves.
   TData index = IntValue(5);
   TData line;
   SetStrValue(line, "R5,1,1,25,8,0,0,");
   TablesRead.Inner->Set(index, line);
-  TVM_Event changed = MakeEvent<&TVMPlacementView::RowChanged>(view_, kComponentRows);
+  TVM_Event changed = MakeEvent<&TVMPlacementView::RowChanged>(view_, kComponentTable);
   FireInt(changed, 5);
   Paint();
   EXPECT_EQ(TablesRead.Gets, 2002);
@@ -332,17 +332,17 @@ TEST_F(PlacementViewTest, TakesAddedRowsFromTheirLinesAndReadsAChangedRowAlone) 
   FireInt(select, 4);
   components_->InsertRowBelowCurrent();
   EXPECT_EQ(TablesRead.Gets, 2003);
-  ASSERT_EQ(view_->Job().RowCount(kComponentRows), 2002);
-  EXPECT_FALSE(view_->Job().Rows(kComponentRows)[5].Placed) << "a new row is empty";
+  ASSERT_EQ(view_->Job().RowCount(kComponentTable), 2002);
+  EXPECT_FALSE(view_->Job().Rows(kComponentTable)[5].Placed) << "a new row is empty";
   EXPECT_EQ(view_->CurrentComponent(), 5);
   TablesRead.Inner->Set(index, line);  // row 5 is the new row
   FireInt(changed, 5);
-  EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8);
+  EXPECT_EQ(view_->Job().Rows(kComponentTable)[5].Y, 8);
   FireInt(select, 0);
   components_->DeleteCurrentRow();
-  EXPECT_EQ(view_->Job().RowCount(kComponentRows), 2001);
-  EXPECT_EQ(view_->Job().Rows(kComponentRows)[4].Y, 8);
-  EXPECT_EQ(view_->Job().Rows(kComponentRows)[5].Y, 8) << "the changed row R5";
+  EXPECT_EQ(view_->Job().RowCount(kComponentTable), 2001);
+  EXPECT_EQ(view_->Job().Rows(kComponentTable)[4].Y, 8);
+  EXPECT_EQ(view_->Job().Rows(kComponentTable)[5].Y, 8) << "the changed row R5";
   EXPECT_EQ(TablesRead.Gets, 2004);
 }
 

@@ -1,8 +1,8 @@
-#include "editor/job_format_fit.h"
+#include "job/job_format_fit.h"
 
 #include <string_view>
 
-#include "editor/job_format.h"
+#include "job/job_format.h"
 
 namespace {
 

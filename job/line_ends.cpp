@@ -1,4 +1,4 @@
-#include "components/processing/line_ends.h"
+#include "job/line_ends.h"
 
 std::string WithCrLfLineEnds(const std::string& bytes) {
   std::string text;

@@ -1,4 +1,4 @@
-#include "components/visual/placement_job.h"
+#include "job/placement_job.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,12 +7,8 @@
 
 namespace {
 
-// Cell positions in each table's row lines.
-constexpr int kFeederNumber = 0, kFeederX = 1, kFeederY = 2;
-constexpr int kBoardNumber = 0, kBoardX = 1, kBoardY = 2, kBoardSkip = 3;
-constexpr int kComponentFeeder = 2, kComponentX = 3, kComponentY = 4, kComponentAngle = 5,
-              kComponentSkip = 6;
-constexpr int kMaxCell = 7;
+// The view reads no cell beyond the component's skip flag.
+constexpr size_t kMaxCell = kComponentSkipColumn + 1;
 constexpr double kPi = 3.14159265358979323846;
 
 // The first kMaxCell cells of a row line; missing cells stay empty.
@@ -23,7 +19,7 @@ struct TCells {
 TCells SplitCells(const std::string& line) {
   TCells cells;
   size_t from = 0;
-  for (int k = 0; k < kMaxCell && from <= line.size(); ++k) {
+  for (size_t k = 0; k < kMaxCell && from <= line.size(); ++k) {
     size_t comma = line.find(',', from);
     if (comma == std::string::npos) comma = line.size();
     cells.Cell[k] = line.substr(from, comma - from);
@@ -40,46 +36,24 @@ bool SameFeeder(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-bool ReadCoordinate(const std::string& text, double& value) {
-  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-  bool digit = false, point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  if (!digit) return false;
-  const double v = TextToReal(text);
-  if (!std::isfinite(v)) return false;
-  value = v;
-  return true;
-}
-
-bool IsSkipped(const std::string& skipCell) { return skipCell != "0"; }
-
-TPlacedRow ParseRow(TPlacementTable table, const std::string& line) {
+TPlacedRow ParseRow(TJobTable table, const std::string& line) {
   const TCells c = SplitCells(line);
   TPlacedRow row;
-  int x = kFeederX, y = kFeederY;
+  size_t x = kFeederXColumn, y = kFeederYColumn;
   switch (table) {
-    case kFeederRows:
-    case kSpecialFeederRows: row.Label = c.Cell[kFeederNumber]; break;
-    case kBoardRows:
-      x = kBoardX, y = kBoardY;
-      row.Label = c.Cell[kBoardNumber];
-      row.Skipped = IsSkipped(c.Cell[kBoardSkip]);
+    case kFeederTable:
+    case kSpecialFeederTable: row.Label = c.Cell[kFeederNumberColumn]; break;
+    case kBoardTable:
+      x = kBoardXColumn, y = kBoardYColumn;
+      row.Label = c.Cell[kBoardNumberColumn];
+      row.Skipped = IsSkipped(c.Cell[kBoardSkipColumn]);
       break;
     default: {
-      x = kComponentX, y = kComponentY;
-      row.Label = c.Cell[kComponentFeeder];
-      row.Skipped = IsSkipped(c.Cell[kComponentSkip]);
+      x = kComponentXColumn, y = kComponentYColumn;
+      row.Label = c.Cell[kComponentFeederColumn];
+      row.Skipped = IsSkipped(c.Cell[kComponentSkipColumn]);
       double angle = 0;
-      row.HasAngle = ReadCoordinate(c.Cell[kComponentAngle], angle);
+      row.HasAngle = ReadCoordinate(c.Cell[kComponentAngleColumn], angle);
       if (row.HasAngle) {
         const double radians = std::fmod(angle, 360.0) * kPi / 180.0;
         row.Cos = static_cast<float>(std::cos(radians));
@@ -109,7 +83,7 @@ void TExtent::Add(const TExtent& other, double dx, double dy) {
   Add(other.MaxX + dx, other.MaxY + dy);
 }
 
-void TPlacementJob::Load(TPlacementTable table, const std::vector<std::string>& lines) {
+void TPlacementJob::Load(TJobTable table, const std::vector<std::string>& lines) {
   for (const TPlacedRow& row : Tables[table]) Count(row, -1);
   Tables[table].clear();
   Tables[table].reserve(lines.size());
@@ -120,7 +94,7 @@ void TPlacementJob::Load(TPlacementTable table, const std::vector<std::string>& 
   Touched(table);
 }
 
-bool TPlacementJob::Replace(TPlacementTable table, int32_t row, const std::string& line) {
+bool TPlacementJob::Replace(TJobTable table, int32_t row, const std::string& line) {
   if (row < 0 || row >= RowCount(table)) return false;
   TPlacedRow& kept = Tables[table][static_cast<size_t>(row)];
   Count(kept, -1);
@@ -130,7 +104,7 @@ bool TPlacementJob::Replace(TPlacementTable table, int32_t row, const std::strin
   return true;
 }
 
-bool TPlacementJob::Insert(TPlacementTable table, int32_t row, const std::string& line) {
+bool TPlacementJob::Insert(TJobTable table, int32_t row, const std::string& line) {
   if (row < 0 || row > RowCount(table)) return false;
   auto at = Tables[table].insert(Tables[table].begin() + row, ParseRow(table, line));
   Count(*at, +1);
@@ -138,7 +112,7 @@ bool TPlacementJob::Insert(TPlacementTable table, int32_t row, const std::string
   return true;
 }
 
-bool TPlacementJob::Remove(TPlacementTable table, int32_t row) {
+bool TPlacementJob::Remove(TJobTable table, int32_t row) {
   if (row < 0 || row >= RowCount(table)) return false;
   Count(Tables[table][static_cast<size_t>(row)], -1);
   Tables[table].erase(Tables[table].begin() + row);
@@ -149,7 +123,7 @@ bool TPlacementJob::Remove(TPlacementTable table, int32_t row) {
 const TExtent& TPlacementJob::ComponentExtent() const {
   if (ComponentsStale) {
     Components = TExtent{};
-    for (const TPlacedRow& c : Tables[kComponentRows])
+    for (const TPlacedRow& c : Tables[kComponentTable])
       if (c.Placed) Components.Add(c.X, c.Y);
     ComponentsStale = false;
   }
@@ -157,13 +131,13 @@ const TExtent& TPlacementJob::ComponentExtent() const {
 }
 
 std::vector<TPlacedRow> TPlacementJob::DrawnBoards() const {
-  if (Tables[kBoardRows].empty()) {
+  if (Tables[kBoardTable].empty()) {
     TPlacedRow origin;
     origin.Placed = true;
     return {origin};
   }
   std::vector<TPlacedRow> boards;
-  for (const TPlacedRow& b : Tables[kBoardRows])
+  for (const TPlacedRow& b : Tables[kBoardTable])
     if (b.Placed) boards.push_back(b);
   return boards;
 }
@@ -175,18 +149,18 @@ TExtent TPlacementJob::JobExtent() const {
     extent.Add(board.X, board.Y);
     extent.Add(components, board.X, board.Y);
   }
-  for (TPlacementTable t : {kFeederRows, kSpecialFeederRows})
+  for (TJobTable t : {kFeederTable, kSpecialFeederTable})
     for (const TPlacedRow& f : Tables[t])
       if (f.Placed) extent.Add(f.X, f.Y);
   return extent;
 }
 
-std::vector<std::pair<TPlacementTable, int32_t>> TPlacementJob::FeedersOf(int32_t componentRow) const {
-  std::vector<std::pair<TPlacementTable, int32_t>> found;
-  if (componentRow < 0 || componentRow >= RowCount(kComponentRows)) return found;
-  const std::string& wanted = Tables[kComponentRows][static_cast<size_t>(componentRow)].Label;
+std::vector<std::pair<TJobTable, int32_t>> TPlacementJob::FeedersOf(int32_t componentRow) const {
+  std::vector<std::pair<TJobTable, int32_t>> found;
+  if (componentRow < 0 || componentRow >= RowCount(kComponentTable)) return found;
+  const std::string& wanted = Tables[kComponentTable][static_cast<size_t>(componentRow)].Label;
   if (wanted.empty()) return found;
-  for (TPlacementTable t : {kFeederRows, kSpecialFeederRows})
+  for (TJobTable t : {kFeederTable, kSpecialFeederTable})
     for (int32_t r = 0; r < RowCount(t); ++r)
       if (SameFeeder(Tables[t][static_cast<size_t>(r)].Label, wanted)) found.emplace_back(t, r);
   return found;

@@ -7,23 +7,8 @@
 #include <string>
 #include <vector>
 
-// The tables the view follows; a link's index names one of them.
-enum TPlacementTable : uint16_t {
-  kFeederRows = 0,
-  kSpecialFeederRows = 1,
-  kBoardRows = 2,
-  kComponentRows = 3,
-  kPlacementTableCount = 4,
-};
-
-// A cell is a coordinate only when it is written as the machine writes
-// numbers: an optional "-", decimal digits with at most one ".", at least one
-// digit, and nothing else (no spaces, no "+", no exponent, no ","). Anything
-// else, the empty cell included, is not a number.
-bool ReadCoordinate(const std::string& text, double& value);
-
-// "Пропуск" holds "0" for a row that is placed; any other text skips it.
-bool IsSkipped(const std::string& skipCell);
+#include "job/job_format.h"
+#include "job/job_number.h"
 
 // What the view keeps of one row.
 struct TPlacedRow {
@@ -38,7 +23,7 @@ struct TPlacedRow {
 };
 
 // Parses a row line of the given table (cells joined by ",").
-TPlacedRow ParseRow(TPlacementTable table, const std::string& line);
+TPlacedRow ParseRow(TJobTable table, const std::string& line);
 
 struct TExtent {
   double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
@@ -49,16 +34,16 @@ struct TExtent {
 
 class TPlacementJob {
  public:
-  const std::vector<TPlacedRow>& Rows(TPlacementTable table) const { return Tables[table]; }
-  int32_t RowCount(TPlacementTable table) const { return static_cast<int32_t>(Tables[table].size()); }
+  const std::vector<TPlacedRow>& Rows(TJobTable table) const { return Tables[table]; }
+  int32_t RowCount(TJobTable table) const { return static_cast<int32_t>(Tables[table].size()); }
 
   // Replaces a whole table by these row lines.
-  void Load(TPlacementTable table, const std::vector<std::string>& lines);
+  void Load(TJobTable table, const std::vector<std::string>& lines);
   // One row: replaced (0 ≤ row < rows), inserted before row (0 ≤ row ≤ rows)
   // or removed (0 ≤ row < rows). Other rows do nothing; false then.
-  bool Replace(TPlacementTable table, int32_t row, const std::string& line);
-  bool Insert(TPlacementTable table, int32_t row, const std::string& line);
-  bool Remove(TPlacementTable table, int32_t row);
+  bool Replace(TJobTable table, int32_t row, const std::string& line);
+  bool Insert(TJobTable table, int32_t row, const std::string& line);
+  bool Remove(TJobTable table, int32_t row);
 
   // Rows of all four tables whose coordinates are not numbers.
   int32_t Unplaced() const { return UnplacedCount; }
@@ -74,17 +59,17 @@ class TPlacementJob {
 
   // The feeder rows (of both feeder tables) whose number is the component's
   // feeder cell, as (table, row) pairs.
-  std::vector<std::pair<TPlacementTable, int32_t>> FeedersOf(int32_t componentRow) const;
+  std::vector<std::pair<TJobTable, int32_t>> FeedersOf(int32_t componentRow) const;
 
  private:
-  std::vector<TPlacedRow> Tables[kPlacementTableCount];
+  std::vector<TPlacedRow> Tables[kJobTableCount];
   int32_t UnplacedCount = 0;
   mutable TExtent Components;
   mutable bool ComponentsStale = true;
 
   void Count(const TPlacedRow& row, int32_t sign) { UnplacedCount += row.Placed ? 0 : sign; }
-  void Touched(TPlacementTable table) {
-    if (table == kComponentRows) ComponentsStale = true;
+  void Touched(TJobTable table) {
+    if (table == kComponentTable) ComponentsStale = true;
   }
 };
 

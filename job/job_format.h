@@ -5,6 +5,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+
+// The four tables of a job, in file order. Wherever a link index or an
+// array names a table, it uses these numbers.
+enum TJobTable : uint16_t {
+  kFeederTable = 0,
+  kSpecialFeederTable = 1,
+  kBoardTable = 2,
+  kComponentTable = 3,
+  kJobTableCount = 4,
+};
 
 // Column count of each section's table (the written rows have exactly these
 // many cells).
@@ -12,6 +23,36 @@ inline constexpr size_t kFeederColumns = 20;
 inline constexpr size_t kSpecialFeederColumns = 24;
 inline constexpr size_t kBoardColumns = 4;
 inline constexpr size_t kComponentColumns = 8;
+
+// Columns the job's rules read, counted from 0. Both feeder tables share
+// their first 19 columns; each ends with its comment.
+inline constexpr size_t kFeederNumberColumn = 0;  // "№ Питателя"
+inline constexpr size_t kFeederXColumn = 1;       // "X1"
+inline constexpr size_t kFeederYColumn = 2;       // "Y1"
+inline constexpr size_t kFeederSkipColumn = 18;   // "Пропуск"
+inline constexpr size_t kFeederCommentColumn = 19;
+inline constexpr size_t kSpecialFeederCommentColumn = 23;
+inline constexpr size_t kBoardNumberColumn = 0;   // "№платы"
+inline constexpr size_t kBoardXColumn = 1;        // "Xoffset"
+inline constexpr size_t kBoardYColumn = 2;        // "Yoffset"
+inline constexpr size_t kBoardSkipColumn = 3;     // "Пропуск"
+inline constexpr size_t kComponentNameColumn = 0;     // "Компонент"
+inline constexpr size_t kComponentNozzleColumn = 1;   // "Сопло"
+inline constexpr size_t kComponentFeederColumn = 2;   // "Питатель"
+inline constexpr size_t kComponentXColumn = 3;        // "X"
+inline constexpr size_t kComponentYColumn = 4;        // "Y"
+inline constexpr size_t kComponentAngleColumn = 5;    // "Угол"
+inline constexpr size_t kComponentSkipColumn = 6;     // "Пропуск"
+inline constexpr size_t kComponentCommentColumn = 7;  // "Коммент"
+
+// The largest file opening accepts. Memory is not what limits it (the text
+// is copied a few times over, some tens of megabytes at this size); time
+// is: every row becomes a list view row, and the rows of a file that is no
+// job file are short (random bytes give one row per 15 bytes, 280 000 rows
+// at this size, a quarter of a minute of filling). A panel of many boards
+// brings tens of thousands of component rows, about 45 bytes each: 50 000
+// of them are 2.2 MB.
+inline constexpr uint32_t kJobFileMaxSize = 4u << 20;
 
 // Written lines; the maker line keeps its trailing space.
 inline constexpr char kJobMakerLine[] = "#Bremlitz Vaskel Technology Corp. LTD. static manager file ";

@@ -1,8 +1,7 @@
-// The job file of the ZR780K machine in plain code: the reference model that
-// tests, fuzzers and benchmarks hold the editor's read and save chains
-// against. It states the exact bytes the editor writes and the exact rules
-// by which it cuts a file into table rows; the program itself does not use
-// it.
+// The job file of the ZR780K machine in plain code: the exact bytes the
+// editor writes and the exact rules by which it cuts a file into table rows.
+// The command-line program reads and writes jobs through it, and tests,
+// fuzzers and benchmarks hold the editor's read and save chains against it.
 //
 // The reader is not a CSV parser. It flattens the file into one line (every
 // control byte becomes "/"), finds each section between fixed marker texts,
@@ -20,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/job_format.h"
+#include "job/job_format.h"
 
 using JobRow = std::vector<std::string>;
 using JobTable = std::vector<JobRow>;

@@ -1,8 +1,8 @@
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 
 #include <string_view>
 
-#include "components/processing/line_ends.h"
+#include "job/line_ends.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/support/job_file_reference.h"
+#include "job/job_file.h"
 
 #include <gtest/gtest.h>
 

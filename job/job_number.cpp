@@ -1,0 +1,27 @@
+#include "job/job_number.h"
+
+#include <cmath>
+
+#include "core/convert.h"
+
+bool ReadCoordinate(const std::string& text, double& value) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  bool digit = false, point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (!digit) return false;
+  const double v = TextToReal(text);
+  if (!std::isfinite(v)) return false;
+  value = v;
+  return true;
+}
+
+bool IsSkipped(const std::string& skipCell) { return skipCell != "0"; }

@@ -81,20 +81,6 @@ constexpr char kMenuTemplate[] =
     ")\r\n"
     "Помощь";
 
-constexpr char kFeederColumnCaptions[] =
-    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
-    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
-    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\nКоммент";
-// The same as the feeders up to "Пропуск"; the Х of "по Х" is Cyrillic.
-constexpr char kSpecialFeederColumnCaptions[] =
-    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
-    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
-    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\n"
-    "Чипов по Х\r\nЧипов по Y\r\nШаг по Х\r\nШаг по Y\r\nКоммент";
-constexpr char kComponentColumnCaptions[] =
-    "Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент";
-constexpr char kBoardColumnCaptions[] = "№платы\r\nXoffset\r\nYoffset\r\nПропуск";
-
 // The support forum's topic page; its host is named in the help text.
 constexpr char kForumTopic[] =
     "http://forum.zr780k-editor.example/viewtopic.php?f=4&t=117&sid=5d0c3f2e9a41b7c8";

@@ -24,6 +24,21 @@ inline constexpr size_t kSpecialFeederColumns = 24;
 inline constexpr size_t kBoardColumns = 4;
 inline constexpr size_t kComponentColumns = 8;
 
+// Column captions of each table, one per line, CR LF between them.
+inline constexpr char kFeederColumnCaptions[] =
+    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
+    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
+    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\nКоммент";
+// The same as the feeders up to "Пропуск"; the Х of "по Х" is Cyrillic.
+inline constexpr char kSpecialFeederColumnCaptions[] =
+    "№ Питателя\r\nX1\r\nY1\r\nX2\r\nY2\r\nВысота в питателе\r\nВысота на плате\r\n"
+    "Пауза взятия\r\nПауза отпускания\r\nРазмер по X\r\nРазмер по Y\r\nПодача\r\nСкорость\r\n"
+    "Смотка\r\nВакуум 1\r\nВакуум 2\r\nНе проверять\r\nКалибровка\r\nПропуск\r\n"
+    "Чипов по Х\r\nЧипов по Y\r\nШаг по Х\r\nШаг по Y\r\nКоммент";
+inline constexpr char kComponentColumnCaptions[] =
+    "Компонент\r\nСопло\r\nПитатель\r\nX\r\nY\r\nУгол\r\nПропуск\r\nКоммент";
+inline constexpr char kBoardColumnCaptions[] = "№платы\r\nXoffset\r\nYoffset\r\nПропуск";
+
 // Columns the job's rules read, counted from 0. Both feeder tables share
 // their first 19 columns; each ends with its comment.
 inline constexpr size_t kFeederNumberColumn = 0;  // "№ Питателя"

@@ -57,7 +57,6 @@ void ConfigureReadChain(const TReadChainParts& c) {
   // last one is lost.
   c.JobTextFlattener->CrLfLineEnds = true;
   c.SectionSplitHub->SetCount(kSectionCount);
-  c.SectionSplitHub->Flag = kHubFlagSet;
   SetBlockFind(c.FeederSectionFind, kFeederStartMark, kFeederEndMark, false, false, "");
   SetBlockFind(c.SpecialSectionFind, kSpecialFeederStartMark, kSpecialFeederEndMark, false, false, "");
   SetBlockFind(c.BoardSectionFind, kBoardStartMark, kBoardEndMark, false, false, "");
@@ -109,33 +108,35 @@ void ConfigureSaveChain(const TSaveChainParts& c) {
 }
 
 // One line per link: source point = target action or data output (index).
-void JoinSaveChain(const TSaveChainParts& c, const TJobTableEnds& rowArrays, TVM_Event lineSink,
-                   TVM_Event done) {
-  c.FeederHeader->OnTextOut = lineSink;
+void JoinSaveChain(const TSaveChainParts& c, const TJobTableEnds& rowArrays, TVM_Event headerSink) {
+  c.FeederHeader->OnTextOut = headerSink;
   c.FeederHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(c.FeederRowEnum, 0);
   c.FeederRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(c.FeederRowComma, 0);
-  c.FeederRowComma->OnConcat = lineSink;
   c.FeederRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(c.SpecialHeader, 0);
-  c.SpecialHeader->OnTextOut = lineSink;
+  c.SpecialHeader->OnTextOut = headerSink;
   c.SpecialHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(c.SpecialRowEnum, 0);
   c.SpecialRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(c.SpecialRowComma, 0);
-  c.SpecialRowComma->OnConcat = lineSink;
   c.SpecialRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(c.BoardHeader, 0);
-  c.BoardHeader->OnTextOut = lineSink;
+  c.BoardHeader->OnTextOut = headerSink;
   c.BoardHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(c.BoardRowEnum, 0);
   c.BoardRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(c.BoardRowComma, 0);
-  c.BoardRowComma->OnConcat = lineSink;
   c.BoardRowEnum->OnEnumDone = MakeEvent<&TVMInformer::Trigger>(c.ComponentHeader, 0);
-  c.ComponentHeader->OnTextOut = lineSink;
+  c.ComponentHeader->OnTextOut = headerSink;
   c.ComponentHeader->OnOutput = MakeEvent<&TVMArrayEnum::Enumerate>(c.ComponentRowEnum, 0);
   c.ComponentRowEnum->OnElement = MakeEvent<&TVMStrCat::Concat>(c.ComponentRowComma, 0);
-  c.ComponentRowComma->OnConcat = lineSink;
-  c.ComponentRowEnum->OnEnumDone = done;
 
   c.FeederRowEnum->Array = rowArrays.Feeders;
   c.SpecialRowEnum->Array = rowArrays.SpecialFeeders;
   c.BoardRowEnum->Array = rowArrays.Boards;
   c.ComponentRowEnum->Array = rowArrays.Components;
+}
+
+void JoinSaveChainEnds(const TSaveChainParts& c, const TJobTableEnds& rowLineSinks, TVM_Event done) {
+  c.FeederRowComma->OnConcat = rowLineSinks.Feeders;
+  c.SpecialRowComma->OnConcat = rowLineSinks.SpecialFeeders;
+  c.BoardRowComma->OnConcat = rowLineSinks.Boards;
+  c.ComponentRowComma->OnConcat = rowLineSinks.Components;
+  c.ComponentRowEnum->OnEnumDone = done;
 }
 
 TVM_Event ReadChainTextInput(const TReadChainParts& c) {

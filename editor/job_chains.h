@@ -72,10 +72,13 @@ void JoinReadChain(const TReadChainParts& chain, const TJobTableEnds& addRow);
 // up when stopped.
 void ConfigureSaveChain(const TSaveChainParts& chain);
 
-// `rowArrays` are the tables' array data points; `lineSink` receives every
-// written line in order; `done` fires after the last component row.
-void JoinSaveChain(const TSaveChainParts& chain, const TJobTableEnds& rowArrays, TVM_Event lineSink,
-                   TVM_Event done);
+// `rowArrays` are the tables' array data points; `headerSink` receives the
+// header lines. The chain's ends are joined by JoinSaveChainEnds.
+void JoinSaveChain(const TSaveChainParts& chain, const TJobTableEnds& rowArrays, TVM_Event headerSink);
+
+// The ends of the save chain: `rowLineSinks` receive each table's row lines
+// (each with its "," appended); `done` fires after the last component row.
+void JoinSaveChainEnds(const TSaveChainParts& chain, const TJobTableEnds& rowLineSinks, TVM_Event done);
 
 // The actions that start each chain: the flattened text into the hub, and
 // the save's start into the feeder header.

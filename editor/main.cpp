@@ -20,11 +20,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, "Сделано в Volmar.", "Volmar Info", 0);
     return 0;
   }
-  SchemaInstance = new TClassMainForm_C7FA30(nullptr);
+  // The schema stores itself in SchemaInstance as it is built.
+  auto* schema = new TClassMainForm_C7FA30(nullptr);
   // Any other argument names a job file to open once the network is on.
-  SchemaInstance->StartFile->FileName = argument;
-  SwitchOnNetwork(SchemaInstance->MainForm);
+  schema->StartFile->FileName = argument;
+  SwitchOnNetwork(schema->MainForm);
   RunMessageLoop(AppWindow);
-  delete SchemaInstance;
+  delete schema;
   return 0;
 }

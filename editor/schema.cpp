@@ -49,13 +49,13 @@ constexpr uint16_t kTableSelectRow = TvmStringTableMT::kSelectRowPoint;
 
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuProgram, kMenuActions, kMenuDistribute, kMenuHelp,
-  kMenuItemCount
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuProgram, kMenuActions, kMenuDistribute,
+  kMenuCheck, kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
-// one step is left open, then the lines are written.
-enum TSaveStep : uint8_t { kSaveOpen, kSaveOpenAgain, kSaveUnused, kSaveWrite, kSaveStepCount };
+// then the lines are written; output 2 between them is left open.
+enum TSaveStep : uint8_t { kSaveOpen = 0, kSaveOpenAgain = 1, kSaveWrite = 3, kSaveStepCount = 4 };
 
 // Steps of one search: find from the start row, keep the search text, then
 // work out the next start row.
@@ -66,18 +66,20 @@ TFontRec EditorFont() {
   return MakeFont("MS Sans Serif", 8, 0, static_cast<uint32_t>(SystemColor(kSysWindowText)), 1);
 }
 
-// "Открыть" and "Сохранить " show their shortcuts after a tab; the menu
-// takes those keys too.
+// Items show their shortcuts after a tab; the menu takes those keys too.
+// "Импорт позиций…" and "Проверить" are additions to the composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
     "Открыть\tCtrl+O\r\n"
     "Сохранить \tCtrl+S\r\n"
+    "Импорт позиций…\tCtrl+I\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
     "(\r\n"
     "Распределить\r\n"
+    "Проверить\tF7\r\n"
     ")\r\n"
     "Помощь";
 
@@ -108,49 +110,13 @@ void Place(TVMWin* window, int32_t left, int32_t top, int32_t width, int32_t hei
   window->Font = EditorFont();
 }
 
-// The settings all four tables share; only the columns differ.
-void SetTableDefaults(TvmStringTableMT* table, const char* columns) {
+// What the four tables set beyond string_table.h's defaults (which are the
+// composition's: "," and "#" separators, report view, grid lines, full row
+// select, the cell editor, 80-pixel left-aligned columns, no images or
+// colours, no initial items); only the columns differ.
+void SetTableLook(TvmStringTableMT* table, const char* columns) {
   table->Color = ComponentSystemColor(kSysWindow);
   table->SetColumns(columns);
-  table->SetItems("");
-  table->SetSeparator(",");
-  table->SetColorSeparator("#");
-  table->ColumnWidth = 80;
-  table->ColumnAlign = kColumnLeft;
-  table->ViewStyle = kViewReport;
-  table->SelectVisible = true;
-  table->ScrollMode = kScrollAnyVisible;
-  table->ColumnClickMode = kColumnClickCaption;
-  table->CellColors = false;
-  table->RowImages = false;
-  table->ColumnImages = false;
-  table->ExportPrefix = false;
-  table->LoadItems = false;
-  table->CellEditor = true;
-  table->ClickSelected = true;
-  table->ImageSize = 16;
-  table->ImageBackColor = ComponentSystemColor(kSysMenu);
-  table->GridLines = true;
-  table->RowSelect = true;
-  table->CheckBoxes = false;
-  table->TrackSelect = false;
-  table->HeaderDragDrop = false;
-  table->MultiSelect = false;
-  table->InfoTip = true;
-  table->DoubleBuffered = false;
-  table->TextColor = ComponentSystemColor(kSysWindowText);
-  table->TextBackColor = ComponentSystemColor(kSysWindow);
-  table->BackColor = ComponentSystemColor(kSysWindow);
-  table->SelectionColor = ComponentSystemColor(kSysHighlight);
-  table->ShadowColor = ComponentSystemColor(kSysHighlightText);
-  table->CustomDraw = false;
-  table->CellCursor = true;
-  table->CursorBox = false;
-  table->Gradient = false;
-  table->SingleLine = false;
-  table->EdgeStyle = false;
-  table->EdgeSunken = false;
-  table->TextShadow = false;
 }
 
 void SetLabel(TVMLabel* label, const char* caption) {
@@ -164,12 +130,10 @@ void SetLabel(TVMLabel* label, const char* caption) {
 
 TClassMainForm_C7FA30::TClassMainForm_C7FA30(TVMComponent* owner) {
   SchemaInstance = this;
-  CreateInstances();
-  JoinLinks();
+  CreateComposition();
+  JoinComposition();
   CreateAdditions();
-  JoinAdditionLinks();
-  CreatePlacementView();
-  JoinPlacementViewLinks();
+  JoinAdditions();
   AttachHints();
   EnableTabNavigation(MainForm->Control);
 }
@@ -183,9 +147,14 @@ TClassMainForm_C7FA30::~TClassMainForm_C7FA30() {
   if (SchemaInstance == this) SchemaInstance = nullptr;
 }
 
-// The instances in creation order, each configured at once; window
+// ===========================================================================
+// The composition: its 53 instances, then its links (63 of its 69 here; the
+// six that pass the format check are joined with the additions).
+// ===========================================================================
+
+// The 53 instances in creation order, each configured at once; window
 // components are initialised right after their settings.
-void TClassMainForm_C7FA30::CreateInstances() {
+void TClassMainForm_C7FA30::CreateComposition() {
   // 1. MainForm: the main window.
   MainForm = Keep(new TVMMainForm(nullptr));
   Place(MainForm, 0, 0, 1500, 936, kAlignNone, true);
@@ -194,7 +163,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   MainForm->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "VOLA"));
   MainForm->SetFormBorder(kFormBorderSizeable);
   MainForm->PositionStore = "";
-  MainForm->CreationHook = MakeMethod<&TClassMainForm_C7FA30::FormCreated>(this);
   MainForm->Init();
   TControl* form = MainForm->Control;
 
@@ -212,7 +180,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   OpenJobDialog->Filter = "Файлы раскладчика|*.CSV*|All|*.*";
   OpenJobDialog->InitialDir = ".";
   OpenJobDialog->FileName = "";
-  OpenJobDialog->Reserved = 0;
 
   // 5. FeederRowFind: cuts feeder rows.
   FeederRowFind = Keep(new TVMBlockFind);
@@ -220,7 +187,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 6. FeederTable: feeder section table.
   FeederTable = Keep(new TvmStringTableMT(form));
   Place(FeederTable, 0, 140, 1492, 165, kAlignTop, true);
-  SetTableDefaults(FeederTable, kFeederColumnCaptions);
+  SetTableLook(FeederTable, kFeederColumnCaptions);
   FeederTable->Init();
 
   // 7. JobTextFlattener: file bytes to one-line text.
@@ -230,7 +197,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   JobReadStream = Keep(new TVMFileStream);
   JobReadStream->Mode = kFileModeRead;
   JobReadStream->FileName = "";
-  JobReadStream->Reserved = 0;
 
   // 9. FeederMatrix: matrix access to FeederTable.
   FeederMatrix = Keep(new TVMMatrixRW);
@@ -251,7 +217,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   JobWriteStream = Keep(new TVMFileStream);
   JobWriteStream->Mode = kFileModeWrite;
   JobWriteStream->FileName = "";
-  JobWriteStream->Reserved = 0;
 
   // 13. JobLineWriter: writes one line to the write stream.
   JobLineWriter = Keep(new TVMDataToFile);
@@ -260,7 +225,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 14. SaveHub: steps of saving.
   SaveHub = Keep(new TVMHub);
   SaveHub->SetCount(kSaveStepCount);
-  SaveHub->Flag = kHubFlagSet;
 
   // 15. FeederRowEnum: enumerates feeder rows for saving.
   FeederRowEnum = Keep(new TVMArrayEnum);
@@ -277,7 +241,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 19. SpecialFeederTable: special feeder section table.
   SpecialFeederTable = Keep(new TvmStringTableMT(form));
   Place(SpecialFeederTable, 0, 165, 1492, 182, kAlignTop, true);
-  SetTableDefaults(SpecialFeederTable, kSpecialFeederColumnCaptions);
+  SetTableLook(SpecialFeederTable, kSpecialFeederColumnCaptions);
   SpecialFeederTable->Init();
 
   // 20. SpecialFeederMatrix: matrix access to SpecialFeederTable.
@@ -297,7 +261,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 24. ComponentTable: component section table.
   ComponentTable = Keep(new TvmStringTableMT(form));
   Place(ComponentTable, 0, 347, 642, 555, kAlignLeft, true);
-  SetTableDefaults(ComponentTable, kComponentColumnCaptions);
+  SetTableLook(ComponentTable, kComponentColumnCaptions);
   ComponentTable->Init();
 
   // 25. ComponentMatrix: matrix access to ComponentTable.
@@ -361,7 +325,6 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 37. SearchHub: steps of one search.
   SearchHub = Keep(new TVMHub);
   SearchHub->SetCount(kSearchStepCount);
-  SearchHub->Flag = kHubFlagSet;
 
   // 38. OneLabel: hidden label holding the constant "1".
   OneLabel = Keep(new TVMLabel(form));
@@ -414,7 +377,7 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // 49. BoardTable: board section table.
   BoardTable = Keep(new TvmStringTableMT(form));
   Place(BoardTable, 740, 347, 302, 67, kAlignNone, true);
-  SetTableDefaults(BoardTable, kBoardColumnCaptions);
+  SetTableLook(BoardTable, kBoardColumnCaptions);
   BoardTable->Init();
 
   // 50. BoardRowEnum: enumerates board rows for saving.
@@ -435,45 +398,11 @@ void TClassMainForm_C7FA30::CreateInstances() {
   // chains' one home, which the tests and benchmarks build from as well.
   ConfigureReadChain(ReadChain());
   ConfigureSaveChain(SaveChain());
-
-  // Additions to the composition: nothing a user types or opens is lost.
-  // Opening refuses files larger than the editor can hold (the read chain's
-  // home, above, has the flattener read every kind of line end and an open
-  // last line).
-  JobReadStream->MaxSize = kJobFileMaxSize;
-  // The cells refuse the characters the job file cannot carry.
-  for (TvmStringTableMT* table : {FeederTable, SpecialFeederTable, BoardTable, ComponentTable})
-    table->SetRefusedChars(kJobCellRefusedChars);
-  // 54. JobFormatCheck: before a save takes the target's place, asks about
-  // tables that would not read back the same.
-  JobFormatCheck = Keep(new TVMJobFormatCheck);
-  JobFormatCheck->TableNames[0] = "Питатели";
-  JobFormatCheck->TableNames[1] = "Специальные питатели";
-  JobFormatCheck->TableNames[2] = "Платы";
-  JobFormatCheck->TableNames[3] = "Компоненты";
 }
 
-// ---------------------------------------------------------------------------
-// Additions to the composition: the placement view, created after the
-// other additions (below).
-// ---------------------------------------------------------------------------
-void TClassMainForm_C7FA30::CreatePlacementView() {
-  TControl* form = MainForm->Control;
-
-  // 65. PlacementView: the job drawn in the free area right of the component
-  // table and below the board table; it keeps 2 pixels to the form's right
-  // and bottom edges as the form is resized.
-  PlacementView = Keep(new TVMPlacementView(form));
-  Place(PlacementView, 650, 420, 840, 460, kAlignNone, true);
-  PlacementView->Color = ComponentSystemColor(kSysWindow);
-  PlacementView->RightGap = 2;
-  PlacementView->BottomGap = 2;
-  PlacementView->MarkSize = 5;
-  PlacementView->Init();
-}
-
-// One line per link: source point = target action or data output (index).
-void TClassMainForm_C7FA30::JoinLinks() {
+// The composition's links, one line per link: source point = target action or
+// data output (index).
+void TClassMainForm_C7FA30::JoinComposition() {
   // Menu commands.
   MainMenu->OnClick = MakeEvent<&TVMIndexToChanel::Trigger>(MenuRouter, 0);
   MenuRouter->OnOutput[kMenuOpen] = MakeEvent<&TVMODialog::ShowDialog>(OpenJobDialog, 0);
@@ -489,9 +418,10 @@ void TClassMainForm_C7FA30::JoinLinks() {
                               MakeEvent<&TvmStringTableMT::AddRow>(BoardTable, kTableAddRow),
                               MakeEvent<&TvmStringTableMT::AddRow>(ComponentTable, kTableAddRow)});
 
-  // Save: open the write stream, then each header line and each table's rows
-  // (from the headers on: 24 links).
-  SaveJobDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
+  // Save: open the write stream, then each header line and each table's rows.
+  // The save dialog's choice reaches SaveHub, and the row lines and the end of
+  // the rows reach the writer, through the format check, an addition: those
+  // links are joined with the additions.
   SaveHub->OnOutput[kSaveOpen] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
   SaveHub->OnOutput[kSaveOpenAgain] = MakeEvent<&TVMFileStream::OpenFile>(JobWriteStream, 0);
   SaveHub->OnOutput[kSaveWrite] = SaveChainInput(SaveChain());
@@ -500,8 +430,7 @@ void TClassMainForm_C7FA30::JoinLinks() {
                  MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray),
                  MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray),
                  MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray)},
-                MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0),
-                MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint));
+                MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0));
 
   // Data points of saving and of the tables' matrices.
   JobLineWriter->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
@@ -531,30 +460,6 @@ void TClassMainForm_C7FA30::JoinLinks() {
   // flattener has read its bytes, before the text goes on, so the file is not
   // held open while the tables fill or afterwards.
   JobTextFlattener->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(JobReadStream, 0);
-
-  // Additions to the composition: the format check watches each save. The
-  // chosen save path passes it on its way to the save steps, the row lines
-  // pass it on their way to the writer (the link index names the table), and
-  // the end of the rows passes it before the file is closed, so it can ask
-  // before the written file takes the target's place (replacing the dialog's
-  // direct link to SaveHub, the commas' links to the writer and the last
-  // enumerator's link to CloseFile above).
-  SaveJobDialog->OnChosen = MakeEvent<&TVMJobFormatCheck::Check>(JobFormatCheck, 0);
-  JobFormatCheck->OnOutput = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
-  FeederRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 0);
-  SpecialRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 1);
-  BoardRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 2);
-  ComponentRowComma->OnConcat = MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, 3);
-  JobFormatCheck->OnLine = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
-  ComponentRowEnum->OnEnumDone = MakeEvent<&TVMJobFormatCheck::Finish>(JobFormatCheck, 0);
-  JobFormatCheck->OnDone =
-      MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint);
-  JobFormatCheck->OnAbandon = MakeEvent<&TVMFileStream::AbandonFile>(JobWriteStream, 0);
-  JobFormatCheck->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
-  JobFormatCheck->Matrix[0] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, kTableMatrix);
-  JobFormatCheck->Matrix[1] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, kTableMatrix);
-  JobFormatCheck->Matrix[2] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, kTableMatrix);
-  JobFormatCheck->Matrix[3] = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
 }
 
 TReadChainParts TClassMainForm_C7FA30::ReadChain() const {
@@ -570,46 +475,61 @@ TSaveChainParts TClassMainForm_C7FA30::SaveChain() const {
           FeederRowComma, SpecialRowComma, BoardRowComma, ComponentRowComma};
 }
 
-// --- Additions to the composition ------------------------------------------------
-// Everything below joins the network after the composition above (its 53
-// instances and 69 links, and the format check added to them), which stays
-// as it is.
+std::array<TvmStringTableMT*, kJobTableCount> TClassMainForm_C7FA30::JobTables() const {
+  return {FeederTable, SpecialFeederTable, BoardTable, ComponentTable};
+}
 
-// The instances added after the composition, each configured at once.
+// ===========================================================================
+// Additions to the composition: instances 54 on, and their links. Some watch
+// links of the composition (the format check takes in the save's row lines),
+// which the composition then leaves to them.
+// ===========================================================================
+
+// The instances added to the composition, in creation order, each configured
+// at once.
 void TClassMainForm_C7FA30::CreateAdditions() {
   TControl* form = MainForm->Control;
 
-  // Each table: Insert and Ctrl+Delete add and remove rows.
-  for (TvmStringTableMT* table : {FeederTable, SpecialFeederTable, ComponentTable, BoardTable})
+  // The composition's own instances, set further: opening refuses files
+  // larger than the editor can hold; the cells of each table refuse what the
+  // file cannot carry, and Insert and Ctrl+Delete add and remove rows.
+  JobReadStream->MaxSize = kJobFileMaxSize;
+  for (TvmStringTableMT* table : JobTables()) {
+    table->SetRefusedChars(kJobCellRefusedChars);
     table->RowKeys = true;
+  }
+
+  // 54. JobFormatCheck: before a save takes the target's place, asks about
+  // tables that would not read back the same.
+  JobFormatCheck = Keep(new TVMJobFormatCheck);
+  for (uint16_t table = 0; table < kJobTableCount; ++table)
+    JobFormatCheck->TableNames[table] = kJobTableNames[table];
 
   // 55. Document: the file shown, unsaved changes, the window's caption.
   Document = Keep(new TVMDocument);
   Document->AppTitle = "ZR780K Editor";
   Document->ModifiedMark = "*";
 
-  // 56. EditJournal: the changes to the four tables, for undo and redo;
-  // sources 0 to 3 are the feeder, special feeder, board and component tables.
+  // 56. EditJournal: the changes to the four tables, for undo and redo; a
+  // link index names the table (TJobTable).
   EditJournal = Keep(new TVMUndoJournal);
-  EditJournal->SetCount(4);
+  EditJournal->SetCount(kJobTableCount);
 
   // 57. OpenedHub: a file was opened into the tables.
   OpenedHub = Keep(new TVMHub);
   OpenedHub->SetCount(2);
-  OpenedHub->Flag = 1;
 
   // 58. SavedHub: the tables were saved to a file.
   SavedHub = Keep(new TVMHub);
   SavedHub->SetCount(2);
-  SavedHub->Flag = 1;
 
   // 59. SaveChangesQuestion: asked when the window closes with unsaved changes.
   SaveChangesQuestion = Keep(new TVMMessage);
   SaveChangesQuestion->Message = "Сохранить изменения?";
   SaveChangesQuestion->Caption = "ZR780K Editor";
-  SaveChangesQuestion->Buttons = 3;  // Yes, No and Cancel
-  SaveChangesQuestion->Icon = 3;     // exclamation
-  SaveChangesQuestion->DefaultButton = 0;
+  SaveChangesQuestion->Buttons = kButtonsYesNoCancel;
+  SaveChangesQuestion->Icon = kIconExclamation;
+  SaveChangesQuestion->DefaultButton = kDefaultFirst;
 
   // 60. UndoKeys: Ctrl+Z undoes, Ctrl+Y redoes; in a text box (a cell being
   // edited, the search box) they act on its text instead.
@@ -630,23 +550,60 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 64. FileDrop: job files dropped on the window.
   FileDrop = Keep(new TVMFileDrop(form));
+
+  // 65. PlacementView: the job drawn in the free area right of the component
+  // table and below the board table; it keeps 2 pixels to the form's right
+  // and bottom edges as the form is resized.
+  PlacementView = Keep(new TVMPlacementView(form));
+  Place(PlacementView, 650, 420, 840, 460, kAlignNone, true);
+  PlacementView->Color = ComponentSystemColor(kSysWindow);
+  PlacementView->RightGap = 2;
+  PlacementView->BottomGap = 2;
+  PlacementView->MarkSize = 5;
+  PlacementView->Init();
+
+  // 66. EditCommitHub: before the save dialog shows, the row being edited in
+  // any table is written back, so the file holds what the user sees.
+  EditCommitHub = Keep(new TVMHub);
+  EditCommitHub->SetCount(kJobTableCount);
 }
 
-// The links of the additions, one per line as above.
-void TClassMainForm_C7FA30::JoinAdditionLinks() {
+// The links of the additions, one line per link.
+void TClassMainForm_C7FA30::JoinAdditions() {
+  // The format check watches each save: the chosen path passes it on its way
+  // to the save steps, each table's row lines on their way to the writer (the
+  // link index names the table), and the end of the rows before the file is
+  // closed, so it can ask before the written file takes the target's place.
+  SaveJobDialog->OnChosen = MakeEvent<&TVMJobFormatCheck::Check>(JobFormatCheck, 0);
+  JobFormatCheck->OnOutput = MakeEvent<&TVMHub::Trigger>(SaveHub, 0);
+  JoinSaveChainEnds(SaveChain(),
+                    {MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, kFeederTable),
+                     MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, kSpecialFeederTable),
+                     MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, kBoardTable),
+                     MakeEvent<&TVMJobFormatCheck::Line>(JobFormatCheck, kComponentTable)},
+                    MakeEvent<&TVMJobFormatCheck::Finish>(JobFormatCheck, 0));
+  JobFormatCheck->OnLine = MakeEvent<&TVMDataToFile::PutLine>(JobLineWriter, 0);
+  JobFormatCheck->OnDone = MakeEvent<&TVMFileStream::CloseFile>(JobWriteStream, TVMFileStream::kCloseFilePoint);
+  JobFormatCheck->OnAbandon = MakeEvent<&TVMFileStream::AbandonFile>(JobWriteStream, 0);
+  JobFormatCheck->Stream = MakeEvent<&TVMFileStream::Stream>(JobWriteStream, 0);
+  JobFormatCheck->Matrix[kFeederTable] = MakeEvent<&TvmStringTableMT::Matrix>(FeederTable, kTableMatrix);
+  JobFormatCheck->Matrix[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Matrix>(SpecialFeederTable, kTableMatrix);
+  JobFormatCheck->Matrix[kBoardTable] = MakeEvent<&TvmStringTableMT::Matrix>(BoardTable, kTableMatrix);
+  JobFormatCheck->Matrix[kComponentTable] = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
+
   // Changes made in the tables are journaled; undo and redo go back to them.
-  FeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 0);
-  SpecialFeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 1);
-  BoardTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 2);
-  ComponentTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, 3);
-  EditJournal->OnUndo[0] = MakeEvent<&TvmStringTableMT::UndoEdit>(FeederTable, 0);
-  EditJournal->OnUndo[1] = MakeEvent<&TvmStringTableMT::UndoEdit>(SpecialFeederTable, 0);
-  EditJournal->OnUndo[2] = MakeEvent<&TvmStringTableMT::UndoEdit>(BoardTable, 0);
-  EditJournal->OnUndo[3] = MakeEvent<&TvmStringTableMT::UndoEdit>(ComponentTable, 0);
-  EditJournal->OnRedo[0] = MakeEvent<&TvmStringTableMT::RedoEdit>(FeederTable, 0);
-  EditJournal->OnRedo[1] = MakeEvent<&TvmStringTableMT::RedoEdit>(SpecialFeederTable, 0);
-  EditJournal->OnRedo[2] = MakeEvent<&TvmStringTableMT::RedoEdit>(BoardTable, 0);
-  EditJournal->OnRedo[3] = MakeEvent<&TvmStringTableMT::RedoEdit>(ComponentTable, 0);
+  FeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kFeederTable);
+  SpecialFeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kFeederTable);
+  BoardTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kBoardTable);
+  ComponentTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kComponentTable);
+  EditJournal->OnUndo[kFeederTable] = MakeEvent<&TvmStringTableMT::UndoEdit>(FeederTable, 0);
+  EditJournal->OnUndo[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::UndoEdit>(SpecialFeederTable, 0);
+  EditJournal->OnUndo[kBoardTable] = MakeEvent<&TvmStringTableMT::UndoEdit>(BoardTable, 0);
+  EditJournal->OnUndo[kComponentTable] = MakeEvent<&TvmStringTableMT::UndoEdit>(ComponentTable, 0);
+  EditJournal->OnRedo[kFeederTable] = MakeEvent<&TvmStringTableMT::RedoEdit>(FeederTable, 0);
+  EditJournal->OnRedo[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::RedoEdit>(SpecialFeederTable, 0);
+  EditJournal->OnRedo[kBoardTable] = MakeEvent<&TvmStringTableMT::RedoEdit>(BoardTable, 0);
+  EditJournal->OnRedo[kComponentTable] = MakeEvent<&TvmStringTableMT::RedoEdit>(ComponentTable, 0);
   UndoKeys->OnKey[0] = MakeEvent<&TVMUndoJournal::Undo>(EditJournal, 0);
   UndoKeys->OnKey[1] = MakeEvent<&TVMUndoJournal::Redo>(EditJournal, 0);
 
@@ -677,27 +634,11 @@ void TClassMainForm_C7FA30::JoinAdditionLinks() {
   MainForm->OnCreate = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
   StartFile->OnFile = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   FileDrop->OnDropped = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
-}
 
-// Tooltips, for every window component in creation order.
-void TClassMainForm_C7FA30::AttachHints() {
-  for (TVMComponent* instance : Instances)
-    if (auto* window = dynamic_cast<TVMWin*>(instance)) window->AttachHintNow();
-}
-
-void SwitchOnNetwork(TVMMainForm* mainForm) {
-  if (AppWindow) AppWindow->SetVisible(mainForm->Visible);
-  StartDispatch();
-}
-
-// ---------------------------------------------------------------------------
-// Additions to the composition: links of the added instances. The view reads
-// the tables through their array outputs and hears of their changes through
-// their events (an added row comes with its row line, OnRowStored, so a file
-// of many rows is not read back); the link index names the table
-// (TJobTable).
-// ---------------------------------------------------------------------------
-void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
+  // The placement view reads the tables through their array outputs and hears
+  // of their changes through their events (an added row comes with its row
+  // line, OnRowStored, so a file of many rows is not read back); the link
+  // index names the table.
   PlacementView->Feeders = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
   PlacementView->SpecialFeeders = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
   PlacementView->Boards = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
@@ -726,4 +667,25 @@ void TClassMainForm_C7FA30::JoinPlacementViewLinks() {
   ComponentTable->OnSelect = MakeEvent<&TVMPlacementView::ShowComponent>(PlacementView, 0);
   PlacementView->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   MainForm->OnResize = MakeEvent<&TVMPlacementView::FollowParent>(PlacementView, 0);
+
+  // Saving: the dialog proposes the file open or last saved, and the row being
+  // edited in any table is written back before the dialog shows.
+  SaveJobDialog->FileNameInput = MakeEvent<&TVMDocument::FilePath>(Document, 0);
+  SaveJobDialog->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  EditCommitHub->OnOutput[kFeederTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(FeederTable, 0);
+  EditCommitHub->OnOutput[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(SpecialFeederTable, 0);
+  EditCommitHub->OnOutput[kBoardTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(BoardTable, 0);
+  EditCommitHub->OnOutput[kComponentTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(ComponentTable, 0);
 }
+
+// Tooltips, for every window component in creation order.
+void TClassMainForm_C7FA30::AttachHints() {
+  for (TVMComponent* instance : Instances)
+    if (auto* window = dynamic_cast<TVMWin*>(instance)) window->AttachHintNow();
+}
+
+void SwitchOnNetwork(TVMMainForm* mainForm) {
+  if (AppWindow) AppWindow->SetVisible(mainForm->Visible);
+  StartDispatch();
+}
+

@@ -1,16 +1,19 @@
 // TClassMainForm_C7FA30: the editor's component network. The constructor
-// creates every instance in a fixed order, configures each at once (and
-// initialises the window components, whose controls live in the main form),
-// then joins the links, gives the window components their tooltips and turns
-// on keyboard navigation in the main form. The destructor frees the
+// creates the composition's instances in a fixed order, configures each at
+// once (and initialises the window components, whose controls live in the
+// main form), joins the composition's links, then creates and joins the
+// additions to it the same way; last it gives the window components their
+// tooltips and turns on keyboard navigation in the main form. The destructor frees the
 // instances newest first. Nothing reaches the network from outside except
 // window messages.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "core/component.h"
 #include "editor/job_chains.h"
+#include "job/job_format.h"
 
 class TVMArrayEnum;
 class TVMArrayFind;
@@ -98,12 +101,12 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMInformer* ComponentHeader = nullptr;
   TVMStrCat* BoardRowComma = nullptr;
   TVMMatrixRW* BoardMatrix = nullptr;
-  // Additions to the composition, created after the 53 instances above.
-  TVMJobFormatCheck* JobFormatCheck = nullptr;
 
-  // Additions to the composition, created after it: the document's title
-  // and unsaved changes, undo and redo, keyboard shortcuts, the file named
-  // on the command line and files dropped on the window.
+  // Additions to the composition, created after it: the check before saving,
+  // the document's title and unsaved changes, undo and redo, keyboard
+  // shortcuts, the file named on the command line, files dropped on the
+  // window, a picture of the job, the edits committed before saving.
+  TVMJobFormatCheck* JobFormatCheck = nullptr;
   TVMDocument* Document = nullptr;
   TVMUndoJournal* EditJournal = nullptr;
   TVMHub* OpenedHub = nullptr;
@@ -114,8 +117,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMDoData* FindNextText = nullptr;
   TVMStartFile* StartFile = nullptr;
   TVMFileDrop* FileDrop = nullptr;
-  // A picture of the job beside the tables.
   TVMPlacementView* PlacementView = nullptr;
+  TVMHub* EditCommitHub = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);
@@ -138,15 +141,14 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TReadChainParts ReadChain() const;
   TSaveChainParts SaveChain() const;
 
-  void CreateInstances();
-  void JoinLinks();
+  // The four tables in the order of their numbers (TJobTable).
+  std::array<TvmStringTableMT*, kJobTableCount> JobTables() const;
+
+  void CreateComposition();
+  void JoinComposition();
   void CreateAdditions();
-  void JoinAdditionLinks();
-  void CreatePlacementView();
-  void JoinPlacementViewLinks();
+  void JoinAdditions();
   void AttachHints();
-  // The main form's creation hook: nothing to do.
-  void FormCreated(TVMMainForm* form) {}
 };
 
 // The one schema of the program; set by its constructor before any instance

@@ -17,6 +17,10 @@ enum TJobTable : uint16_t {
   kJobTableCount = 4,
 };
 
+// The tables' names, as messages name them.
+inline constexpr const char* kJobTableNames[kJobTableCount] = {"Питатели", "Специальные питатели",
+                                                               "Платы", "Компоненты"};
+
 // Column count of each section's table (the written rows have exactly these
 // many cells).
 inline constexpr size_t kFeederColumns = 20;

@@ -81,7 +81,7 @@ bool FormHandler(void*, TControl* form, TMsg& msg, LRESULT& result) {
 
 TControl* CreateAppWindow(const std::string& caption) {
   TControl* app = CreateControlObject(nullptr, "App", 0);
-  app->Style = 0x90CA0000;
+  app->Style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   app->ExStyle = WS_EX_APPWINDOW;
   app->IsAppWindow = 1;
   app->CaptionText = caption;

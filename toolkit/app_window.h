@@ -6,7 +6,8 @@
 
 #include "toolkit/control.h"
 
-// Class "App", style 0x90CA0000, ex-style WS_EX_APPWINDOW. Becomes AppWindow
+// Class "App", a visible popup with caption, system menu and minimise box,
+// ex-style WS_EX_APPWINDOW. Becomes AppWindow
 // when there is none yet and sets AppWindowCreated. Its system menu has no
 // maximize, move or size entries and a greyed restore entry; closing it from
 // the system menu closes the main form instead.

@@ -125,9 +125,9 @@ class TControl : public TObj {
  public:
   // --- Fields, in the order of the object's field layout; new ones go last ------
   HWND Handle = nullptr;
-  UINT ClassStyle = 0x20;
-  uint32_t Style = 0x16CF0000;
-  uint32_t ExStyle = 0x00010000;
+  UINT ClassStyle = CS_OWNDC;
+  uint32_t Style = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_OVERLAPPEDWINDOW;
+  uint32_t ExStyle = WS_EX_CONTROLPARENT;
   HCURSOR Cursor = nullptr;
   HICON Icon = nullptr;  // kNoIcon: none; nullptr: the default (see GetIcon)
   uint8_t IconShared = 0;

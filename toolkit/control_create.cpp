@@ -93,8 +93,13 @@ TControl* CreateChildControl(TControl* parent, const std::string& className, uin
   return control;
 }
 
+// A visible child static that reports clicks, shows "&" as it is and does
+// not wrap its text.
+constexpr uint32_t kLabelStyle =
+    WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+
 TControl* CreateLabelControl(TControl* parent, const std::string& caption) {
-  TControl* label = CreateChildControl(parent, "STATIC", 0x5000018C, LabelActions(), 0);
+  TControl* label = CreateChildControl(parent, "STATIC", kLabelStyle, LabelActions(), 0);
   label->HideOnSetText = 1;
   label->AttachMessageHandler(&InvalidateOnSize);
   label->BoundsRect.bottom = label->BoundsRect.top + 22;

@@ -19,7 +19,7 @@ std::string ToolkitClassName(const TControl* control) {
 WNDCLASSA DescribeClass(TControl* control, HINSTANCE instance) {
   WNDCLASSA wc{};
   wc.style = control->ClassStyle;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(0x7F00));
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   if (!control->NativeClassName.empty()) {
     WNDCLASSA native{};
     const char* name = control->NativeClassName.c_str();

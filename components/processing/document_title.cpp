@@ -30,6 +30,8 @@ void TVMDocument::SetModified(TData& data, uint16_t index) {
 
 void TVMDocument::Discard(TData& data, uint16_t index) { Discarded = true; }
 
+void TVMDocument::FilePath(TData& data, uint16_t index) { SetStrValue(data, Path); }
+
 void TVMDocument::CloseQuery(TData& data, uint16_t index) {
   Discarded = false;
   if (Modified) FireNull(OnAskSave);

@@ -28,6 +28,8 @@ class TVMDocument : public TVMComponent {
   // With unsaved changes it fires OnAskSave and answers from what the
   // question led to: saved or discarded lets the window close.
   void CloseQuery(TData& data, uint16_t index);
+  // Data output: String, the file last opened or saved (empty before any).
+  void FilePath(TData& data, uint16_t index);
 
   std::string Title() const;
 

@@ -1,5 +1,6 @@
 #include "components/processing/file_dialog.h"
 
+#include <string>
 #include <utility>
 
 #include "toolkit/dialog_parent.h"
@@ -16,7 +17,12 @@ void TVMFileDialog::ShowDialog(TData& data, uint16_t index) {
     Dialog->OwnerHandle = DialogParent();
     Dialog->Filter = Filter;
   }
-  Dialog->FileName = FetchStr(data, FileNameInput, FileName);
+  FireNull(OnOpening);
+  std::string name = FetchStr(data, FileNameInput, FileName);
+  if (name.empty()) name = FileName;
+  const size_t folderEnd = name.find_last_of("\\/");
+  Dialog->InitialDir = folderEnd == std::string::npos ? InitialDir : name.substr(0, folderEnd + 1);
+  Dialog->FileName = folderEnd == std::string::npos ? name : name.substr(folderEnd + 1);
   if (OpenSaveDialogExecute(Dialog))
     ForwardStr(data, OnChosen, Dialog->FileName);
   else

@@ -20,12 +20,14 @@ class TVMFileDialog : public TVMComponent {
   std::string FileName;  // used when FileNameInput is not connected
   TVM_Event OnChosen;       // the chosen file name
   TVM_Event OnCancel;       // NULL: the dialog was cancelled
-  TVM_Event FileNameInput;  // data input: the name shown first
+  TVM_Event FileNameInput;  // data input: the name shown first; a path opens its folder
+  TVM_Event OnOpening;      // NULL: fired before the dialog shows
 
   ~TVMFileDialog() override;
 
-  // Action: shows the dialog modally with the fetched name shown first.
-  // Confirmed: forwards the chosen name to OnChosen; cancelled: forwards
+  // Action: fires OnOpening, then shows the dialog modally with the fetched
+  // name shown first: a name with a folder opens the dialog in that folder
+  // with the bare name, an empty one falls back to FileName. Confirmed: forwards the chosen name to OnChosen; cancelled: forwards
   // NULL to OnCancel.
   void ShowDialog(TData& data, uint16_t index);
 

@@ -25,7 +25,6 @@ class TVMFileStream : public TVMComponent {
   TStream* FileStream = nullptr;  // the open stream, or nil
   std::string FileName;           // used when FileNameInput is not connected
   uint8_t Mode = kFileModeRead;   // any value other than write or read-write reads
-  uint8_t Reserved = 0;           // set by the schema; nothing reads it
   uint32_t MaxSize = 0;           // read mode: larger files are refused; 0 = any size
   TVM_Event FileNameInput;        // data input: the file name
   TVM_Event OnOpened;             // the stream (nil after a failure)

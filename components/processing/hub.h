@@ -8,13 +8,9 @@
 #include "core/component.h"
 #include "core/event.h"
 
-// The value every hub of the editor carries in Flag; nothing reads it.
-inline constexpr uint8_t kHubFlagSet = 1;
-
 class TVMHub : public TVMComponent {
  public:
   uint8_t Count = 0;
-  uint8_t Flag = 0;  // kHubFlagSet in the editor; nothing reads it
   std::vector<TVM_Event> OnOutput;
 
   // Resizes OnOutput to n records (new ones unconnected).

@@ -9,7 +9,6 @@
 
 class TVMODialog : public TVMFileDialog {
  public:
-  uint8_t Reserved = 0;  // set by the schema; nothing reads it
 
   TVMODialog();
 

@@ -133,6 +133,9 @@ class TvmStringTableMT : public TVMWin {
   // Reverse or repeat a change reported by OnEdit (the value is its record).
   void UndoEdit(TData& data, uint16_t index);
   void RedoEdit(TData& data, uint16_t index);
+  // Writes back the row being edited in place, if any, and reports the edit
+  // at once, so that whoever reads the table next sees what the user typed.
+  void CommitEdit(TData& data, uint16_t index);
   // Data outputs.
   void Array(TData& data, uint16_t index);
   void Matrix(TData& data, uint16_t index);

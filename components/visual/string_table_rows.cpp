@@ -105,6 +105,16 @@ void TvmStringTableMT::ReportEditedCells(int32_t row) {
   if (after != before) FireStr(OnEdit, PackRowEdit({TRowEditKind::Cells, row, before, after}));
 }
 
+void TvmStringTableMT::CommitEdit(TData& data, uint16_t index) {
+  TListView* lv = ListView();
+  TListEdit* editor = lv ? lv->CellEditor : nullptr;
+  if (!editor || editor->Editors->Count == 0) return;
+  const int32_t row = editor->EditRow;
+  editor->StopEditing(true);
+  // The posted report of this edit then finds nothing left to report.
+  CellChanged(nullptr, row);
+}
+
 void TvmStringTableMT::EditStarted(TControl* sender, int32_t row) {
   if (EditSnapshots.size() >= kMaxPendingEdits) EditSnapshots.erase(EditSnapshots.begin());
   EditSnapshots.emplace_back(row, RowCells(row));

@@ -225,6 +225,19 @@ TEST(EditorRun, AnEditedCellIsShownAndSaved) {
   ASSERT_TRUE(editor.Save(out));  // handled after the edit's write-back
   EXPECT_EQ(editor.Tables(), expected);
   EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected));
+
+  // Saved while the row's boxes are still open: the file holds what is typed,
+  // and the saved document shows no unsaved change.
+  SendMessageTimeoutA(components, WM_LBUTTONDBLCLK, MK_LBUTTON,
+                      MAKELPARAM(600, header.bottom - header.top + 4), SMTO_NORMAL, 10000, &ignored);
+  boxes = TEditorDriver::EditBoxes(components);
+  ASSERT_EQ(boxes.size(), kComponentColumns);
+  TEditorDriver::SendText(boxes[7], "стабилитрон");
+  expected.Components[2][7] = "стабилитрон";
+  const std::string whileEditing = temp.File("while-editing.CSV");
+  ASSERT_TRUE(editor.Save(whileEditing));
+  EXPECT_EQ(ReadWholeFile(whileEditing), WriteJobFile(expected));
+  EXPECT_EQ(editor.WaitTitle("while-editing.CSV - ZR780K Editor"), "while-editing.CSV - ZR780K Editor");
 }
 
 // "Помощь" shows its question; No ends it there. "УП" and "Распределить"

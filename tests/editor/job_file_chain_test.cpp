@@ -39,7 +39,6 @@ class TFileChains {
     JobReadStream.OnOpened = MakeEvent<&TVMStream2Hex::Convert>(&Read.JobTextFlattener);
     Read.JobTextFlattener.OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(&JobReadStream, 1);
 
-    SaveHub.Flag = kHubFlagSet;
     SaveHub.SetCount(4);
     JobWriteStream.Mode = kFileModeWrite;
     SaveHub.OnOutput[0] = MakeEvent<&TVMFileStream::OpenFile>(&JobWriteStream);

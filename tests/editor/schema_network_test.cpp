@@ -82,15 +82,13 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ForumUrlLabel, S->ForumOpener, S->SearchTitleLabel, S->ComponentRowComma,
       S->SpecialRowComma, S->FeederRowComma, S->BoardSectionFind, S->BoardRowFind,
       S->BoardLineMarker, S->BoardTable, S->BoardRowEnum, S->ComponentHeader, S->BoardRowComma,
-      S->BoardMatrix,
-      // Additions to the composition.
-      S->JobFormatCheck};
-  ASSERT_EQ(expected.size(), 54u);
-  EXPECT_EQ(std::set<TVMComponent*>(expected.begin(), expected.end()).size(), 54u);
+      S->BoardMatrix};
+  ASSERT_EQ(expected.size(), 53u);
+  EXPECT_EQ(std::set<TVMComponent*>(expected.begin(), expected.end()).size(), 53u);
   const std::vector<TVMComponent*> additions = {
-      S->Document, S->EditJournal, S->OpenedHub, S->SavedHub, S->SaveChangesQuestion,
-      S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile, S->FileDrop,
-      S->PlacementView};
+      S->JobFormatCheck, S->Document, S->EditJournal, S->OpenedHub, S->SavedHub,
+      S->SaveChangesQuestion, S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile,
+      S->FileDrop, S->PlacementView, S->EditCommitHub};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -138,8 +136,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 3);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 1);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 4);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 2);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
@@ -151,7 +149,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -230,7 +228,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"AboutMessage.OnYes", &S->AboutMessage->OnYes, MakeEvent<&TVMWinExec::ShellOpen>(S->ForumOpener, 1)},
       {"ForumOpener.FileName", &S->ForumOpener->FileNameInput, MakeEvent<&TVMLabel::Text>(S->ForumUrlLabel)},
   };
-  ASSERT_EQ(links.size(), 69u + 9u);  // nine links added to the composition
+  ASSERT_EQ(links.size(), 69u + 9u);  // the format check's nine links with the composition's
   // Additions to the composition: the placement view reads the four tables
   // and hears of their changes, the link index naming the table.
   TVMPlacementView* view = S->PlacementView;
@@ -258,6 +256,12 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ComponentTable.OnSelect", &S->ComponentTable->OnSelect, MakeEvent<&TVMPlacementView::ShowComponent>(view)},
       {"PlacementView.OnPick", &view->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"MainForm.OnResize", &S->MainForm->OnResize, MakeEvent<&TVMPlacementView::FollowParent>(view)},
+      {"SaveJobDialog.FileName", &S->SaveJobDialog->FileNameInput, MakeEvent<&TVMDocument::FilePath>(S->Document)},
+      {"SaveJobDialog.OnOpening", &S->SaveJobDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"EditCommitHub.OnOutput[0]", &S->EditCommitHub->OnOutput[0], MakeEvent<&TvmStringTableMT::CommitEdit>(S->FeederTable)},
+      {"EditCommitHub.OnOutput[1]", &S->EditCommitHub->OnOutput[1], MakeEvent<&TvmStringTableMT::CommitEdit>(S->SpecialFeederTable)},
+      {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
+      {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
@@ -274,14 +278,15 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 3, 4, 5, save output 2, the cancel and
-  // missing-mark events, and the events of the form and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 7u);
+  // Left open: router outputs 0, 4 ("УП"), 5 and those not yet built, save
+  // output 2, the cancel and missing-mark events, and the events of the form
+  // and the tables.
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 9u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[3],
-                                  &S->MenuRouter->OnOutput[4], &S->MenuRouter->OnOutput[5],
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[4],
+                                  &S->MenuRouter->OnOutput[5],
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
@@ -320,7 +325,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 6)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 8)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

@@ -185,7 +185,8 @@ class TSaveChain {
                    MakeEvent<&TTableStandIn::Array>(&SpecialFeederTable, 3),
                    MakeEvent<&TTableStandIn::Array>(&BoardTable, 3),
                    MakeEvent<&TTableStandIn::Array>(&ComponentTable, 3)},
-                  lineSink, done);
+                  lineSink);
+    JoinSaveChainEnds(Parts(), {lineSink, lineSink, lineSink, lineSink}, done);
   }
   TSaveChain(const TSaveChain&) = delete;
   TSaveChain& operator=(const TSaveChain&) = delete;

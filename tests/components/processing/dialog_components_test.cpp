@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "components/processing/message_box.h"
@@ -117,6 +118,35 @@ TEST_F(DialogComponentTest, SaveDialogStartsFromItsDefaultNameEachTime) {
             DWORD{OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                   0x00A80000});
   EXPECT_EQ(platform.Calls[0].Filter, "Файлы раскладчика\0*.CSV\0All\0*.*\0\0"s);
+}
+
+// Once a file is open or saved, the save dialog opens in its folder with its
+// name; before that (the document answers nothing) it offers ".CSV" in ".".
+// Whoever must finish work before the dialog shows hears OnOpening first.
+TEST_F(DialogComponentTest, SaveDialogProposesTheDocumentsFileInItsFolder) {
+  TVMSDialog save;
+  TProbe document, opening;
+  std::string path;
+  std::vector<size_t> openingsSeenByRead;
+  document.AnswerWith = [&](TData& answer) {
+    openingsSeenByRead.push_back(opening.Count());
+    SetStrValue(answer, path);
+  };
+  save.FileNameInput = document.Point();
+  save.OnOpening = opening.Action();
+  TVM_Event show = MakeEvent<&TVMSDialog::ShowDialog>(&save);
+
+  for (const auto& [file, shown, folder] :
+       {std::tuple<std::string, std::string, std::string>{"", ".CSV", "."},
+        {dir.File("panel.CSV"), "panel.CSV", dir.File("")}}) {
+    SCOPED_TRACE(file);
+    path = file;
+    user.Press(IDCANCEL);
+    FireNull(show);
+    EXPECT_EQ(user.Dialogs.back().NameShown, shown);
+    EXPECT_EQ(platform.Calls.back().InitialDir, folder);
+  }
+  EXPECT_EQ(openingsSeenByRead, (std::vector<size_t>{1, 2})) << "OnOpening comes first";
 }
 
 class MessageComponentTest : public DialogComponentTest {

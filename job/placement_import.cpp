@@ -124,11 +124,8 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
       text += " и ещё " + Count(file.BadLines.size() - kListedBadLines);
     text += "\n";
   }
-  if (import.ShiftX == 0 && import.ShiftY == 0) {
-    text += "Сдвиг координат: нет\n";
-  } else {
-    text += "Сдвиг координат: X на " + FixedToText(import.ShiftX) + " мм, Y на " + FixedToText(import.ShiftY) +
-            " мм\n";
-  }
-  return text;
+  std::string shift;
+  if (import.ShiftX != 0) shift += "X на " + FixedToText(import.ShiftX) + " мм";
+  if (import.ShiftY != 0) shift += (shift.empty() ? "Y на " : ", Y на ") + FixedToText(import.ShiftY) + " мм";
+  return text + "Сдвиг координат: " + (shift.empty() ? "нет" : shift) + "\n";
 }

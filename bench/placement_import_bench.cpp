@@ -34,7 +34,7 @@ std::string Padded(std::string text, size_t width) {
   return text;
 }
 
-std::string Number(int thousandths) {
+std::string Number(long long thousandths) {
   char text[32];
   std::snprintf(text, sizeof text, "%.4f", thousandths / 1000.0);
   return text;
@@ -43,7 +43,7 @@ std::string Number(int thousandths) {
 std::string PlacementFile() {
   std::string text = "## Unit = mm, Angle = deg.\n## Side : All\n";
   text += "# Ref    Val    Package   PosX      PosY      Rot     Side\n";
-  for (int i = 0; i < kRows; ++i) {
+  for (long long i = 0; i < kRows; ++i) {
     text += Padded("R" + std::to_string(i), 9) + Padded(i % 97 == 0 ? "" : "10k", 7) + Padded("R0603", 10);
     text += Padded(Number((i * 7919) % 300000 - 20000), 10) + Padded(Number((i * 104729) % 200000 - 5000), 10);
     text += Padded(Number((i % 8) * 45000), 8) + (i % 5 ? "top" : "bottom") + "\n";

@@ -56,8 +56,8 @@ bool NextUtf8(const std::string& bytes, size_t at, uint32_t& c, size_t& length) 
 }
 
 bool IsUtf8(const std::string& bytes) {
-  uint32_t c;
-  size_t length;
+  uint32_t c = 0;
+  size_t length = 1;
   for (size_t at = 0; at < bytes.size(); at += length)
     if (!NextUtf8(bytes, at, c, length)) return false;
   return true;
@@ -66,8 +66,8 @@ bool IsUtf8(const std::string& bytes) {
 std::string Utf8ToCp1251(const std::string& bytes, size_t from) {
   std::string out;
   out.reserve(bytes.size() - from);
-  uint32_t c;
-  size_t length;
+  uint32_t c = 0;
+  size_t length = 1;
   for (size_t at = from; at < bytes.size(); at += length) {
     NextUtf8(bytes, at, c, length);
     out += CharToCp1251(c);

@@ -1,0 +1,89 @@
+// zr780k-job import FILE [--side top|bottom] [--into JOB] -o OUT
+#include <string>
+#include <vector>
+
+#include "job/command_files.h"
+#include "job/job_command.h"
+#include "job/job_file.h"
+#include "job/placement_import.h"
+
+namespace {
+
+constexpr char kImportUsage[] = "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] -o OUT\n";
+
+struct TImportArgs {
+  std::string File;
+  std::string Into;
+  std::string Out;
+  TBoardSide Side = TBoardSide::Top;
+};
+
+// False with a message when the words are not the command's.
+bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool takesValue = word == "--side" || word == "--into" || word == "-o";
+    if (takesValue && i + 1 >= args.size()) {
+      error = "После " + word + " нет значения\n";
+      return false;
+    }
+    if (word == "--side") {
+      const std::string& side = args[++i];
+      if (side != "top" && side != "bottom") {
+        error = "Сторона " + side + " неизвестна: top или bottom\n";
+        return false;
+      }
+      parsed.Side = side == "top" ? TBoardSide::Top : TBoardSide::Bottom;
+    } else if (word == "--into") {
+      parsed.Into = args[++i];
+    } else if (word == "-o") {
+      parsed.Out = args[++i];
+    } else if (word.size() > 1 && word[0] == '-') {
+      error = "Неизвестный ключ " + word + "\n";
+      return false;
+    } else if (parsed.File.empty()) {
+      parsed.File = word;
+    } else {
+      error = "Лишнее слово " + word + "\n";
+      return false;
+    }
+  }
+  if (parsed.File.empty() || parsed.Out.empty()) {
+    error = parsed.File.empty() ? "Не указан файл позиций\n" : "Не указан файл задания (-o OUT)\n";
+    return false;
+  }
+  return true;
+}
+
+int Fail(TCommandOutput& output, const std::string& message) {
+  output.Err += message + "\n";
+  return 1;
+}
+
+}  // namespace
+
+int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& output) {
+  TImportArgs parsed;
+  std::string error;
+  if (!ParseImportArgs(args, parsed, error)) {
+    output.Err += error + kImportUsage;
+    return 2;
+  }
+  std::string bytes;
+  if (!ReadCommandFile(parsed.File, bytes, error)) return Fail(output, error);
+  const TPlacementFile file = ReadPlacementFile(bytes, parsed.File);
+  if (!file.Error.empty()) return Fail(output, file.Error);
+
+  JobTables job;
+  if (!parsed.Into.empty()) {
+    std::string jobBytes;
+    if (!ReadCommandFile(parsed.Into, jobBytes, error)) return Fail(output, error);
+    job = ReadJobFile(jobBytes);
+  }
+  const TPlacementImport import = ImportPlacements(file, parsed.Side);
+  job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
+  if (!WriteCommandFile(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
+  output.Out += ImportSummary(file, import);
+  output.Out += "Записан файл " + parsed.Out + "\n";
+  return 0;
+}

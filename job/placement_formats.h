@@ -1,0 +1,45 @@
+// A design tool's placement file ("centroid", "pick and place", "position"
+// file) read into parts. The form is recognised by content, whatever the
+// file's extension: KiCad's position file (text and CSV), Altium's
+// pick-and-place file (.csv and padded .txt), Eagle/Fusion mount files,
+// EasyEDA's and JLC's files, DipTrace's, and any other table whose header
+// names a reference, X and Y.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "job/decimal_text.h"
+
+enum class TBoardSide : uint8_t { Top, Bottom };
+
+// One part as the file gives it; texts are Windows-1251.
+struct TPlacementPart {
+  size_t Line = 0;  // 1-based
+  std::string Reference;
+  std::string Value;  // KiCad's "~" (no value) read as empty
+  std::string Package;
+  TBoardSide Side = TBoardSide::Top;
+  TFixed X = 0;  // millimetres
+  TFixed Y = 0;
+  TFixed Angle = 0;  // degrees, as written
+};
+
+struct TPlacementFile {
+  std::string Format;  // the form's name, for the summary
+  std::vector<TPlacementPart> Parts;
+  bool HasTop = false;
+  bool HasBottom = false;
+  // Rows that could not be read (a missing or non-numeric coordinate or
+  // angle), 1-based; the rest are read.
+  std::vector<size_t> BadLines;
+  // Why the file gives no parts at all (empty, or in no recognised form),
+  // Windows-1251; empty when it was read.
+  std::string Error;
+};
+
+// `fileName` names the file in messages and tells a mount file's side (".mnb"
+// is the bottom).
+TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fileName);

@@ -1,0 +1,131 @@
+#include "job/placement_import.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "job/job_format.h"
+
+namespace {
+
+// The summary lists this many unreadable lines, then how many more.
+constexpr size_t kListedBadLines = 10;
+
+std::string Upper(const std::string& text) {
+  std::string upper;
+  for (char c : text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+bool IsCellBreaker(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 32 || u == 127 || std::strchr(kJobCellRefusedChars, c) != nullptr;
+}
+
+// The axis shifted so that its smallest value is 0, when any value would be
+// written negative; returns the shift.
+TFixed ShiftToOrigin(std::vector<TFixed>& values) {
+  if (values.empty()) return 0;
+  const TFixed smallest = *std::min_element(values.begin(), values.end());
+  if (FixedToText(smallest)[0] != '-') return 0;
+  for (TFixed& v : values) v -= smallest;
+  return -smallest;
+}
+
+std::string Count(size_t n) { return std::to_string(n); }
+
+}  // namespace
+
+bool IsFiducialReference(const std::string& reference) {
+  const std::string upper = Upper(reference);
+  for (const char* prefix : {"FID", "FD", "MARK"}) {
+    const size_t length = std::strlen(prefix);
+    if (upper.compare(0, length, prefix) != 0) continue;
+    if (std::all_of(upper.begin() + length, upper.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return true;
+  }
+  return false;
+}
+
+bool IsNotPlacedValue(const std::string& value) {
+  std::string upper = Upper(value);
+  std::replace(upper.begin(), upper.end(), '_', ' ');
+  const size_t first = upper.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  upper = upper.substr(first, upper.find_last_not_of(' ') - first + 1);
+  for (const char* mark : {"DNP", "DNF", "DNI", "NC", "NF", "NP", "NOPOP", "DO NOT PLACE"})
+    if (upper == mark) return true;
+  return upper.size() >= 3 && upper.compare(upper.size() - 3, 3, "/NM") == 0;
+}
+
+std::string CellText(const std::string& text) {
+  std::string cell = text;
+  for (char& c : cell)
+    if (IsCellBreaker(c)) c = ' ';
+  const size_t first = cell.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return cell.substr(first, cell.find_last_not_of(' ') - first + 1);
+}
+
+std::string CommentCell(const std::string& value, const std::string& package) {
+  const std::string v = CellText(value), p = CellText(package);
+  if (v.empty() || p.empty()) return v + p;
+  return v + " " + p;
+}
+
+TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
+  TPlacementImport import;
+  import.Side = file.HasTop && file.HasBottom ? side : file.HasBottom ? TBoardSide::Bottom : TBoardSide::Top;
+  std::vector<const TPlacementPart*> parts;
+  std::vector<TFixed> xs, ys, angles;
+  for (const TPlacementPart& part : file.Parts) {
+    if (part.Side != import.Side) continue;
+    parts.push_back(&part);
+    xs.push_back(part.X);
+    ys.push_back(part.Y);
+    angles.push_back(part.Angle);
+  }
+  if (import.Side == TBoardSide::Bottom && !xs.empty()) {
+    const auto [least, most] = std::minmax_element(xs.begin(), xs.end());
+    const TFixed mirror = *least + *most;
+    for (TFixed& x : xs) x = mirror - x;
+    for (TFixed& angle : angles) angle = -NormalisedAngle(angle);
+  }
+  import.ShiftX = ShiftToOrigin(xs);
+  import.ShiftY = ShiftToOrigin(ys);
+
+  import.Rows.reserve(parts.size());
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const TPlacementPart& part = *parts[i];
+    const bool fiducial = IsFiducialReference(part.Reference);
+    const bool notPlaced = !fiducial && IsNotPlacedValue(part.Value);
+    import.Fiducials += fiducial;
+    import.NotPlaced += notPlaced;
+    import.Rows.push_back({CellText(part.Reference), "", "", FixedToText(xs[i]), FixedToText(ys[i]),
+                           AngleToText(angles[i]), fiducial || notPlaced ? "1" : "0",
+                           CommentCell(part.Value, part.Package)});
+  }
+  return import;
+}
+
+std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import) {
+  std::string text = "Импортировано строк: " + Count(import.Rows.size()) + " (формат: " + file.Format + ")\n";
+  if (file.HasTop && file.HasBottom)
+    text += import.Side == TBoardSide::Top ? "В файле обе стороны платы; взята верхняя\n"
+                                           : "В файле обе стороны платы; взята нижняя\n";
+  if (import.Side == TBoardSide::Bottom) text += "Нижняя сторона: X отражён, угол взят с обратным знаком\n";
+  text += "Помечено пропуском: " + Count(import.Fiducials + import.NotPlaced) + " (реперные знаки: " +
+          Count(import.Fiducials) + ", не устанавливаются: " + Count(import.NotPlaced) + ")\n";
+  if (!file.BadLines.empty()) {
+    text += "Не прочитаны строки (" + Count(file.BadLines.size()) + "): ";
+    for (size_t i = 0; i < std::min(file.BadLines.size(), kListedBadLines); ++i)
+      text += (i ? ", " : "") + Count(file.BadLines[i]);
+    if (file.BadLines.size() > kListedBadLines)
+      text += " и ещё " + Count(file.BadLines.size() - kListedBadLines);
+    text += "\n";
+  }
+  std::string shift;
+  if (import.ShiftX != 0) shift += "X на " + FixedToText(import.ShiftX) + " мм";
+  if (import.ShiftY != 0) shift += (shift.empty() ? "Y на " : ", Y на ") + FixedToText(import.ShiftY) + " мм";
+  return text + "Сдвиг координат: " + (shift.empty() ? "нет" : shift) + "\n";
+}

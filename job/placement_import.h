@@ -1,0 +1,52 @@
+// A placement file's parts as component rows of a job: one part, one row of
+// the component table ("Компонент", "Сопло", "Питатель", "X", "Y", "Угол",
+// "Пропуск", "Коммент"). The editor and the command-line program both import
+// through here.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "job/decimal_text.h"
+#include "job/placement_formats.h"
+
+struct TPlacementImport {
+  TBoardSide Side = TBoardSide::Top;  // the side imported
+  // Rows of exactly 8 cells, Windows-1251, within the job file's limits.
+  std::vector<std::vector<std::string>> Rows;
+  size_t Fiducials = 0;  // rows skipped as fiducials
+  size_t NotPlaced = 0;  // rows skipped as parts not to be placed
+  // What was added to every X and every Y (millimetres; 0 when no value of
+  // the axis was negative).
+  TFixed ShiftX = 0;
+  TFixed ShiftY = 0;
+};
+
+// The parts of one side. A file with parts on both sides gives those of
+// `side`; a file with parts on one side gives those, whatever is asked. A
+// bottom part is seen from below: X' = Xmin + Xmax - X over the imported
+// parts, the angle turned the other way. Then each axis on its own: when
+// any value is negative, all are shifted so that the smallest is 0.
+TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side);
+
+// The summary shown after an import: rows, form, skipped rows, lines that
+// could not be read, the shift. Windows-1251, lines ended by "\n".
+std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import);
+
+// --- The rules of one row --------------------------------------------------
+
+// "FID", "FD" or "MARK" followed by nothing or by digits only, any case.
+bool IsFiducialReference(const std::string& reference);
+
+// DNP, DNF, DNI, NC, NF, NP, NOPOP, "DO NOT PLACE" (any case, "_" read as a
+// space), or a value ending in "/NM".
+bool IsNotPlacedValue(const std::string& value);
+
+// The text with each character a cell cannot hold ("," "/" "\" and control
+// characters) replaced by a space, trimmed at both ends.
+std::string CellText(const std::string& text);
+
+// Value and package joined by one space, either alone when the other is
+// empty, as a cell.
+std::string CommentCell(const std::string& value, const std::string& package);

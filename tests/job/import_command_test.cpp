@@ -1,0 +1,116 @@
+// The command-line import in process: the job file it writes, --into
+// keeping the job's tables, and that bad input writes nothing.
+#include "job/job_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "job/job_file.h"
+#include "job/job_format.h"
+#include "tests/support/files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSamples = ZR_PLACEMENT_SAMPLES_DIR;
+
+class ImportCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    Dir = fs::temp_directory_path() /
+          ("zr-import-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(Dir);
+    fs::create_directories(Dir);
+  }
+  void TearDown() override { fs::remove_all(Dir); }
+
+  std::string Path(const char* name) const { return (Dir / name).string(); }
+
+  int Run(const std::vector<std::string>& args) {
+    Output = TCommandOutput();
+    return RunImportCommand(args, Output);
+  }
+
+  fs::path Dir;
+  TCommandOutput Output;
+};
+
+// Component rows of a rows file as the job holds them.
+JobTable ExpectedRows(const std::string& rowsFile) {
+  JobTable rows;
+  const std::string text = ReadWholeFile(kSamples + "/" + rowsFile);
+  for (size_t from = 0, end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+    rows.push_back(SplitRow(text.substr(from, end - from - 1), kComponentColumns));
+  return rows;
+}
+
+TEST_F(ImportCommand, WritesACompleteJobOfTheChosenSide) {
+  const std::string out = Path("out.CSV");
+  ASSERT_EQ(Run({kSamples + "/kicad-text.pos", "--side", "bottom", "-o", out}), 0) << Output.Err;
+  EXPECT_EQ(Output.Err, "");
+  const std::string bytes = ReadWholeFile(out);
+  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), kJobMakerLine);
+  JobTables expected;
+  expected.Components = ExpectedRows("kicad-text.pos.bottom.rows");
+  EXPECT_EQ(bytes, WriteJobFile(expected));
+  EXPECT_EQ(Output.Out.substr(0, Output.Out.find('\n')),
+            "Импортировано строк: 2 (формат: KiCad (текстовый файл позиций))");
+  EXPECT_FALSE(fs::exists(out + ".zr-tmp"));
+}
+
+TEST_F(ImportCommand, AppendsToTheComponentsOfAJobLeavingItsTablesAndFileAsTheyWere) {
+  const std::string job = Path("panel.CSV"), out = Path("out.CSV");
+  const std::string jobBytes = ReadWholeFile(std::string(ZR_SAMPLES_DIR) + "/panel.CSV");
+  WriteWholeFile(job, jobBytes);
+  ASSERT_EQ(Run({kSamples + "/jlc.csv", "--into", job, "-o", out}), 0) << Output.Err;
+  JobTables expected = ReadJobFile(jobBytes);
+  ASSERT_FALSE(expected.Feeders.empty());
+  ASSERT_FALSE(expected.Components.empty());
+  const JobTable imported = ExpectedRows("jlc.csv.rows");
+  expected.Components.insert(expected.Components.end(), imported.begin(), imported.end());
+  EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected));
+  EXPECT_EQ(ReadWholeFile(job), jobBytes);
+
+  // The job may be its own output.
+  ASSERT_EQ(Run({kSamples + "/jlc.csv", "--into", job, "-o", job}), 0) << Output.Err;
+  EXPECT_EQ(ReadWholeFile(job), WriteJobFile(expected));
+}
+
+TEST_F(ImportCommand, WritesNothingOnBadInput) {
+  const std::string out = Path("out.CSV");
+  WriteWholeFile(out, "old bytes");
+  WriteWholeFile(Path("empty.pos"), "");
+  WriteWholeFile(Path("junk.pos"), std::string("\0\x01\x02\xFF\xFE junk\n", 11));
+  WriteWholeFile(Path("large.pos"), std::string(kJobFileMaxSize + 1, ' '));
+  struct TCase {
+    std::vector<std::string> Args;
+    int Status;
+    const char* Message;
+  };
+  const TCase cases[] = {
+      {{Path("missing.pos"), "-o", out}, 1, "Не удалось открыть файл"},
+      {{Path("empty.pos"), "-o", out}, 1, "пуст"},
+      {{Path("junk.pos"), "-o", out}, 1, "не похож на файл позиций: нет столбцов X и Y"},
+      {{Path("large.pos"), "-o", out}, 1, "больше 4 МБ"},
+      {{kSamples + "/jlc.csv", "--into", Path("missing.CSV"), "-o", out}, 1, "Не удалось открыть файл"},
+      {{kSamples + "/jlc.csv", "-o", Path("no-folder/out.CSV")}, 1, "Не удалось записать файл"},
+      {{kSamples + "/jlc.csv"}, 2, "-o OUT"},
+      {{kSamples + "/jlc.csv", "--side", "left", "-o", out}, 2, "Сторона left неизвестна"},
+      {{kSamples + "/jlc.csv", "-o", out, "--into"}, 2, "После --into нет значения"},
+      {{kSamples + "/jlc.csv", "-x", "-o", out}, 2, "Неизвестный ключ -x"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Args[0] + " " + c.Message);
+    EXPECT_EQ(Run(c.Args), c.Status);
+    EXPECT_NE(Output.Err.find(c.Message), std::string::npos) << Output.Err;
+    EXPECT_EQ(Output.Out, "");
+    EXPECT_EQ(ReadWholeFile(out), "old bytes");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 4);
+}
+
+}  // namespace

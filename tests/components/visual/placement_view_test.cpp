@@ -254,11 +254,19 @@ TEST_F(PlacementViewTest, WheelZoomsAboutThePointerDragPansAndDoubleClickFits) {
   EXPECT_TRUE(ColorNear(POINT{r1.x + 40, r1.y + 25}, view_->MarkColor));
   EXPECT_EQ(view_->CurrentComponent(), -1);
 
-  SendMessageA(View(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-  Paint();
-  EXPECT_DOUBLE_EQ(view_->Transform().Scale, fitted.Scale);
-  EXPECT_DOUBLE_EQ(view_->Transform().OriginX, fitted.OriginX);
-  EXPECT_DOUBLE_EQ(view_->Transform().OriginY, fitted.OriginY);
+  // A double click fits the job again, and so does the Fit action.
+  TVM_Event fit = MakeEvent<&TVMPlacementView::Fit>(view_);
+  for (int how = 0; how < 2; ++how) {
+    if (how == 0) SendMessageA(View(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    else FireNull(fit);
+    Paint();
+    EXPECT_DOUBLE_EQ(view_->Transform().Scale, fitted.Scale) << how;
+    EXPECT_DOUBLE_EQ(view_->Transform().OriginX, fitted.OriginX) << how;
+    EXPECT_DOUBLE_EQ(view_->Transform().OriginY, fitted.OriginY) << how;
+    SendMessageA(View(), WM_MOUSEWHEEL, MAKEWPARAM(0, 240), MAKELPARAM(screen.x, screen.y));
+    Paint();
+    EXPECT_NE(view_->Transform().Scale, fitted.Scale);
+  }
 }
 
 TEST_F(PlacementViewTest, CountsRowsWithoutNumericCoordinatesAndLeavesThemOut) {

@@ -5,6 +5,10 @@
 //
 // The last column shows the rate of the last 1000 rows of each fill against
 // its first 1000: appending must not slow down as the table grows.
+//
+// Then the same rows as one change: AddRows against as many AddRow calls,
+// and the undo and redo of that change (each must cost in proportion to the
+// rows: the time per row stays as the table grows).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "components/visual/string_table.h"
+#include "core/component.h"
 #include "core/event.h"
 #include "bench/bare_list_view.h"
 #include "toolkit/app_window.h"
@@ -82,6 +87,64 @@ TFill Best(int runs, Run run) {
     if (fill.Total < best.Total) best = fill;
   }
   return best;
+}
+
+// Keeps the last change the table reported.
+struct TEditKeeper : TVMComponent {
+  std::string Record;
+  void Keep(TData& data, uint16_t) { Record = ValueToStr(data); }
+};
+
+// Seconds for `run`, the list view brought up to date at its end (as when
+// the message is done), best of 3; `reset` runs before each, untimed.
+template <class Reset, class Run>
+double BestTime(TvmStringTableMT* table, Reset reset, Run run) {
+  double best = 1e12;
+  for (int i = 0; i < 3; ++i) {
+    reset();
+    PumpMessages();
+    const auto start = Clock::now();
+    run();
+    ListResumeRedraw(table->ListView());
+    best = std::min(best, Seconds(start, Clock::now()));
+  }
+  return best;
+}
+
+void BenchOneChange(TvmStringTableMT* table, const std::vector<int>& counts) {
+  TEditKeeper keeper;
+  table->OnEdit = MakeEvent<&TEditKeeper::Keep>(&keeper);
+  TVM_Event addRow = MakeEvent<&TvmStringTableMT::AddRow>(table);
+  TVM_Event addRows = MakeEvent<&TvmStringTableMT::AddRows>(table, TvmStringTableMT::kAddRowsPoint);
+  TVM_Event undo = MakeEvent<&TvmStringTableMT::UndoEdit>(table);
+  TVM_Event redo = MakeEvent<&TvmStringTableMT::RedoEdit>(table);
+  std::printf("\nthe rows as one change (best of 3, seconds)\n");
+  std::printf("%8s %10s %10s %12s %10s %10s %14s\n", "rows", "AddRow", "AddRows", "AddRows/Row", "undo",
+              "redo", "undo us/row");
+  for (int count : counts) {
+    const auto rows = MakeRows(count);
+    std::vector<std::string> lines;
+    std::string text;
+    for (const auto& row : rows) {
+      lines.push_back(JoinRow(row));
+      text += lines.back() + "\r\n";
+    }
+    auto clear = [&] { ListClear(table->ListView()); };
+    const double single = BestTime(table, clear, [&] {
+      for (const std::string& line : lines) FireStr(addRow, line);
+    });
+    const double batch = BestTime(table, clear, [&] { FireStr(addRows, text); });
+    const std::string record = keeper.Record;
+    const double undone = BestTime(table, [&] { if (table->RowCount() == 0) FireStr(redo, record); },
+                                   [&] { FireStr(undo, record); });
+    const double redone = BestTime(table, [&] { if (table->RowCount() != 0) FireStr(undo, record); },
+                                   [&] { FireStr(redo, record); });
+    if (table->RowCount() != count) std::printf("unexpected row count %d\n", table->RowCount());
+    std::printf("%8d %10.3f %10.3f %12.2f %10.3f %10.3f %14.1f\n", count, single, batch, batch / single, undone,
+                redone, undone * 1e6 / count);
+    std::fflush(stdout);
+  }
+  table->OnEdit = {};
 }
 
 }  // namespace
@@ -161,6 +224,7 @@ int main(int argc, char** argv) {
     PumpMessages();
   }
   std::printf("vs ... = AddRow rows per second / that loop's rows per second\n");
+  BenchOneChange(table, counts);
   DestroyWindow(bare);
   delete table;
   form->Free();

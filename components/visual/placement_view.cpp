@@ -157,7 +157,7 @@ void TVMPlacementView::ShowComponent(TData& data, uint16_t index) {
   Redraw();
 }
 
-void TVMPlacementView::FitJob(TData& data, uint16_t index) {
+void TVMPlacementView::Fit(TData& data, uint16_t index) {
   FitPending = true;
   Redraw();
 }
@@ -258,8 +258,8 @@ void TVMPlacementView::MouseWheel(TMouseEventData& mouse) {
 
 bool TVMPlacementView::MessageHandler(TMsg& msg, LRESULT& result) {
   if (msg.Message == WM_LBUTTONDBLCLK) {
-    FitPending = true;
-    Redraw();
+    TData none;
+    Fit(none, 0);
   }
   return TVMWin::MessageHandler(msg, result);
 }

@@ -63,7 +63,7 @@ class TVMPlacementView : public TVMWin {
   void RowInserted(TData& data, uint16_t table);  // Integer row: read the new row
   void RowDeleted(TData& data, uint16_t table);   // Integer row: drop it
   void ShowComponent(TData& data, uint16_t index);  // Integer: the current component row
-  void FitJob(TData& data, uint16_t index);         // fit the whole job into the view
+  void Fit(TData& data, uint16_t index);            // fit the whole job into the view, as a double click does
   void FollowParent(TData& data, uint16_t index);   // keep the gaps to the parent's edges
   // Data output: Integer, the rows without numeric coordinates.
   void Unplaced(TData& data, uint16_t index);

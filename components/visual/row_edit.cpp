@@ -57,13 +57,21 @@ bool TakeCells(const std::string& text, size_t& pos, std::vector<std::string>& c
 
 std::string PackRowEdit(const TRowEdit& edit) {
   std::string out(1, static_cast<char>(edit.Kind));
+  if (edit.Kind == TRowEditKind::Batch) {
+    // Each edit is one field: its own packed text.
+    PutField(out, std::to_string(edit.Edits.size()));
+    for (const TRowEdit& part : edit.Edits) PutField(out, PackRowEdit(part));
+    return out;
+  }
   PutField(out, std::to_string(edit.Row));
   PutCells(out, edit.Before);
   PutCells(out, edit.After);
   return out;
 }
 
-bool UnpackRowEdit(const std::string& text, TRowEdit& edit) {
+namespace {
+
+bool UnpackSingle(const std::string& text, TRowEdit& edit) {
   if (text.empty()) return false;
   const char kind = text[0];
   if (kind != 'E' && kind != 'I' && kind != 'D') return false;
@@ -73,4 +81,25 @@ bool UnpackRowEdit(const std::string& text, TRowEdit& edit) {
   if (!TakeNumber(text, pos, INT32_MAX, row)) return false;
   edit.Row = static_cast<int32_t>(row);
   return TakeCells(text, pos, edit.Before) && TakeCells(text, pos, edit.After) && pos == text.size();
+}
+
+bool UnpackBatch(const std::string& text, TRowEdit& edit) {
+  edit = TRowEdit{TRowEditKind::Batch};
+  size_t pos = 1;
+  int64_t count = 0;
+  // Each edit takes at least two bytes ("0:"), which bounds the count.
+  if (!TakeNumber(text, pos, static_cast<int64_t>(text.size() - pos) / 2, count)) return false;
+  edit.Edits.resize(static_cast<size_t>(count));
+  std::string field;
+  for (TRowEdit& part : edit.Edits)
+    if (!TakeField(text, pos, field) || !UnpackSingle(field, part)) return false;
+  return pos == text.size();
+}
+
+}  // namespace
+
+bool UnpackRowEdit(const std::string& text, TRowEdit& edit) {
+  if (!text.empty() && text[0] == static_cast<char>(TRowEditKind::Batch)) return UnpackBatch(text, edit);
+  edit.Edits.clear();
+  return UnpackSingle(text, edit);
 }

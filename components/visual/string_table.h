@@ -25,6 +25,7 @@
 #include "toolkit/list_view.h"
 
 class TImageList;
+struct TRowEdit;
 class TListView;
 class TStrList;
 
@@ -107,8 +108,9 @@ class TvmStringTableMT : public TVMWin {
   // learns the row without reading the table. Only when connected.
   TVM_Event OnRowStored;
   // String: a change the user made (an edited row whose cells differ
-  // afterwards, an inserted or a removed row), packed as an edit record
-  // (row_edit.h). UndoEdit and RedoEdit take it back.
+  // afterwards, an inserted or a removed row, the rows of AddRows or
+  // ChangeRows), packed as an edit record (row_edit.h). UndoEdit and
+  // RedoEdit take it back.
   TVM_Event OnEdit;
 
   explicit TvmStringTableMT(TControl* parent);
@@ -130,7 +132,18 @@ class TvmStringTableMT : public TVMWin {
   // Actions.
   void AddRow(TData& data, uint16_t index);
   void SelectRow(TData& data, uint16_t index);
-  // Reverse or repeat a change reported by OnEdit (the value is its record).
+  // String: row lines separated by CR LF (a last line without its end
+  // counts; an empty text adds nothing). Appends each as AddRow does, with
+  // OnRowStored per row, and reports them all as one change.
+  void AddRows(TData& data, uint16_t index);
+  // String: a packed Cells edit or a batch of them. The rows take the After
+  // cells, each changed row fires OnCellChanged, and the whole is reported
+  // as one change (its Before cells as the rows held them). A record that
+  // does not fit the table (a row not there, an edit that is no cell edit)
+  // changes nothing.
+  void ChangeRows(TData& data, uint16_t index);
+  // Reverse or repeat a change reported by OnEdit (the value is its record);
+  // a batch is undone from its last edit back and redone from its first.
   void UndoEdit(TData& data, uint16_t index);
   void RedoEdit(TData& data, uint16_t index);
   // Writes back the row being edited in place, if any, and reports the edit
@@ -144,6 +157,8 @@ class TvmStringTableMT : public TVMWin {
   static constexpr uint16_t kMatrixPoint = 2;
   static constexpr uint16_t kArrayPoint = 3;
   static constexpr uint16_t kSelectRowPoint = 5;
+  static constexpr uint16_t kAddRowsPoint = 6;
+  static constexpr uint16_t kChangeRowsPoint = 7;
 
   // The list view, null before Init and after its window destroyed it.
   TListView* ListView() const;
@@ -209,10 +224,17 @@ class TvmStringTableMT : public TVMWin {
   // separator typed into them.
   std::vector<std::string> RowCells(int32_t row) const;
   void PutRowCells(int32_t row, const std::vector<std::string>& cells);
+  // Writes the cells that differ from `current` (what the row holds); true
+  // when one did.
+  bool PutChangedCells(int32_t row, const std::vector<std::string>& current,
+                       const std::vector<std::string>& cells);
   bool InsertRowCells(int32_t row, const std::vector<std::string>& cells);
   bool RemoveRow(int32_t row);
   void ShowRow(int32_t row);
   void ApplyEdit(const std::string& record, bool undo);
+  // One edit that is no batch, with its row's event; false when it does not
+  // fit the table. `show` makes the row current first.
+  bool ApplyRowEdit(const TRowEdit& edit, bool undo, bool show);
   void ReportEditedCells(int32_t row);
   bool RowKeyMessage(TControl* sender, TMsg& msg, LRESULT& result);
 

@@ -26,8 +26,20 @@ std::vector<std::string> TvmStringTableMT::RowCells(int32_t row) const {
 }
 
 void TvmStringTableMT::PutRowCells(int32_t row, const std::vector<std::string>& cells) {
-  for (size_t c = 0; c < cells.size() && c < static_cast<size_t>(ColumnCount()); ++c)
+  PutChangedCells(row, RowCells(row), cells);
+}
+
+// Reading a cell costs less than writing one, and a change of many rows
+// (feeders assigned, say) changes a cell or two of each.
+bool TvmStringTableMT::PutChangedCells(int32_t row, const std::vector<std::string>& current,
+                                       const std::vector<std::string>& cells) {
+  bool changed = false;
+  for (size_t c = 0; c < cells.size() && c < current.size(); ++c) {
+    if (cells[c] == current[c]) continue;
     ListSetCellText(ListView(), row, static_cast<int32_t>(c), cells[c]);
+    changed = true;
+  }
+  return changed;
 }
 
 bool TvmStringTableMT::InsertRowCells(int32_t row, const std::vector<std::string>& cells) {
@@ -151,30 +163,50 @@ void TvmStringTableMT::RedoEdit(TData& data, uint16_t index) { ApplyEdit(ValueTo
 
 // Undoing an insert removes the row, undoing a removal puts it back, and an
 // edited row gets its cells of before (undo) or after (redo). A record that
-// does not fit the table (a row that is not there) changes nothing.
+// does not fit the table (a row that is not there) changes nothing; of a
+// batch, the edits that fit are applied. A batch is painted once at its end
+// and shows the last row it changed.
 void TvmStringTableMT::ApplyEdit(const std::string& record, bool undo) {
   TRowEdit edit;
-  if (!ListView() || !UnpackRowEdit(record, edit)) return;
+  TListView* lv = ListView();
+  if (!lv || !UnpackRowEdit(record, edit)) return;
+  if (edit.Kind != TRowEditKind::Batch) {
+    ApplyRowEdit(edit, undo, true);
+    return;
+  }
+  ListDeferRedraw(lv);
+  int32_t shown = -1;
+  auto apply = [&](const TRowEdit& part) {
+    if (ApplyRowEdit(part, undo, false)) shown = part.Row;
+  };
+  if (undo) std::for_each(edit.Edits.rbegin(), edit.Edits.rend(), apply);
+  else std::for_each(edit.Edits.begin(), edit.Edits.end(), apply);
+  if (shown >= 0) ShowRow(shown);
+}
+
+bool TvmStringTableMT::ApplyRowEdit(const TRowEdit& edit, bool undo, bool show) {
   const int32_t row = edit.Row;
-  const bool insert = (edit.Kind == TRowEditKind::Deleted) == undo;
+  TVM_Event* event = nullptr;
   switch (edit.Kind) {
     case TRowEditKind::Cells:
-      if (row >= RowCount()) return;
+      if (row >= RowCount()) return false;
       PutRowCells(row, undo ? edit.Before : edit.After);
-      ShowRow(row);
-      FireInt(OnCellChanged, row);
+      event = &OnCellChanged;
       break;
     case TRowEditKind::Inserted:
     case TRowEditKind::Deleted:
-      if (insert) {
-        if (!InsertRowCells(row, edit.Kind == TRowEditKind::Deleted ? edit.Before : edit.After)) return;
-        ShowRow(row);
-        FireInt(OnRowInserted, row);
+      if ((edit.Kind == TRowEditKind::Deleted) == undo) {
+        if (!InsertRowCells(row, edit.Kind == TRowEditKind::Deleted ? edit.Before : edit.After)) return false;
+        event = &OnRowInserted;
       } else {
-        if (!RemoveRow(row)) return;
-        ShowRow(row);
-        FireInt(OnRowDeleted, row);
+        if (!RemoveRow(row)) return false;
+        event = &OnRowDeleted;
       }
       break;
+    case TRowEditKind::Batch:
+      return false;
   }
+  if (show) ShowRow(row);
+  FireInt(*event, row);
+  return true;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "components/processing/array_enum.h"
+#include "components/processing/undo_journal.h"
 #include "components/visual/row_edit.h"
 #include "tests/components/processing/probe.h"
 #include "tests/components/visual/visual_test.h"
@@ -482,6 +483,78 @@ TEST_F(StringTableTest, UserChangesAreRecordedAndUndoneAndRedone) {
   FireStr(undo, "not a record");
   EXPECT_EQ(2, table_->RowCount());
   EXPECT_EQ(Texts({"a1", "b1"}), Cells(0));
+}
+
+}  // namespace
+
+namespace {
+
+// Many rows changed at once are one change: the journal keeps one record for
+// them, one undo takes them all back and one redo brings them again, every
+// row with the event a change of that one row fires.
+TEST_F(StringTableTest, AddRowsAndChangeRowsAreEachOneChangeForUndoAndRedo) {
+  Open("A\r\nB\r\nC");
+  Add("keep,1,2");
+  TVMUndoJournal journal;
+  journal.SetCount(1);
+  journal.OnUndo[0] = MakeEvent<&TvmStringTableMT::UndoEdit>(table_);
+  journal.OnRedo[0] = MakeEvent<&TvmStringTableMT::RedoEdit>(table_);
+  table_->OnEdit = MakeEvent<&TVMUndoJournal::Record>(&journal);
+  TVM_Event undo = MakeEvent<&TVMUndoJournal::Undo>(&journal);
+  TVM_Event redo = MakeEvent<&TVMUndoJournal::Redo>(&journal);
+  TProbe stored, inserted, deleted, changed;
+  table_->OnRowStored = stored.Action();
+  table_->OnRowInserted = inserted.Action();
+  table_->OnRowDeleted = deleted.Action();
+  table_->OnCellChanged = changed.Action();
+  auto rows = [&](int32_t from) {
+    std::vector<Texts> cells;
+    for (int32_t row = from; row < table_->RowCount(); ++row) cells.push_back(Cells(row));
+    return cells;
+  };
+
+  TVM_Event addRows = MakeEvent<&TvmStringTableMT::AddRows>(table_, TvmStringTableMT::kAddRowsPoint);
+  FireStr(addRows, "a,b,c\r\n\r\nx,,z,extra\r\nlast");
+  FireStr(addRows, "");
+  const std::vector<Texts> added = {{"a", "b", "c"}, {"", "", ""}, {"x", "", "z"}, {"last", "", ""}};
+  EXPECT_EQ(added, rows(1));
+  EXPECT_EQ(Texts({"a,b,c", ",,", "x,,z", "last,,"}), stored.Texts()) << "each row as AddRow reports it";
+  EXPECT_EQ(1u, journal.UndoCount());
+  FireNull(undo);
+  EXPECT_EQ((std::vector<Texts>{{"keep", "1", "2"}}), rows(0));
+  EXPECT_EQ(Texts({"4", "3", "2", "1"}), deleted.Texts());
+  FireNull(redo);
+  EXPECT_EQ(added, rows(1));
+  EXPECT_EQ(Texts({"1", "2", "3", "4"}), inserted.Texts());
+
+  // Rows 1 and 3 change, row 2 is given its own cells: no part of the change.
+  // The Before cells given are wrong; undo brings back what the rows held.
+  TVM_Event changeRows = MakeEvent<&TvmStringTableMT::ChangeRows>(table_, TvmStringTableMT::kChangeRowsPoint);
+  const TRowEdit change{TRowEditKind::Batch, 0, {}, {},
+                        {{TRowEditKind::Cells, 1, {"lie"}, {"a", "B", "c"}},
+                         {TRowEditKind::Cells, 2, {}, {"", "", ""}},
+                         {TRowEditKind::Cells, 3, {"lie"}, {"X"}}}};
+  FireStr(changeRows, PackRowEdit(change));
+  const std::vector<Texts> changedRows = {{"a", "B", "c"}, {"", "", ""}, {"X", "", "z"}, {"last", "", ""}};
+  EXPECT_EQ(changedRows, rows(1));
+  EXPECT_EQ(Texts({"1", "3"}), changed.Texts());
+  EXPECT_EQ(2u, journal.UndoCount());
+  FireNull(undo);
+  EXPECT_EQ(added, rows(1));
+  FireNull(redo);
+  EXPECT_EQ(changedRows, rows(1));
+  EXPECT_EQ(Texts({"1", "3", "3", "1", "1", "3"}), changed.Texts());
+
+  // A record that does not fit the table changes nothing at all.
+  TRowEdit outside = change;
+  outside.Edits[2].Row = 5;
+  TRowEdit inserts = change;
+  inserts.Edits[0].Kind = TRowEditKind::Inserted;
+  for (const TRowEdit& bad : {outside, inserts, TRowEdit{TRowEditKind::Cells, 9, {}, {"q"}}})
+    FireStr(changeRows, PackRowEdit(bad));
+  FireStr(changeRows, "no record");
+  EXPECT_EQ(changedRows, rows(1));
+  EXPECT_EQ(2u, journal.UndoCount());
 }
 
 }  // namespace

@@ -31,3 +31,12 @@ std::string FirstArgument(const std::string& commandLine) {
   NextWord(commandLine, pos);  // the program
   return NextWord(commandLine, pos);
 }
+
+bool LooksLikeSwitch(const std::string& argument) {
+  if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
+  for (size_t i = 1; i < argument.size(); ++i) {
+    const char c = argument[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+  }
+  return true;
+}

@@ -3,9 +3,10 @@
 # editor's exit code.
 #
 # On Windows (Git Bash, MSYS) the program is started directly. On Linux it
-# runs under Wine in the build's own Wine session: on the current display,
-# or, when there is none, on a virtual one; then the window is left as a
-# screenshot in the build folder (editor-window.png).
+# runs under Wine in the build's own Wine session, on the current display.
+# When there is none, nobody could close the window: it runs on a virtual
+# display, is left as a screenshot in the build folder (editor-window.png)
+# and is closed as a user would close it.
 #
 #   scripts/run-editor.sh [BUILD_DIR] [editor arguments...]
 #
@@ -62,7 +63,22 @@ if [ -n "$virtual" ]; then
     kill -0 "$editor" 2>/dev/null || break
     sleep 0.2
   done
-  echo "It keeps running until its window is closed (or this script is interrupted)."
+  # Alt+F4, as a user closes a window; again while a message box (a file
+  # that could not be opened) stands in front of it.
+  for _ in $(seq 10); do
+    kill -0 "$editor" 2>/dev/null || break
+    xdotool key alt+F4 2>/dev/null || true
+    for _ in $(seq 25); do
+      kill -0 "$editor" 2>/dev/null || break
+      sleep 0.2
+    done
+  done
+  if kill -0 "$editor" 2>/dev/null; then
+    echo "run-editor: the editor did not close; it is ended." >&2
+    kill "$editor" 2>/dev/null || true
+  else
+    echo "The editor was closed."
+  fi
 fi
 
 rc=0

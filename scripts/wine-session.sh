@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts or stops the Wine session that the Windows build's tests and the
 # editor run in: a project-own prefix, a persistent wineserver, a booted
-# prefix, an idle program that keeps Wine's desktop alive, and Xvfb when
-# there is no display.
+# prefix with the window frame's symbol font, an idle program that keeps
+# Wine's desktop alive, and Xvfb when there is no display.
 #
 #   scripts/wine-session.sh start BUILD_DIR   # writes BUILD_DIR/wine-session.env
 #   scripts/wine-session.sh stop BUILD_DIR
@@ -70,6 +70,15 @@ start() {
     # let a crashing program end instead of showing a crash window.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+  fi
+  # Debian's Wine looks for its own fonts in a folder that is not there
+  # ("share/wine/../fonts"), so a prefix has none of them, and the window
+  # frame's caption buttons, drawn with the symbol font Marlett, show the
+  # letters "0 1 r". Wine takes the font from the prefix's fonts folder.
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts"
+    cp "$marlett" "$fonts/"
   fi
   # An idle program for the whole session keeps the desktop process alive.
   if [ ! -f "$build/wine-idle.exe" ] || [ "$here/wine-idle.c" -nt "$build/wine-idle.exe" ]; then

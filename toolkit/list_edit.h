@@ -9,7 +9,8 @@
 // passes every message on after looking at it.
 //
 // The edit boxes refuse the characters in RefusedChars and every control
-// character, typed or pasted, and say why in a balloon tip over the box.
+// character, typed or pasted, and say why in a balloon tip over the box. A
+// paste takes the text up to its first line end.
 // Transitions requested from inside an edit box's key handling are posted, so
 // they run after that handling has returned.
 #pragma once

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "toolkit/control.h"
 #include "toolkit/list_view.h"
 
@@ -65,17 +67,23 @@ void TListEdit::EditorChar(TControl* sender, int32_t& key, uint32_t) {
   HideRefusal();
 }
 
+// A paste takes the clipboard's text up to its first line end, as the
+// system's own single-line edit boxes do (a cell copied from a spreadsheet
+// ends with CR LF); what remains goes in whole or, when it holds a refused
+// character, not at all.
 bool TListEdit::EditorMessage(TControl* sender, TMsg& msg, LRESULT& result) {
   if (msg.Message != WM_PASTE) return false;
-  const std::string text = ClipboardText(msg.Window);
+  std::string text = ClipboardText(msg.Window);
+  text.resize(std::min(text.size(), text.find_first_of("\r\n")));
+  result = 0;
   for (char c : text)
     if (Refuses(c)) {
       ShowRefusal(sender);
-      result = 0;
-      return true;  // nothing of it is pasted
+      return true;
     }
   HideRefusal();
-  return false;
+  SendMessageA(msg.Window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  return true;
 }
 
 void TListEdit::ShowRefusal(TControl* edit) {

@@ -246,6 +246,11 @@ bool TVMMainForm::MessageHandler(TMsg& msg, LRESULT& result) {
         return true;
       }
       break;
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down asks as a user close does; a refusal
+      // keeps the session.
+      result = CloseRefused() ? FALSE : TRUE;
+      return true;
     case WM_ERASEBKGND:
       if (!BitmapEmpty(Background)) {
         result = 1;
@@ -265,9 +270,11 @@ void TVMMainForm::CloseChildForms() {
   }
 }
 
+bool TVMMainForm::CloseRefused() { return FetchPointInt(CloseQuery) != 0; }
+
 bool TVMMainForm::CloseForm(bool closedByParent) {
   if (!Control) return false;
-  if (!closedByParent && FetchPointInt(CloseQuery) != 0) return true;
+  if (!closedByParent && CloseRefused()) return true;
   CloseChildForms();
   if (PreviousWindow) {
     if (PreviousWindow->HasWindow()) PostMessageA(PreviousWindow->Handle, WM_ACTIVATE, WA_ACTIVE, 0);

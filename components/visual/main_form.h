@@ -1,9 +1,9 @@
 // TVMMainForm: the visual component of a top-level window. The first one
 // created makes the application window and owns it, mirroring its caption,
 // icon and position onto it. The form stays hidden until the network is
-// switched on, then fires OnCreate and shows itself; before a user close it
-// asks CloseQuery, and when the main form closes it silences the whole
-// network. It can keep its window position in an ini file or the registry.
+// switched on, then fires OnCreate and shows itself; before a user close,
+// and before the session ends, it asks CloseQuery, and when the main form
+// closes it silences the whole network. It can keep its window position in an ini file or the registry.
 #pragma once
 
 #include <windows.h>
@@ -64,7 +64,7 @@ class TVMMainForm : public TVMWin {
   std::string PositionStore;  // "" keeps nothing; "x.ini\section"; else a registry key
   bool ClientSize = false;    // Width and Height size the client area
   TCreationHook CreationHook;
-  TVM_Event CloseQuery;  // data input: non-zero refuses a user close
+  TVM_Event CloseQuery;  // data input: non-zero refuses a user close or the session's end
   TVM_Event OnActivate;
   TVM_Event OnDeactivate;
   TVM_Event OnCreate;  // the network is on; the form is about to be shown
@@ -101,6 +101,8 @@ class TVMMainForm : public TVMWin {
   HWND ListedWindow = nullptr;  // this form's entry in FormWindows
 
   void Start();
+  // Asks CloseQuery whether the form may close (the user may be asked).
+  bool CloseRefused();
   void OnFormShow(TControl* sender);
   void SaveNothing(bool save) {}
   void IniSaver(bool save);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(CommandLine, FirstArgumentSkipsTheProgramAndRemovesQuotes) {
   EXPECT_EQ(FirstArgument("editor.exe /ih"), "/ih");
   EXPECT_EQ(FirstArgument("\"C:\\Program Files\\ed.exe\" \"/ih\""), "/ih");
@@ -12,4 +14,13 @@ TEST(CommandLine, FirstArgumentSkipsTheProgramAndRemovesQuotes) {
   EXPECT_EQ(FirstArgument("ed.exe   "), "");
   EXPECT_EQ(FirstArgument(""), "");
   EXPECT_EQ(FirstArgument("ed.exe \"/ih"), "/ih") << "an open quote runs to the end";
+}
+
+TEST(CommandLine, ASwitchIsASlashOrDashFollowedByLettersOnly) {
+  const std::pair<const char*, bool> cases[] = {
+      {"/IH", true},      {"/ihx", true},  {"-x", true},        {"/ih", true},
+      {"/", false},       {"-", false},    {"", false},         {"/a1", false},
+      {"job.CSV", false}, {"/j.CSV", false}, {"--x", false},    {"/tmp/job.CSV", false},
+      {"a/b", false},     {"/ я", false}};
+  for (const auto& [argument, isSwitch] : cases) EXPECT_EQ(LooksLikeSwitch(argument), isSwitch) << argument;
 }

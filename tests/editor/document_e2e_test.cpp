@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "job/job_file.h"
 #include "tests/editor/editor_driver.h"
@@ -143,6 +144,46 @@ TEST(DocumentRun, ClosingWithUnsavedChangesAsksYesNoOrCancel) {
     EXPECT_TRUE(editor.WaitExit());
     EXPECT_EQ(ReadWholeFile(saved), WriteJobFile(edited));
   }
+}
+
+// Logging off or shutting down asks as the close does: Cancel refuses the
+// end, No lets it come, Yes saves first. The window stays until the end
+// really comes.
+TEST(DocumentRun, TheSessionsEndAsksAboutUnsavedChangesAsTheCloseDoes) {
+  TTempDir temp;
+  const std::string original = ReadWholeFile(JobSamplePath("basic.CSV"));
+  const std::string job = temp.File("job.CSV");
+  const std::string saved = temp.File("saved.CSV");
+  WriteWholeFile(job, original);
+  JobTables edited = ReadJobFile(original);
+  edited.Components.erase(edited.Components.begin());
+
+  TEditorDriver editor("\"" + job + "\"");
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(DeleteRowByKeys(editor, editor.Table(kComponentColumns), 0));
+  for (int button : {IDCANCEL, IDNO, IDYES}) {
+    SCOPED_TRACE(button);
+    LRESULT sent = 0;
+    DWORD_PTR endAllowed = 0;
+    std::thread session([&] {
+      sent = SendMessageTimeoutA(editor.Form, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
+                                 &endAllowed);
+    });
+    HWND question = editor.FindDialog(kTitle);
+    if (question) {
+      EXPECT_EQ(TEditorDriver::Text(GetDlgItem(question, 0xFFFF)), "Сохранить изменения?");
+      PostMessageA(question, WM_COMMAND, button, 0);
+      if (button == IDYES) EXPECT_TRUE(AnswerSaveDialog(editor, saved));
+    }
+    session.join();
+    ASSERT_NE(question, nullptr);
+    ASSERT_NE(sent, 0) << "the editor answered";
+    EXPECT_EQ(endAllowed != 0, button != IDCANCEL);
+    EXPECT_TRUE(IsWindow(editor.Form));
+  }
+  EXPECT_EQ(ReadWholeFile(job), original);
+  EXPECT_EQ(ReadWholeFile(saved), WriteJobFile(edited));
+  EXPECT_EQ(editor.WaitTitle("saved.CSV - " + kTitle), "saved.CSV - " + kTitle);
 }
 
 TEST(DocumentRun, AFileOnTheCommandLineOrDroppedOpensLikeTheDialog) {

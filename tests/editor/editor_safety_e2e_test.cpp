@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
 #include "job/job_file.h"
+#include "tests/support/clipboard.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/wait.h"
@@ -225,16 +225,6 @@ std::vector<HWND> OpenRowForEditing(HWND table, int x) {
                                {WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_LBUTTONUP, 0}})
     SendMessageTimeoutA(table, message, keys, at, SMTO_NORMAL, 10000, &ignored);
   return TEditorDriver::EditBoxes(table);
-}
-
-void PutOnClipboard(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
-  GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
-  CloseClipboard();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam = 0) {

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "job/job_file.h"
+#include "tests/support/files.h"
 #include "tests/support/program.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/window_text.h"
 
 namespace {
@@ -33,23 +35,38 @@ TEST(ProgramStart, TheInfoSwitchShowsTheBoxAndEndsWithoutAWindow) {
 
 // Any other first argument names a job file to open: one that does not
 // exist gets the message the open dialog's choice would get, and the editor
-// then starts without a file.
+// then starts without a file. A switch meant for another program is no file
+// name unless a file has that name: the editor starts without a word.
 TEST(ProgramStart, AnyOtherCommandLineStartsTheEditorWhichEndsWithCodeZero) {
-  const std::pair<std::string, std::string> runs[] = {
-      {"/IH", "/IH"}, {"/ihx", "/ihx"}, {"job.CSV /ih", "job.CSV"}, {"\"no such.CSV\"", "no such.CSV"}, {"", ""}};
-  for (const auto& [arguments, file] : runs) {
-    SCOPED_TRACE(arguments);
-    TProgramRun run(ZR_EDITOR_EXE, arguments);
+  TTempDir temp;
+  WriteWholeFile(temp.File("-x"), WriteJobFile(JobTables{}));
+  const std::string title = "ZR780K Editor";
+  struct TRun {
+    std::string Arguments, Missing, Title;  // Missing: the file the box names, if any
+  };
+  const TRun runs[] = {{"/IH", "", title},
+                       {"/ihx", "", title},
+                       {"-ih", "", title},
+                       {"-x", "", "-x - " + title},
+                       {"job.CSV /ih", "job.CSV", title},
+                       {"\"no such.CSV\"", "no such.CSV", title},
+                       {"/a1", "/a1", title},
+                       {"", "", title}};
+  for (const TRun& expected : runs) {
+    SCOPED_TRACE(expected.Arguments);
+    TProgramRun run(ZR_EDITOR_EXE, expected.Arguments, temp.Path);  // the folder that holds -x
     ASSERT_TRUE(run.Started) << ZR_EDITOR_EXE;
-    if (!file.empty()) {
+    if (!expected.Missing.empty()) {
       HWND box = run.Find("#32770", "File stream Error");
       ASSERT_NE(box, nullptr);
-      EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "File <" + file + "> not found!");
+      EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "File <" + expected.Missing + "> not found!");
       SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     }
-    HWND form = run.Find("obj_Form", "ZR780K Editor");
+    HWND form = run.Find("obj_Form", expected.Title);
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(run.Find("#32770", "Volmar Info", 0), nullptr);
+    DWORD_PTR ignored = 0;
+    ASSERT_NE(SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &ignored), 0) << "the start is over";
+    EXPECT_EQ(run.Find("#32770", "", 0), nullptr) << "no box";
     PostMessageA(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(run.ExitCode(), 0);
     EXPECT_FALSE(IsWindow(form));

@@ -12,13 +12,14 @@
 
 class TProgramRun {
  public:
-  // Starts the program (a Unix or a Windows path) with the arguments.
-  TProgramRun(const std::string& program, const std::string& arguments) {
+  // Starts the program (a Unix or a Windows path) with the arguments, in
+  // `folder` (empty: this process's current folder).
+  TProgramRun(const std::string& program, const std::string& arguments, const std::string& folder = "") {
     std::string commandLine = "\"" + WindowsPath(program) + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    Started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &Info) != 0;
+    Started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             folder.empty() ? nullptr : folder.c_str(), &startup, &Info) != 0;
   }
   // A program still running when the test ends is ended.
   ~TProgramRun() {

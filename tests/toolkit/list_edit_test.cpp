@@ -4,10 +4,10 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "tests/support/clipboard.h"
 #include "tests/support/private_desktop.h"
 #include "tests/toolkit/test_form.h"
 #include "tests/toolkit/toolkit_fixture.h"
@@ -276,20 +276,12 @@ TEST_F(ListEditTest, RefusedCharactersStayOutAndTheTipSaysWhy) {
   EXPECT_FALSE(tipShown());
 
   auto paste = [&](const char* text) {
-    ASSERT_TRUE(OpenClipboard(form_->Handle));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-    memcpy(GlobalLock(data), text, strlen(text) + 1);
-    GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
-    CloseClipboard();
+    PutOnClipboard(text);
     SendMessageA(box, WM_PASTE, 0, 0);
   };
   paste("a,b");
   EXPECT_EQ("r1c0#", editor_->Editor(0)->GetCaption());
   EXPECT_TRUE(tipShown());
-  paste("x\r\ny");
-  EXPECT_EQ("r1c0#", editor_->Editor(0)->GetCaption());
   paste("Ок 1.5");
   EXPECT_EQ("r1c0#Ок 1.5", editor_->Editor(0)->GetCaption());
   EXPECT_FALSE(tipShown());
@@ -299,6 +291,40 @@ TEST_F(ListEditTest, RefusedCharactersStayOutAndTheTipSaysWhy) {
   PressKey(form_, VK_RETURN);  // stopping editing takes the tip away
   EXPECT_EQ("r1c0#Ок 1.5", ListGetCellText(lv_, 1, 0));
   EXPECT_FALSE(tipShown());
+}
+
+// A pasted text is taken up to its first line end, as a cell copied from a
+// spreadsheet comes (its text, then CR LF); what remains is judged as a
+// whole. Ctrl+V pastes the same way.
+TEST_F(ListEditTest, APasteTakesTheTextUpToItsFirstLineEnd) {
+  editor_->RefusedChars = ",";
+  StartWithEnter(1, 0);
+  HWND box = GetFocus();
+  ASSERT_EQ(editor_->Editor(0)->Handle, box);
+  auto tipShown = [&] { return editor_->RefusalTip && IsWindowVisible(editor_->RefusalTip); };
+  const struct {
+    const char* Clipboard;
+    bool ByKeys;
+    const char* Box;  // the box's text after the paste over "r1c0"
+    bool Refused;
+  } pastes[] = {
+      {"R12\r\n", false, "R12", false},     {"R12\r\n", true, "R12", false},
+      {"R1\nR2\r\n", false, "R1", false},   {"a\rb", false, "a", false},
+      {"\r\nR12", false, "", false},        {"a,b\r\n", false, "r1c0", true},
+      {"ab\r\nc,d", false, "ab", false},   {"a\tb\r\n", false, "r1c0", true},
+  };
+  for (const auto& paste : pastes) {
+    SCOPED_TRACE(paste.Clipboard);
+    editor_->Editor(0)->SetCaption("r1c0");
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    PutOnClipboard(paste.Clipboard);
+    if (paste.ByKeys)
+      PressKey(form_, 'V', false, true);
+    else
+      SendMessageA(box, WM_PASTE, 0, 0);
+    EXPECT_EQ(paste.Box, editor_->Editor(0)->GetCaption());
+    EXPECT_EQ(paste.Refused, tipShown());
+  }
 }
 
 }  // namespace

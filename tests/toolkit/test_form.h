@@ -27,14 +27,15 @@ inline void ShowTestForm(TControl* form) {
 }
 
 // Presses and releases a key in the focused window of the form, with Shift
-// held when asked. The messages go through the thread's queue as typed keys
+// or Ctrl held when asked. The messages go through the thread's queue as typed keys
 // do; they are posted rather than sent as system input, which goes to
 // whichever program has the foreground.
-inline void PressKey(TControl* form, WORD key, bool shift = false) {
+inline void PressKey(TControl* form, WORD key, bool shift = false, bool ctrl = false) {
   if (!GetFocus()) SetFocus(form->FocusedControl ? form->FocusedControl->Handle : form->Handle);
   BYTE keys[256];
   GetKeyboardState(keys);
   keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
   SetKeyboardState(keys);
   HWND focus = GetFocus();
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
@@ -42,5 +43,6 @@ inline void PressKey(TControl* form, WORD key, bool shift = false) {
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (3u << 30));
   DispatchQueued();
   keys[VK_SHIFT] = 0;
+  keys[VK_CONTROL] = 0;
   SetKeyboardState(keys);
 }

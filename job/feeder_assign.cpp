@@ -11,12 +11,12 @@
 
 namespace {
 
-// A feeder that can match: its number as written and as compared, and its
-// comment's words as ids, sorted.
+// A feeder that can match: its number as written and as compared, and how
+// many words its comment has.
 struct TCandidate {
   std::string Number;
   std::string Key;
-  std::vector<uint32_t> Words;
+  size_t WordCount = 0;
 };
 
 // The feeders matched by one comment with the most words: indices into the
@@ -31,14 +31,17 @@ class TMatcher {
       for (const JobRow& row : FeederRows(job, table)) {
         if (IsSkipped(JobCell(row, kFeederSkipColumn))) continue;
         if (!ReadWholeNumber(JobCell(row, kFeederNumberColumn), key)) continue;
-        TCandidate candidate{JobCell(row, kFeederNumberColumn), key, {}};
-        for (const std::string& word : TextWords(JobCell(row, FeederCommentColumn(table))))
-          candidate.Words.push_back(WordIds.try_emplace(word, uint32_t(WordIds.size())).first->second);
-        if (candidate.Words.empty()) continue;
-        std::sort(candidate.Words.begin(), candidate.Words.end());
-        Candidates.push_back(std::move(candidate));
+        const std::vector<std::string> words = TextWords(JobCell(row, FeederCommentColumn(table)));
+        if (words.empty()) continue;
+        for (const std::string& word : words) {
+          const auto id = WordIds.try_emplace(word, uint32_t(FeedersWith.size())).first->second;
+          if (id == FeedersWith.size()) FeedersWith.emplace_back();
+          FeedersWith[id].push_back(Candidates.size());
+        }
+        Candidates.push_back({JobCell(row, kFeederNumberColumn), key, words.size()});
       }
     }
+    Found.resize(Candidates.size());
   }
 
   const TCandidate& Candidate(size_t index) const { return Candidates[index]; }
@@ -51,32 +54,38 @@ class TMatcher {
   }
 
  private:
-  TMatch FindMatch(const std::string& comment) const {
-    std::vector<uint32_t> words;
-    for (const std::string& word : TextWords(comment)) {
-      const auto id = WordIds.find(word);
-      if (id != WordIds.end()) words.push_back(id->second);
-    }
-    std::sort(words.begin(), words.end());
+  // A feeder matches once each of its words has been found in the comment
+  // (the words of a text are distinct): counting over the feeders that hold
+  // each word visits only the feeders that share a word with the comment.
+  TMatch FindMatch(const std::string& comment) {
     TMatch best;
     size_t bestWords = 0;
-    for (size_t c = 0; c < Candidates.size(); ++c) {
-      const std::vector<uint32_t>& need = Candidates[c].Words;
-      if (need.size() < bestWords || !std::includes(words.begin(), words.end(), need.begin(), need.end()))
-        continue;
-      if (need.size() > bestWords) best.clear();
-      bestWords = need.size();
-      best.push_back(c);
+    std::vector<size_t> touched;
+    for (const std::string& word : TextWords(comment)) {
+      const auto id = WordIds.find(word);
+      if (id == WordIds.end()) continue;
+      for (size_t c : FeedersWith[id->second]) {
+        if (Found[c]++ == 0) touched.push_back(c);
+        const size_t words = Candidates[c].WordCount;
+        if (Found[c] < words || words < bestWords) continue;
+        if (words > bestWords) best.clear();
+        bestWords = words;
+        best.push_back(c);
+      }
     }
+    for (size_t c : touched) Found[c] = 0;
     // Lowest number first; of rows with one number, the first in file order.
-    std::stable_sort(best.begin(), best.end(), [this](size_t a, size_t b) {
-      return WholeNumberLess(Candidates[a].Key, Candidates[b].Key);
+    std::sort(best.begin(), best.end(), [this](size_t a, size_t b) {
+      const std::string &x = Candidates[a].Key, &y = Candidates[b].Key;
+      return x == y ? a < b : WholeNumberLess(x, y);
     });
     return best;
   }
 
   std::vector<TCandidate> Candidates;
   std::unordered_map<std::string, uint32_t> WordIds;
+  std::vector<std::vector<size_t>> FeedersWith;  // by word id: the candidates holding it
+  std::vector<size_t> Found;                     // by candidate: its words found so far
   std::unordered_map<std::string, TMatch> Matches;
 };
 

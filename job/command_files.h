@@ -1,15 +1,22 @@
-// Whole files for the command-line program's commands: read with the job
-// file's size limit, and written so that a failed write leaves nothing
-// behind (a temporary file beside the target, renamed over it).
+// The files of the command-line program's commands, through the C library
+// alone: names are bytes in the system's code page, as the program's
+// arguments come (the C++ library would read them as another encoding).
+// Messages are Windows-1251, ended by "\n".
 #pragma once
 
 #include <string>
 
-// The file's bytes; false with a message (Windows-1251) when it cannot be
-// read, is larger than kJobFileMaxSize or is empty.
-bool ReadCommandFile(const std::string& path, std::string& bytes, std::string& error);
+// Reads a job file whole, as the editor opens it: false, with the message
+// in `error`, when the file is missing, unreadable or larger than
+// kJobFileMaxSize.
+bool ReadJobBytes(const std::string& path, std::string& bytes, std::string& error);
 
-// The bytes written to a temporary file beside `path`, which then takes the
-// target's place; false with a message when anything failed, the target
-// untouched and no temporary file left.
-bool WriteCommandFile(const std::string& path, const std::string& bytes, std::string& error);
+// A placement file: as ReadJobBytes, and an empty file is refused too.
+bool ReadPlacementBytes(const std::string& path, std::string& bytes, std::string& error);
+
+// Writes the bytes to a temporary file beside `path` and only then puts it
+// in the place of `path`. False, with the message in `error`, when anything
+// fails: the file at `path` is then as it was and no temporary file remains.
+// A file that cannot be written to (read-only, a folder) is refused before
+// anything is written, since a rename alone replaces it on some systems.
+bool ReplaceFileBytes(const std::string& path, const std::string& bytes, std::string& error);

@@ -56,7 +56,8 @@ bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, 
 }
 
 int Fail(TCommandOutput& output, const std::string& message) {
-  output.Err += message + "\n";
+  output.Err += message;
+  if (message.empty() || message.back() != '\n') output.Err += '\n';
   return 1;
 }
 
@@ -70,19 +71,19 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
     return 2;
   }
   std::string bytes;
-  if (!ReadCommandFile(parsed.File, bytes, error)) return Fail(output, error);
+  if (!ReadPlacementBytes(parsed.File, bytes, error)) return Fail(output, error);
   const TPlacementFile file = ReadPlacementFile(bytes, parsed.File);
   if (!file.Error.empty()) return Fail(output, file.Error);
 
   JobTables job;
   if (!parsed.Into.empty()) {
     std::string jobBytes;
-    if (!ReadCommandFile(parsed.Into, jobBytes, error)) return Fail(output, error);
+    if (!ReadJobBytes(parsed.Into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
   const TPlacementImport import = ImportPlacements(file, parsed.Side);
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
-  if (!WriteCommandFile(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
+  if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);
   output.Out += "Записан файл " + parsed.Out + "\n";
   return 0;

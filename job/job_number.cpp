@@ -24,4 +24,17 @@ bool ReadCoordinate(const std::string& text, double& value) {
   return true;
 }
 
+bool ReadWholeNumber(const std::string& text, std::string& digits) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  const size_t first = text.find_first_not_of('0');
+  digits = first == std::string::npos ? "0" : text.substr(first);
+  return true;
+}
+
+bool WholeNumberLess(const std::string& a, const std::string& b) {
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
 bool IsSkipped(const std::string& skipCell) { return skipCell != "0"; }

@@ -11,5 +11,15 @@
 // the empty cell included, is not a number.
 bool ReadCoordinate(const std::string& text, double& value);
 
+// A whole number is the same rule without "-" and ".": decimal digits only,
+// at least one. `digits` gets the number without its leading zeros ("007"
+// gives "7", "00" gives "0"), so that equal numbers have equal texts however
+// long they are. Feeder numbers, a component's "Питатель" and nozzles are
+// whole numbers.
+bool ReadWholeNumber(const std::string& text, std::string& digits);
+
+// Orders the texts ReadWholeNumber gives by the numbers they stand for.
+bool WholeNumberLess(const std::string& a, const std::string& b);
+
 // "Пропуск" holds "0" for a row that is placed; any other text skips it.
 bool IsSkipped(const std::string& skipCell);

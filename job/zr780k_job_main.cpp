@@ -25,6 +25,8 @@ struct TCommand {
 
 constexpr TCommand kCommands[] = {
     {"import", RunImportCommand},
+    {"assign", RunAssignCommand},
+    {"check", RunCheckCommand},
 };
 
 constexpr char kUsage[] =

@@ -92,12 +92,12 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
     const char* Message;
   };
   const TCase cases[] = {
-      {{Path("missing.pos"), "-o", out}, 1, "Не удалось открыть файл"},
+      {{Path("missing.pos"), "-o", out}, 1, "не найден"},
       {{Path("empty.pos"), "-o", out}, 1, "пуст"},
       {{Path("junk.pos"), "-o", out}, 1, "не похож на файл позиций: нет столбцов X и Y"},
       {{Path("large.pos"), "-o", out}, 1, "больше 4 МБ"},
-      {{kSamples + "/jlc.csv", "--into", Path("missing.CSV"), "-o", out}, 1, "Не удалось открыть файл"},
-      {{kSamples + "/jlc.csv", "-o", Path("no-folder/out.CSV")}, 1, "Не удалось записать файл"},
+      {{kSamples + "/jlc.csv", "--into", Path("missing.CSV"), "-o", out}, 1, "не найден"},
+      {{kSamples + "/jlc.csv", "-o", Path("no-folder/out.CSV")}, 1, "не записан"},
       {{kSamples + "/jlc.csv"}, 2, "-o OUT"},
       {{kSamples + "/jlc.csv", "--side", "left", "-o", out}, 2, "Сторона left неизвестна"},
       {{kSamples + "/jlc.csv", "-o", out, "--into"}, 2, "После --into нет значения"},

@@ -1,0 +1,129 @@
+// The command-line program's "assign" and "check" commands on real files:
+// the bytes written, the texts and the exit statuses, and nothing written
+// when something is wrong.
+#include "job/job_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <set>
+
+#include "job/job_format.h"
+#include "tests/support/files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class JobCommands : public testing::Test {
+ protected:
+  void SetUp() override {
+    Dir = fs::temp_directory_path() / ("zr-commands-" + std::to_string(std::random_device()()));
+    fs::create_directories(Dir);
+  }
+  void TearDown() override { fs::remove_all(Dir); }
+
+  // Names are bytes in the system's code page, as the program gets them.
+  std::string File(const std::string& name) const { return Dir.string() + "/" + name; }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Dir)) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  fs::path Dir;
+};
+
+const std::string kEmptyCells(16, ',');
+const std::string kHeaders = std::string(kJobMakerLine) + "\r\n" + kFeederHeaderLine + "\r\n" +
+                             "1,100,50" + kEmptyCells + "0,10k 0603,\r\n" + kSpecialFeederHeaderLine + "\r\n" +
+                             kBoardHeaderLine + "\r\n1,0,0,0,\r\n" + kComponentHeaderLine + "\r\n";
+const std::string kUnassigned = kHeaders +
+                                "R1,,,10,5,90,0,10k 0603 1%,\r\n"
+                                "R2,2,1,20,5,0,0,10k 0603,\r\n"
+                                "R3,,,30,5,0,0,zzz,\r\n";
+const std::string kAssigned = kHeaders +
+                              "R1,2,1,10,5,90,0,10k 0603 1%,\r\n"
+                              "R2,2,1,20,5,0,0,10k 0603,\r\n"
+                              "R3,,,30,5,0,0,zzz,\r\n";
+
+TEST_F(JobCommands, AssignWritesTheJobAsSavedAndPrintsTheSummary) {
+  WriteWholeFile(File("job.CSV"), kUnassigned);
+  WriteWholeFile(File("old.CSV"), "old");
+  // A new file, an existing one replaced, and the job itself.
+  for (const char* out : {"new.CSV", "old.CSV", "job.CSV"}) {
+    TCommandOutput output;
+    ASSERT_EQ(RunAssignCommand({File("job.CSV"), "-o", File(out)}, output), 0) << output.Err;
+    EXPECT_EQ(ReadWholeFile(File(out)), kAssigned) << out;
+    EXPECT_EQ(output.Out,
+              "Питатель назначен: 1 строка.\nСвой питатель сохранили: 1 строка.\n"
+              "Питатель не найден: 1 строка:\n  «zzz»: 1\n");
+    EXPECT_EQ(output.Err, "");
+  }
+  EXPECT_EQ(Names(), (std::set<std::string>{"job.CSV", "new.CSV", "old.CSV"}));
+}
+
+TEST_F(JobCommands, AssignWritesNothingWhenTheJobOrTheTargetIsWrong) {
+  WriteWholeFile(File("job.CSV"), kUnassigned);
+  WriteWholeFile(File("big.CSV"), std::string(kJobFileMaxSize + 1, ' '));
+  fs::create_directories(Dir / "folder");
+  WriteWholeFile(File("out.CSV"), "old");
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    const char* Err;  // what the message holds
+  } cases[] = {
+      {{File("none.CSV"), "-o", File("out.CSV")}, 1, "не найден"},
+      {{File("big.CSV"), "-o", File("out.CSV")}, 1, "не файл задания"},
+      {{File("folder"), "-o", File("out.CSV")}, 1, "не открыт"},
+      {{File("job.CSV"), "-o", File("folder")}, 1, "не записан"},
+      {{File("job.CSV"), "-o", File("none/out.CSV")}, 1, "не записан"},
+      {{File("job.CSV")}, 2, "Вызов: zr780k-job assign"},
+      {{File("job.CSV"), "-o"}, 2, "Вызов"},
+      {{File("job.CSV"), File("out.CSV"), "-o"}, 2, "Вызов"},
+      {{File("job.CSV"), "-x", File("out.CSV")}, 2, "Вызов"},
+      {{}, 2, "Вызов"},
+  };
+  const std::set<std::string> names = Names();
+  for (const auto& c : cases) {
+    TCommandOutput output;
+    EXPECT_EQ(RunAssignCommand(c.Args, output), c.Status) << c.Err;
+    EXPECT_NE(output.Err.find(c.Err), std::string::npos) << output.Err;
+    EXPECT_EQ(output.Out, "");
+    EXPECT_EQ(ReadWholeFile(File("out.CSV")), "old");
+    EXPECT_EQ(Names(), names) << c.Err;
+  }
+}
+
+TEST_F(JobCommands, CheckPrintsOneFindingPerLineAndFailsOnAnError) {
+  const std::string clean = kHeaders + "R1,2,1,10,5,90,0,,\r\nR2,1,01,20,5,0,0,,\r\n";
+  WriteWholeFile(File("clean.CSV"), clean);
+  WriteWholeFile(File("unassigned.CSV"), kUnassigned);
+  WriteWholeFile(File("warned.CSV"), clean + "R2,2,1,40,5,0,0,,\r\n");
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    std::string Out;
+    const char* Err;
+  } cases[] = {
+      {{File("clean.CSV")}, 0, "", ""},
+      {{File("warned.CSV")}, 0, "component\t3\t1\twarning\tКомпонент: R2 уже в строке 2\n", ""},
+      {{File("unassigned.CSV")},
+       1,
+       "component\t1\t2\terror\tСопло: пустая ячейка\ncomponent\t1\t3\terror\tПитатель: пустая ячейка\n"
+       "component\t3\t2\terror\tСопло: пустая ячейка\ncomponent\t3\t3\terror\tПитатель: пустая ячейка\n",
+       ""},
+      {{File("none.CSV")}, 1, "", "не найден"},
+      {{}, 2, "", "Вызов: zr780k-job check"},
+      {{File("clean.CSV"), File("warned.CSV")}, 2, "", "Вызов"},
+  };
+  for (const auto& c : cases) {
+    TCommandOutput output;
+    EXPECT_EQ(RunCheckCommand(c.Args, output), c.Status) << c.Out;
+    EXPECT_EQ(output.Out, c.Out);
+    EXPECT_NE(output.Err.find(c.Err), std::string::npos) << output.Err;
+  }
+}
+
+}  // namespace

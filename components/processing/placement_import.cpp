@@ -1,6 +1,7 @@
 #include "components/processing/placement_import.h"
 
 #include <utility>
+#include <vector>
 
 #include "job/line_ends.h"
 #include "job/placement_import.h"
@@ -15,8 +16,7 @@ std::string BoxText(const std::string& text) {
   return box;
 }
 
-}  // namespace
-
+// The rows as AddRows takes them: "," between cells, CR LF between lines.
 std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows) {
   std::string text;
   for (const auto& row : rows) {
@@ -28,6 +28,8 @@ std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows) {
   }
   return text;
 }
+
+}  // namespace
 
 void TVMPlacementImport::SetFileName(TData& data, uint16_t index) { FileName = ValueToStr(data); }
 

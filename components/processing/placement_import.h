@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/component.h"
 #include "core/event.h"
@@ -44,6 +43,3 @@ class TVMPlacementImport : public TVMComponent {
   TPlacementFile Waiting;  // the file read, until its side is chosen
   bool HasWaiting = false;
 };
-
-// The rows as AddRows takes them: "," between cells, CR LF between lines.
-std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows);

@@ -1,7 +1,5 @@
-// The command-line import of a 50,000-row placement file: a KiCad position
-// file in its padded text form (fields found by the header's column
-// positions, the slowest form to read), both sides, generated in a temporary
-// folder. Each run starts zr780k-job as a child process and times the whole
+// The command-line import of a 50,000-row placement file (generated in a
+// temporary folder). Each run starts zr780k-job as a child process and times the whole
 // of it (start, read, import, write); median, lowest and highest of the runs.
 // The in-process read and import are timed apart.
 #include <fcntl.h>
@@ -18,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/placement_file_generator.h"
 #include "job/placement_import.h"
 
 extern char** environ;
@@ -28,28 +27,6 @@ namespace fs = std::filesystem;
 using TClock = std::chrono::steady_clock;
 
 constexpr int kRows = 50000;
-
-std::string Padded(std::string text, size_t width) {
-  text.resize(std::max(width, text.size() + 1), ' ');
-  return text;
-}
-
-std::string Number(long long thousandths) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4f", thousandths / 1000.0);
-  return text;
-}
-
-std::string PlacementFile() {
-  std::string text = "## Unit = mm, Angle = deg.\n## Side : All\n";
-  text += "# Ref    Val    Package   PosX      PosY      Rot     Side\n";
-  for (long long i = 0; i < kRows; ++i) {
-    text += Padded("R" + std::to_string(i), 9) + Padded(i % 97 == 0 ? "" : "10k", 7) + Padded("R0603", 10);
-    text += Padded(Number((i * 7919) % 300000 - 20000), 10) + Padded(Number((i * 104729) % 200000 - 5000), 10);
-    text += Padded(Number((i % 8) * 45000), 8) + (i % 5 ? "top" : "bottom") + "\n";
-  }
-  return text + "## End\n";
-}
 
 double RunSeconds(const std::vector<std::string>& args) {
   std::vector<char*> argv;
@@ -83,7 +60,7 @@ int main() {
   const fs::path dir = fs::temp_directory_path() / ("zr-bench-import-" + std::to_string(getpid()));
   fs::create_directories(dir);
   const std::string input = (dir / "board.pos").string(), output = (dir / "board.CSV").string();
-  const std::string bytes = PlacementFile();
+  const std::string bytes = MakePlacementFile(kRows);
   std::ofstream(input, std::ios::binary) << bytes;
 
   std::vector<double> times;

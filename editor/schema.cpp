@@ -13,6 +13,7 @@
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
+#include "components/processing/placement_import.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
 #include "components/processing/str_cat.h"
@@ -46,6 +47,7 @@ constexpr uint16_t kTableAddRow = TvmStringTableMT::kAddRowPoint;
 constexpr uint16_t kTableMatrix = TvmStringTableMT::kMatrixPoint;
 constexpr uint16_t kTableArray = TvmStringTableMT::kArrayPoint;
 constexpr uint16_t kTableSelectRow = TvmStringTableMT::kSelectRowPoint;
+constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
@@ -566,6 +568,48 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // any table is written back, so the file holds what the user sees.
   EditCommitHub = Keep(new TVMHub);
   EditCommitHub->SetCount(kJobTableCount);
+
+  // 67. ImportDialog: the placement file to import.
+  ImportDialog = Keep(new TVMODialog);
+  ImportDialog->Title = "Импорт позиций";
+  ImportDialog->Filter = "Файлы позиций|*.pos;*.csv;*.txt;*.mnt;*.mnb;*.xy|Все файлы|*.*";
+  ImportDialog->InitialDir = ".";
+  ImportDialog->FileName = "";
+
+  // 68. ImportChosenHub: the chosen name to the import, then the file opened.
+  ImportChosenHub = Keep(new TVMHub);
+  ImportChosenHub->SetCount(2);
+
+  // 69. ImportReadStream: the placement file opened for reading, refused as
+  // the open refuses a job file.
+  ImportReadStream = Keep(new TVMFileStream);
+  ImportReadStream->Mode = kFileModeRead;
+  ImportReadStream->MaxSize = kJobFileMaxSize;
+
+  // 70. PlacementImport: the file's parts as component rows.
+  PlacementImport = Keep(new TVMPlacementImport);
+
+  // 71. ImportSideQuestion: which side of a file with parts on both.
+  ImportSideQuestion = Keep(new TVMMessage);
+  ImportSideQuestion->Message =
+      "В файле детали на обеих сторонах платы.\r\n"
+      "Импортировать верхнюю сторону (Да) или нижнюю (Нет)?";
+  ImportSideQuestion->Caption = "Импорт позиций";
+  ImportSideQuestion->Buttons = kButtonsYesNoCancel;
+  ImportSideQuestion->Icon = kIconQuestion;
+  ImportSideQuestion->DefaultButton = kDefaultFirst;
+
+  // 72. ImportErrorMessage: why a file gives no rows (the text it is fired).
+  ImportErrorMessage = Keep(new TVMMessage);
+  ImportErrorMessage->Caption = "Импорт позиций";
+  ImportErrorMessage->Buttons = kButtonsOk;
+  ImportErrorMessage->Icon = kIconStop;
+
+  // 73. ImportSummaryMessage: what was imported (the text it is fired).
+  ImportSummaryMessage = Keep(new TVMMessage);
+  ImportSummaryMessage->Caption = "Импорт позиций";
+  ImportSummaryMessage->Buttons = kButtonsOk;
+  ImportSummaryMessage->Icon = kIconInformation;
 }
 
 // The links of the additions, one line per link.
@@ -676,6 +720,25 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   EditCommitHub->OnOutput[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(SpecialFeederTable, 0);
   EditCommitHub->OnOutput[kBoardTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(BoardTable, 0);
   EditCommitHub->OnOutput[kComponentTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(ComponentTable, 0);
+
+  // Import of placement files: the chosen file is read into component rows,
+  // which the component table appends as one change (so undo, the title and
+  // the view follow); a file with parts on both sides asks for the side
+  // first (Yes top, No bottom, Cancel nothing); a file that gives no rows
+  // only says why.
+  MenuRouter->OnOutput[kMenuImport] = MakeEvent<&TVMODialog::ShowDialog>(ImportDialog, 0);
+  ImportDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(ImportChosenHub, 0);
+  ImportChosenHub->OnOutput[0] = MakeEvent<&TVMPlacementImport::SetFileName>(PlacementImport, 0);
+  ImportChosenHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(ImportReadStream, 0);
+  ImportReadStream->OnOpened = MakeEvent<&TVMPlacementImport::Read>(PlacementImport, 0);
+  PlacementImport->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(ImportReadStream, 0);
+  PlacementImport->OnError = MakeEvent<&TVMMessage::ShowMessage>(ImportErrorMessage, 0);
+  PlacementImport->OnAskSide = MakeEvent<&TVMMessage::ShowMessage>(ImportSideQuestion, 0);
+  ImportSideQuestion->OnYes = MakeEvent<&TVMPlacementImport::ChooseSide>(PlacementImport, TVMPlacementImport::kImportTop);
+  ImportSideQuestion->OnNo = MakeEvent<&TVMPlacementImport::ChooseSide>(PlacementImport, TVMPlacementImport::kImportBottom);
+  PlacementImport->OnRows = MakeEvent<&TvmStringTableMT::AddRows>(ComponentTable, kTableAddRows);
+  PlacementImport->OnImported = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
+  PlacementImport->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(ImportSummaryMessage, 0);
 }
 
 // Tooltips, for every window component in creation order.

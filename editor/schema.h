@@ -44,6 +44,7 @@ class TVMWinExec;
 class TvmStringTableMT;
 class TVMJobFormatCheck;
 class TVMPlacementView;
+class TVMPlacementImport;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -119,6 +120,15 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFileDrop* FileDrop = nullptr;
   TVMPlacementView* PlacementView = nullptr;
   TVMHub* EditCommitHub = nullptr;
+  // Import of placement files: the dialog, the file read, the component that
+  // makes rows of it, its question and its boxes.
+  TVMODialog* ImportDialog = nullptr;
+  TVMHub* ImportChosenHub = nullptr;
+  TVMFileStream* ImportReadStream = nullptr;
+  TVMPlacementImport* PlacementImport = nullptr;
+  TVMMessage* ImportSideQuestion = nullptr;
+  TVMMessage* ImportErrorMessage = nullptr;
+  TVMMessage* ImportSummaryMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -25,6 +25,7 @@
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
+#include "components/processing/placement_import.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
 #include "components/processing/undo_journal.h"
@@ -88,7 +89,9 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   const std::vector<TVMComponent*> additions = {
       S->JobFormatCheck, S->Document, S->EditJournal, S->OpenedHub, S->SavedHub,
       S->SaveChangesQuestion, S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile,
-      S->FileDrop, S->PlacementView, S->EditCommitHub};
+      S->FileDrop, S->PlacementView, S->EditCommitHub, S->ImportDialog, S->ImportChosenHub,
+      S->ImportReadStream, S->PlacementImport, S->ImportSideQuestion, S->ImportErrorMessage,
+      S->ImportSummaryMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -262,6 +265,20 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditCommitHub.OnOutput[1]", &S->EditCommitHub->OnOutput[1], MakeEvent<&TvmStringTableMT::CommitEdit>(S->SpecialFeederTable)},
       {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
       {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
+      // Import of placement files.
+      {"MenuRouter.OnOutput[3]", &S->MenuRouter->OnOutput[3], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
+      {"ImportDialog.OnChosen", &S->ImportDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->ImportChosenHub)},
+      {"ImportChosenHub.OnOutput[0]", &S->ImportChosenHub->OnOutput[0], MakeEvent<&TVMPlacementImport::SetFileName>(S->PlacementImport)},
+      {"ImportChosenHub.OnOutput[1]", &S->ImportChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->ImportReadStream)},
+      {"ImportReadStream.OnOpened", &S->ImportReadStream->OnOpened, MakeEvent<&TVMPlacementImport::Read>(S->PlacementImport)},
+      {"PlacementImport.OnStreamRead", &S->PlacementImport->OnStreamRead, MakeEvent<&TVMFileStream::CloseFile>(S->ImportReadStream)},
+      {"PlacementImport.OnError", &S->PlacementImport->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->ImportErrorMessage)},
+      {"PlacementImport.OnAskSide", &S->PlacementImport->OnAskSide, MakeEvent<&TVMMessage::ShowMessage>(S->ImportSideQuestion)},
+      {"ImportSideQuestion.OnYes", &S->ImportSideQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseSide>(S->PlacementImport, 0)},
+      {"ImportSideQuestion.OnNo", &S->ImportSideQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseSide>(S->PlacementImport, 1)},
+      {"PlacementImport.OnRows", &S->PlacementImport->OnRows, MakeEvent<&TvmStringTableMT::AddRows>(S->ComponentTable, 6)},
+      {"PlacementImport.OnImported", &S->PlacementImport->OnImported, MakeEvent<&TVMPlacementView::Fit>(view)},
+      {"PlacementImport.OnSummary", &S->PlacementImport->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->ImportSummaryMessage)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
@@ -291,7 +308,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
                                   &S->JobWriteStream->OnOpened, &S->JobWriteStream->OnSaveFailed,
-                                  &S->JobFormatCheck->OnCancel};
+                                  &S->JobFormatCheck->OnCancel, &S->ImportDialog->OnCancel,
+                                  &S->ImportSideQuestion->OnCancel};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))

@@ -1,0 +1,71 @@
+#include "components/processing/placement_import.h"
+
+#include <utility>
+#include <vector>
+
+#include "job/line_ends.h"
+#include "job/placement_import.h"
+#include "toolkit/stream.h"
+
+namespace {
+
+// Lines of a box: CR LF between them, none after the last.
+std::string BoxText(const std::string& text) {
+  std::string box = WithCrLfLineEnds(text);
+  while (box.size() >= 2 && box.compare(box.size() - 2, 2, "\r\n") == 0) box.resize(box.size() - 2);
+  return box;
+}
+
+// The rows as AddRows takes them: "," between cells, CR LF between lines.
+std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows) {
+  std::string text;
+  for (const auto& row : rows) {
+    if (!text.empty()) text += "\r\n";
+    for (size_t cell = 0; cell < row.size(); ++cell) {
+      if (cell) text += ',';
+      text += row[cell];
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+void TVMPlacementImport::SetFileName(TData& data, uint16_t index) { FileName = ValueToStr(data); }
+
+void TVMPlacementImport::Read(TData& data, uint16_t index) {
+  TStream* stream = FetchStream(data, Stream, nullptr);
+  if (!stream) return;
+  std::string bytes(stream->Size(), '\0');
+  stream->SetPosition(0);
+  bytes.resize(bytes.empty() ? 0 : stream->Read(bytes.data(), static_cast<uint32_t>(bytes.size())));
+  FireNull(OnStreamRead);
+
+  HasWaiting = false;
+  TPlacementFile file = ReadPlacementFile(bytes, FileName);
+  if (!file.Error.empty()) {
+    FireStr(OnError, BoxText(file.Error));
+    return;
+  }
+  Waiting = std::move(file);
+  HasWaiting = true;
+  if (Waiting.HasTop && Waiting.HasBottom)
+    FireNull(OnAskSide);
+  else
+    Import(TBoardSide::Top);
+}
+
+void TVMPlacementImport::ChooseSide(TData& data, uint16_t index) {
+  if (HasWaiting) Import(index == kImportBottom ? TBoardSide::Bottom : TBoardSide::Top);
+}
+
+void TVMPlacementImport::Import(TBoardSide side) {
+  HasWaiting = false;
+  const TPlacementImport import = ImportPlacements(Waiting, side);
+  if (!import.Rows.empty()) {
+    FireStr(OnRows, ImportRowLines(import.Rows));
+    FireNull(OnImported);
+  }
+  FireStr(OnSummary, BoxText(ImportSummary(Waiting, import)));
+  Waiting = TPlacementFile{};
+}

@@ -1,0 +1,45 @@
+// TVMPlacementImport: a design tool's placement file into component rows of
+// the job. It takes the file's name, then reads the opened stream; a file
+// with parts on both sides waits for the side to be chosen. Nothing reaches
+// the tables unless the file gave parts: an unreadable file only fires
+// OnError.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/component.h"
+#include "core/event.h"
+#include "job/placement_formats.h"
+
+class TVMPlacementImport : public TVMComponent {
+ public:
+  std::string FileName;  // names the file in messages; ".mnb" tells the side
+  TVM_Event Stream;      // data input: the stream to read
+  // Fired (no value) once all bytes have been read, so the owner of the
+  // stream can close the file at once.
+  TVM_Event OnStreamRead;
+  TVM_Event OnError;     // String: why the file gives no rows (CR LF between lines)
+  TVM_Event OnAskSide;   // no value: the file has parts on both sides
+  TVM_Event OnRows;      // String: the row lines, "," between cells, CR LF between lines
+  TVM_Event OnImported;  // no value: the rows went on
+  TVM_Event OnSummary;   // String: what was imported (CR LF between lines)
+
+  // Action: String, the name of the file about to be read.
+  void SetFileName(TData& data, uint16_t index);
+  // Action: reads the stream (the Stream input, else the incoming Stream
+  // value) and imports it, or asks for the side. Without a stream nothing
+  // happens.
+  void Read(TData& data, uint16_t index);
+  // Action: imports the waiting file's side named by the link index
+  // (kImportTop, kImportBottom). Without a waiting file nothing happens.
+  void ChooseSide(TData& data, uint16_t index);
+  static constexpr uint16_t kImportTop = 0;
+  static constexpr uint16_t kImportBottom = 1;
+
+ private:
+  void Import(TBoardSide side);
+
+  TPlacementFile Waiting;  // the file read, until its side is chosen
+  bool HasWaiting = false;
+};

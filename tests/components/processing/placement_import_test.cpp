@@ -1,0 +1,73 @@
+// TVMPlacementImport over placement files held in memory, fired through the
+// real dispatcher: what reaches the table, the view and the boxes, in order.
+#include "components/processing/placement_import.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/components/processing/probe.h"
+#include "tests/toolkit/memory_stream.h"
+
+namespace {
+
+class PlacementImportTest : public LiveNetworkTest {
+ protected:
+  std::vector<std::string> log;
+  TVMPlacementImport import;
+  TProbe closed{"closed", &log}, error{"error", &log}, ask{"ask", &log}, rows{"rows", &log},
+      fit{"fit", &log}, summary{"summary", &log};
+
+  void SetUp() override {
+    LiveNetworkTest::SetUp();
+    for (auto [event, probe] : {std::pair{&import.OnStreamRead, &closed}, {&import.OnError, &error},
+                                {&import.OnAskSide, &ask}, {&import.OnRows, &rows},
+                                {&import.OnImported, &fit}, {&import.OnSummary, &summary}})
+      *event = probe->Action();
+  }
+  void Choose(uint16_t side) {
+    TVM_Event choose = MakeEvent<&TVMPlacementImport::ChooseSide>(&import, side);
+    FireNull(choose);
+  }
+  // The file named, then its bytes read; what fired, summaries cut short.
+  std::vector<std::string> Read(const std::string& name, const std::string& bytes, int side = -1) {
+    log.clear();
+    TData value;
+    SetStrValue(value, name);
+    import.SetFileName(value, 0);
+    TMemoryFile file{bytes};
+    TStream* stream = OpenMemoryStream(file);
+    SetStreamValue(value, stream);
+    TVM_Event read = MakeEvent<&TVMPlacementImport::Read>(&import);
+    Fire(read, value);
+    stream->Free();
+    if (side >= 0) Choose(static_cast<uint16_t>(side));
+    for (std::string& line : log) line = line.substr(0, line.find("\r\n"));
+    return log;
+  }
+};
+
+}  // namespace
+
+TEST_F(PlacementImportTest, EachPathFiresItsEventsInOrder) {
+  const std::string both = "Designator,Mid X,Mid Y,Layer,Rotation\r\nR1,1,2,Top,90\r\nC1,3,4,Bottom,0\r\n";
+  const std::string rowsTop = "rows:R1,,,1,2,90,0,", rowsBottom = "rows:C1,,,3,4,0,0,";
+  const std::string summaryLine = "summary:Импортировано строк: 1 (формат: JLC)";
+  const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
+      {Read("b.csv", both), {"closed:", "ask:"}},
+      {Read("b.csv", both, 0), {"closed:", "ask:", rowsTop, "fit:", summaryLine}},
+      {Read("b.csv", both, 1), {"closed:", "ask:", rowsBottom, "fit:", summaryLine}},
+      {Read("b.mnb", "C1 41.91 34.93 180 0.1uF C0805\r\n"),
+       {"closed:", "rows:C1,,,41.91,34.93,180,0,0.1uF C0805", "fit:",
+        "summary:Импортировано строк: 1 (формат: Eagle/Fusion (.mnt/.mnb))"}},
+      {Read("bad.txt", "", 0), {"closed:", "error:Файл bad.txt пуст"}},
+      {Read("bad.txt", "Name;Value\r\nR1;10k\r\n", 0),
+       {"closed:", "error:Файл bad.txt не похож на файл позиций: нет столбцов X и Y"}},
+  };
+  for (const auto& [fired, expected] : cases) EXPECT_EQ(fired, expected);
+  // A question answered once imports once.
+  log.clear();
+  Choose(0);
+  EXPECT_TRUE(log.empty());
+}

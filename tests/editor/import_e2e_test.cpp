@@ -1,0 +1,98 @@
+// The built editor importing placement files, driven from outside with real
+// keys: the dialog, the side question, the summary, the rows appended as one
+// change (undo, redo, the title), the save; a file that is no placement file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "job/job_file.h"
+#include "job/placement_import.h"
+#include "tests/editor/editor_driver.h"
+#include "tests/editor/job_samples.h"
+#include "tests/editor/screen_shot.h"
+#include "tests/support/files.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/wine_paths.h"
+
+namespace {
+
+const std::string kTitle = TEditorDriver::kAppTitle;
+constexpr char kImportCaption[] = "Импорт позиций";
+
+std::string PlacementSample(const std::string& name) {
+  return WindowsPath(ZR_PLACEMENT_SAMPLES_DIR) + "\\" + name;
+}
+
+// Calls the import up with Ctrl+I and answers its dialog with the file.
+bool ImportByKeys(TEditorDriver& editor, const std::string& path) {
+  editor.PressKeys({VK_CONTROL, 'I'});
+  HWND dialog = editor.FindDialog(kImportCaption);
+  if (!dialog) return false;
+  TEditorDriver::SendText(GetDlgItem(dialog, 0x47C), path);
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  return TEditorDriver::WaitGone(dialog) && editor.Sync();
+}
+
+std::string CrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out.substr(0, out.size() - 2);  // no line end after the last line
+}
+
+TEST(ImportRun, BothSidesAskedRowsAppendedAsOneChangeThenSaved) {
+  TTempDir temp;
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
+  const JobTables opened = editor.Tables();
+  HWND components = editor.Table(kComponentColumns);
+
+  const std::string sample = PlacementSample("kicad-text.pos");
+  const TPlacementFile file = ReadPlacementFile(ReadWholeFile(sample), sample);
+  const TPlacementImport bottom = ImportPlacements(file, TBoardSide::Bottom);
+  ASSERT_TRUE(file.HasTop && file.HasBottom && bottom.Rows.size() > 1);
+  JobTables imported = opened;
+  imported.Components.insert(imported.Components.end(), bottom.Rows.begin(), bottom.Rows.end());
+
+  ASSERT_TRUE(ImportByKeys(editor, sample));
+  const auto question = editor.AnswerBox(kImportCaption, IDNO);  // No: the bottom side
+  ASSERT_TRUE(question);
+  EXPECT_NE(question->find("Импортировать верхнюю сторону (Да) или нижнюю (Нет)?"), std::string::npos);
+  EXPECT_EQ(editor.AnswerBox(kImportCaption), CrLf(ImportSummary(file, bottom)));
+  EXPECT_EQ(editor.Tables(), imported) << "appended after the rows opened";
+  EXPECT_EQ(editor.WaitTitle("*basic.CSV - " + kTitle), "*basic.CSV - " + kTitle);
+  EXPECT_TRUE(TScreenShot::Of(editor.Form).Save(ZR_SHOT_DIR "/editor-import.bmp"));
+
+  editor.PressKeys({VK_CONTROL, 'Z'});
+  ASSERT_TRUE(editor.WaitRows(components, static_cast<int>(opened.Components.size())));
+  EXPECT_EQ(editor.Tables(), opened) << "one undo takes every imported row back";
+  EXPECT_EQ(editor.WaitTitle("basic.CSV - " + kTitle), "basic.CSV - " + kTitle);
+  editor.PressKeys({VK_CONTROL, 'Y'});
+  ASSERT_TRUE(editor.WaitRows(components, static_cast<int>(imported.Components.size())));
+  EXPECT_EQ(editor.Tables(), imported);
+
+  const std::string out = temp.File("out.CSV");
+  ASSERT_TRUE(editor.Save(out));
+  EXPECT_EQ(ReadWholeFile(out), WriteJobFile(imported));
+}
+
+TEST(ImportRun, FileWithoutCoordinatesIsRefusedAndChangesNothing) {
+  TTempDir temp;
+  const std::string bad = temp.File("parts.csv");
+  WriteWholeFile(bad, "Designator,Comment\r\nR1,10k\r\n");
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
+  const JobTables opened = editor.Tables();
+
+  ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kImport, kImportCaption, bad));
+  const auto message = editor.AnswerBox(kImportCaption);
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find("не похож на файл позиций: нет столбцов X и Y"), std::string::npos) << *message;
+  EXPECT_EQ(editor.Tables(), opened);
+  EXPECT_EQ(editor.Text(editor.Form), "basic.CSV - " + kTitle);
+}
+
+}  // namespace

@@ -637,7 +637,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
 
   // Changes made in the tables are journaled; undo and redo go back to them.
   FeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kFeederTable);
-  SpecialFeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kFeederTable);
+  SpecialFeederTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kSpecialFeederTable);
   BoardTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kBoardTable);
   ComponentTable->OnEdit = MakeEvent<&TVMUndoJournal::Record>(EditJournal, kComponentTable);
   EditJournal->OnUndo[kFeederTable] = MakeEvent<&TvmStringTableMT::UndoEdit>(FeederTable, 0);

@@ -6,10 +6,12 @@
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
+#include "components/processing/feeder_assign.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/informer.h"
+#include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
@@ -566,6 +568,20 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // any table is written back, so the file holds what the user sees.
   EditCommitHub = Keep(new TVMHub);
   EditCommitHub->SetCount(kJobTableCount);
+
+  // 67. FeederAssign: "Распределить" gives the component rows their feeders,
+  // as one change of the component table.
+  FeederAssign = Keep(new TVMFeederAssign);
+
+  // 68. AssignSummaryBox: what "Распределить" did (its text comes with the call).
+  AssignSummaryBox = Keep(new TVMMessage);
+  AssignSummaryBox->Caption = "Распределить";
+  AssignSummaryBox->Buttons = kButtonsOk;
+  AssignSummaryBox->Icon = kIconInformation;
+
+  // 69. JobCheck: "Проверить" finds what the machine would reject or place
+  // wrongly.
+  JobCheck = Keep(new TVMJobCheck);
 }
 
 // The links of the additions, one line per link.
@@ -676,6 +692,23 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   EditCommitHub->OnOutput[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(SpecialFeederTable, 0);
   EditCommitHub->OnOutput[kBoardTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(BoardTable, 0);
   EditCommitHub->OnOutput[kComponentTable] = MakeEvent<&TvmStringTableMT::CommitEdit>(ComponentTable, 0);
+
+  // Feeders and the check: both commands read the four tables through their
+  // array outputs (the link index names the table); the feeders come back
+  // as one change of the component table, then the summary shows; the
+  // findings go to their window.
+  MenuRouter->OnOutput[kMenuDistribute] = MakeEvent<&TVMFeederAssign::Assign>(FeederAssign, 0);
+  FeederAssign->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  FeederAssign->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  FeederAssign->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  FeederAssign->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  FeederAssign->OnChanges = MakeEvent<&TvmStringTableMT::ChangeRows>(ComponentTable, TvmStringTableMT::kChangeRowsPoint);
+  FeederAssign->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(AssignSummaryBox, 0);
+  MenuRouter->OnOutput[kMenuCheck] = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
+  JobCheck->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  JobCheck->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  JobCheck->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  JobCheck->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
 }
 
 // Tooltips, for every window component in creation order.

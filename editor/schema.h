@@ -22,12 +22,14 @@ class TVMDataToFile;
 class TVMDoData;
 class TVMDocument;
 class TVMEdit;
+class TVMFeederAssign;
 class TVMFileDrop;
 class TVMFileStream;
 class TVMHotKeys;
 class TVMHub;
 class TVMIndexToChanel;
 class TVMInformer;
+class TVMJobCheck;
 class TVMLabel;
 class TVMMainForm;
 class TVMMath;
@@ -119,6 +121,10 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFileDrop* FileDrop = nullptr;
   TVMPlacementView* PlacementView = nullptr;
   TVMHub* EditCommitHub = nullptr;
+  // "Распределить" and "Проверить".
+  TVMFeederAssign* FeederAssign = nullptr;
+  TVMMessage* AssignSummaryBox = nullptr;
+  TVMJobCheck* JobCheck = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -18,10 +18,12 @@
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
+#include "components/processing/feeder_assign.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/informer.h"
+#include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
@@ -88,7 +90,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   const std::vector<TVMComponent*> additions = {
       S->JobFormatCheck, S->Document, S->EditJournal, S->OpenedHub, S->SavedHub,
       S->SaveChangesQuestion, S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile,
-      S->FileDrop, S->PlacementView, S->EditCommitHub};
+      S->FileDrop, S->PlacementView, S->EditCommitHub, S->FeederAssign, S->AssignSummaryBox,
+      S->JobCheck};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -262,6 +265,18 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditCommitHub.OnOutput[1]", &S->EditCommitHub->OnOutput[1], MakeEvent<&TvmStringTableMT::CommitEdit>(S->SpecialFeederTable)},
       {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
       {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
+      {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
+      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"JobCheck.Tables[3]", &S->JobCheck->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
@@ -278,7 +293,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 4 ("УП"), 5 and those not yet built, save
+  // Left open: router outputs 0, 4 ("УП"), 5 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
   ASSERT_EQ(S->MenuRouter->OnOutput.size(), 9u);

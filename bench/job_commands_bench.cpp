@@ -1,0 +1,105 @@
+// "Распределить" and "Проверить" in the editor's own network, each against
+// opening the same job, side by side in one run: a generated job of 50,000
+// component rows and 200 feeders (bench/feeder_job.h).
+//
+// The schema is built and switched on as the program does. The open enters
+// where the open dialog hands on the chosen name; the two commands where
+// the menu router hands on their items, so every link, table and window
+// they reach is the program's own. Only the summary box is left out: it is
+// modal and waits for the user, so the summary is taken as it is fired.
+// Each time runs until the pending messages (painting included) are
+// handled. Per run the job is opened, checked, then assigned; the next open
+// brings the unassigned rows back.
+//
+//   bench_job_commands                  prints the figures
+//   ZR_BENCH_RUNS=n bench_job_commands  n runs (default 5)
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/bare_list_view.h"
+#include "bench/feeder_job.h"
+#include "components/processing/feeder_assign.h"
+#include "components/processing/index_to_chanel.h"
+#include "components/processing/open_dialog.h"
+#include "components/visual/string_table.h"
+#include "core/event.h"
+#include "editor/schema.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The menu items' router outputs (the menu template's order).
+constexpr size_t kDistributeOutput = 6;
+constexpr size_t kCheckOutput = 7;
+
+// Receives the summary in place of the modal box.
+class TSummaryTaker : public TVMComponent {
+ public:
+  std::string Last;
+  void Take(TData& data, uint16_t index) { Last = ValueToStr(data); }
+};
+
+double Timed(const std::function<void()>& work) {
+  const auto start = Clock::now();
+  work();
+  PumpMessages();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct TFigures {
+  std::vector<double> Ms;
+  double Median() {
+    std::sort(Ms.begin(), Ms.end());
+    return Ms[Ms.size() / 2];
+  }
+};
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+}  // namespace
+
+int main() {
+  int runs = 5;
+  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const std::string path = "bench_job_commands.CSV";
+  WriteWhole(path, feeder_job::GeneratedJob(false));
+
+  SchemaInstance = new TClassMainForm_C7FA30(nullptr);
+  TClassMainForm_C7FA30* s = SchemaInstance;
+  TSummaryTaker summary;
+  s->FeederAssign->OnSummary = MakeEvent<&TSummaryTaker::Take>(&summary);
+  SwitchOnNetwork(s->MainForm);
+  PumpMessages();
+
+  TFigures open, check, assign;
+  int rows = 0;
+  for (int run = 0; run < runs; ++run) {
+    open.Ms.push_back(Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); }));
+    rows = s->ComponentTable->RowCount();
+    check.Ms.push_back(Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); }));
+    assign.Ms.push_back(Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); }));
+  }
+  std::remove(path.c_str());
+
+  const double openMs = open.Median(), checkMs = check.Median(), assignMs = assign.Median();
+  std::printf("%d component rows, %zu feeders, %d runs (medians)\n", rows,
+              feeder_job::kFeeders + feeder_job::kSpecialFeeders, runs);
+  std::printf("  open the job           %8.1f ms\n", openMs);
+  std::printf("  Проверить              %8.1f ms   %.2f x open\n", checkMs, checkMs / openMs);
+  std::printf("  Распределить           %8.1f ms   %.2f x open\n", assignMs, assignMs / openMs);
+  std::printf("  summary: %s\n", summary.Last.substr(0, summary.Last.find('\r')).c_str());
+  return 0;
+}

@@ -24,6 +24,7 @@
 #include "components/processing/win_exec.h"
 #include "components/visual/edit.h"
 #include "components/visual/file_drop.h"
+#include "components/visual/findings_window.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
@@ -582,6 +583,11 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // 69. JobCheck: "Проверить" finds what the machine would reject or place
   // wrongly.
   JobCheck = Keep(new TVMJobCheck);
+
+  // 70. FindingsWindow: the findings in a window of its own beside the main
+  // one, made when the first check shows it.
+  FindingsWindow = Keep(new TVMFindingsWindow(form));
+  FindingsWindow->Font = EditorFont();
 }
 
 // The links of the additions, one line per link.
@@ -709,6 +715,12 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   JobCheck->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
   JobCheck->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
   JobCheck->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  JobCheck->OnFindings = MakeEvent<&TVMFindingsWindow::ShowFindings>(FindingsWindow, TVMFindingsWindow::kShowFindingsPoint);
+  FindingsWindow->OnPick[kFeederTable] = MakeEvent<&TvmStringTableMT::SelectRow>(FeederTable, kTableSelectRow);
+  FindingsWindow->OnPick[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::SelectRow>(SpecialFeederTable, kTableSelectRow);
+  FindingsWindow->OnPick[kBoardTable] = MakeEvent<&TvmStringTableMT::SelectRow>(BoardTable, kTableSelectRow);
+  FindingsWindow->OnPick[kComponentTable] = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
+  FindingsWindow->OnRecheck = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
 }
 
 // Tooltips, for every window component in creation order.

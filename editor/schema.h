@@ -25,6 +25,7 @@ class TVMEdit;
 class TVMFeederAssign;
 class TVMFileDrop;
 class TVMFileStream;
+class TVMFindingsWindow;
 class TVMHotKeys;
 class TVMHub;
 class TVMIndexToChanel;
@@ -125,6 +126,7 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeederAssign* FeederAssign = nullptr;
   TVMMessage* AssignSummaryBox = nullptr;
   TVMJobCheck* JobCheck = nullptr;
+  TVMFindingsWindow* FindingsWindow = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -36,6 +36,7 @@
 #include "components/processing/win_exec.h"
 #include "components/visual/edit.h"
 #include "components/visual/file_drop.h"
+#include "components/visual/findings_window.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
@@ -91,15 +92,17 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->JobFormatCheck, S->Document, S->EditJournal, S->OpenedHub, S->SavedHub,
       S->SaveChangesQuestion, S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile,
       S->FileDrop, S->PlacementView, S->EditCommitHub, S->FeederAssign, S->AssignSummaryBox,
-      S->JobCheck};
+      S->JobCheck, S->FindingsWindow};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
 
-  // The window components' controls exist in creation order inside the form.
+  // The window components' controls exist in creation order inside the form;
+  // the findings window is a window of its own, made at the first check.
+  EXPECT_EQ(S->FindingsWindow->Control, nullptr);
   std::vector<HWND> created;
   for (TVMComponent* c : S->CreationOrder())
-    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm) {
+    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow) {
       ASSERT_NE(w->Control, nullptr);
       EXPECT_EQ(GetParent(w->Control->Handle), S->MainForm->Control->Handle);
       created.push_back(w->Control->Handle);
@@ -277,6 +280,12 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"JobCheck.Tables[3]", &S->JobCheck->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"JobCheck.OnFindings", &S->JobCheck->OnFindings, MakeEvent<&TVMFindingsWindow::ShowFindings>(S->FindingsWindow)},
+      {"FindingsWindow.OnPick[0]", &S->FindingsWindow->OnPick[0], MakeEvent<&TvmStringTableMT::SelectRow>(S->FeederTable, 5)},
+      {"FindingsWindow.OnPick[1]", &S->FindingsWindow->OnPick[1], MakeEvent<&TvmStringTableMT::SelectRow>(S->SpecialFeederTable, 5)},
+      {"FindingsWindow.OnPick[2]", &S->FindingsWindow->OnPick[2], MakeEvent<&TvmStringTableMT::SelectRow>(S->BoardTable, 5)},
+      {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
+      {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());

@@ -8,8 +8,8 @@
 // they reach is the program's own. Only the summary box is left out: it is
 // modal and waits for the user, so the summary is taken as it is fired.
 // Each time runs until the pending messages (painting included) are
-// handled. Per run the job is opened, checked, then assigned; the next open
-// brings the unassigned rows back.
+// handled. Per run, in a process of its own, the job is opened into an
+// empty editor, checked, then assigned.
 //
 //   bench_job_commands                  prints the figures
 //   ZR_BENCH_RUNS=n bench_job_commands  n runs (default 5)
@@ -71,35 +71,76 @@ void WriteWhole(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-int main() {
-  int runs = 5;
-  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
-  const std::string path = "bench_job_commands.CSV";
-  WriteWhole(path, feeder_job::GeneratedJob(false));
-
+// One run in this process: the job opened, checked, then assigned; the
+// three times written to `out`.
+int RunOnce(const std::string& path, const std::string& out) {
   SchemaInstance = new TClassMainForm_C7FA30(nullptr);
   TClassMainForm_C7FA30* s = SchemaInstance;
   TSummaryTaker summary;
   s->FeederAssign->OnSummary = MakeEvent<&TSummaryTaker::Take>(&summary);
   SwitchOnNetwork(s->MainForm);
   PumpMessages();
+  const double open = Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); });
+  const int rows = s->ComponentTable->RowCount();
+  const double check = Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); });
+  const double assign = Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); });
+  FILE* file = std::fopen(out.c_str(), "w");
+  if (!file) return 1;
+  std::fprintf(file, "%f %f %f %d\n%s\n", open, check, assign, rows,
+               summary.Last.substr(0, summary.Last.find('\r')).c_str());
+  std::fclose(file);
+  return 0;
+}
 
+// Runs this program once more with the words given; false when it failed.
+bool RunChild(const std::string& words) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string command = std::string("\"") + self + "\" " + words;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return code == 0;
+}
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
+  int runs = 5;
+  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const std::string path = "bench_job_commands.CSV", out = "bench_job_commands.txt";
+  WriteWhole(path, feeder_job::GeneratedJob(false));
+
+  // Each run is a process of its own: the editor opens a job into the
+  // tables it has, so every run starts from an empty editor.
   TFigures open, check, assign;
   int rows = 0;
+  char summary[512] = {};
   for (int run = 0; run < runs; ++run) {
-    open.Ms.push_back(Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); }));
-    rows = s->ComponentTable->RowCount();
-    check.Ms.push_back(Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); }));
-    assign.Ms.push_back(Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); }));
+    if (!RunChild("--once " + path + " " + out)) return 1;
+    FILE* file = std::fopen(out.c_str(), "r");
+    if (!file) return 1;
+    double o = 0, c = 0, a = 0;
+    if (std::fscanf(file, "%lf %lf %lf %d ", &o, &c, &a, &rows) != 4) return 1;
+    if (!std::fgets(summary, sizeof summary, file)) summary[0] = 0;
+    std::fclose(file);
+    open.Ms.push_back(o), check.Ms.push_back(c), assign.Ms.push_back(a);
   }
   std::remove(path.c_str());
+  std::remove(out.c_str());
 
   const double openMs = open.Median(), checkMs = check.Median(), assignMs = assign.Median();
-  std::printf("%d component rows, %zu feeders, %d runs (medians)\n", rows,
+  std::printf("%d component rows, %zu feeders, %d runs, each a process of its own (medians)\n", rows,
               feeder_job::kFeeders + feeder_job::kSpecialFeeders, runs);
   std::printf("  open the job           %8.1f ms\n", openMs);
   std::printf("  Проверить              %8.1f ms   %.2f x open\n", checkMs, checkMs / openMs);
   std::printf("  Распределить           %8.1f ms   %.2f x open\n", assignMs, assignMs / openMs);
-  std::printf("  summary: %s\n", summary.Last.substr(0, summary.Last.find('\r')).c_str());
+  std::printf("  summary: %s", summary);
   return 0;
 }

@@ -6,10 +6,12 @@
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
+#include "components/processing/feeder_assign.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/informer.h"
+#include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
@@ -23,6 +25,7 @@
 #include "components/processing/win_exec.h"
 #include "components/visual/edit.h"
 #include "components/visual/file_drop.h"
+#include "components/visual/findings_window.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
@@ -610,6 +613,25 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   ImportSummaryMessage->Caption = "Импорт позиций";
   ImportSummaryMessage->Buttons = kButtonsOk;
   ImportSummaryMessage->Icon = kIconInformation;
+
+  // 74. FeederAssign: "Распределить" gives the component rows their feeders,
+  // as one change of the component table.
+  FeederAssign = Keep(new TVMFeederAssign);
+
+  // 75. AssignSummaryBox: what "Распределить" did (its text comes with the call).
+  AssignSummaryBox = Keep(new TVMMessage);
+  AssignSummaryBox->Caption = "Распределить";
+  AssignSummaryBox->Buttons = kButtonsOk;
+  AssignSummaryBox->Icon = kIconInformation;
+
+  // 76. JobCheck: "Проверить" finds what the machine would reject or place
+  // wrongly.
+  JobCheck = Keep(new TVMJobCheck);
+
+  // 77. FindingsWindow: the findings in a window of its own beside the main
+  // one, made when the first check shows it.
+  FindingsWindow = Keep(new TVMFindingsWindow(form));
+  FindingsWindow->Font = EditorFont();
 }
 
 // The links of the additions, one line per link.
@@ -739,6 +761,29 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PlacementImport->OnRows = MakeEvent<&TvmStringTableMT::AddRows>(ComponentTable, kTableAddRows);
   PlacementImport->OnImported = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
   PlacementImport->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(ImportSummaryMessage, 0);
+
+  // Feeders and the check: both commands read the four tables through their
+  // array outputs (the link index names the table); the feeders come back
+  // as one change of the component table, then the summary shows; the
+  // findings go to their window.
+  MenuRouter->OnOutput[kMenuDistribute] = MakeEvent<&TVMFeederAssign::Assign>(FeederAssign, 0);
+  FeederAssign->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  FeederAssign->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  FeederAssign->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  FeederAssign->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  FeederAssign->OnChanges = MakeEvent<&TvmStringTableMT::ChangeRows>(ComponentTable, TvmStringTableMT::kChangeRowsPoint);
+  FeederAssign->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(AssignSummaryBox, 0);
+  MenuRouter->OnOutput[kMenuCheck] = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
+  JobCheck->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  JobCheck->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  JobCheck->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  JobCheck->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  JobCheck->OnFindings = MakeEvent<&TVMFindingsWindow::ShowFindings>(FindingsWindow, TVMFindingsWindow::kShowFindingsPoint);
+  FindingsWindow->OnPick[kFeederTable] = MakeEvent<&TvmStringTableMT::SelectRow>(FeederTable, kTableSelectRow);
+  FindingsWindow->OnPick[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::SelectRow>(SpecialFeederTable, kTableSelectRow);
+  FindingsWindow->OnPick[kBoardTable] = MakeEvent<&TvmStringTableMT::SelectRow>(BoardTable, kTableSelectRow);
+  FindingsWindow->OnPick[kComponentTable] = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
+  FindingsWindow->OnRecheck = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
 }
 
 // Tooltips, for every window component in creation order.

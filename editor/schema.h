@@ -22,12 +22,15 @@ class TVMDataToFile;
 class TVMDoData;
 class TVMDocument;
 class TVMEdit;
+class TVMFeederAssign;
 class TVMFileDrop;
 class TVMFileStream;
+class TVMFindingsWindow;
 class TVMHotKeys;
 class TVMHub;
 class TVMIndexToChanel;
 class TVMInformer;
+class TVMJobCheck;
 class TVMLabel;
 class TVMMainForm;
 class TVMMath;
@@ -129,6 +132,11 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMessage* ImportSideQuestion = nullptr;
   TVMMessage* ImportErrorMessage = nullptr;
   TVMMessage* ImportSummaryMessage = nullptr;
+  // "Распределить" and "Проверить".
+  TVMFeederAssign* FeederAssign = nullptr;
+  TVMMessage* AssignSummaryBox = nullptr;
+  TVMJobCheck* JobCheck = nullptr;
+  TVMFindingsWindow* FindingsWindow = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

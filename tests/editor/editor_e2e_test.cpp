@@ -240,8 +240,7 @@ TEST(EditorRun, AnEditedCellIsShownAndSaved) {
   EXPECT_EQ(editor.WaitTitle("while-editing.CSV - ZR780K Editor"), "while-editing.CSV - ZR780K Editor");
 }
 
-// "Помощь" shows its question; No ends it there. "УП" and "Распределить"
-// do nothing at all.
+// "Помощь" shows its question; No ends it there. "УП" does nothing at all.
 TEST(EditorRun, HelpAnsweredNoAndTheUnlinkedCommandsChangeNothing) {
   TEditorDriver editor;
   ASSERT_TRUE(editor.Started());
@@ -261,7 +260,6 @@ TEST(EditorRun, HelpAnsweredNoAndTheUnlinkedCommandsChangeNothing) {
   EXPECT_EQ(TopLevelWindows(editor.Program.Info.dwProcessId), windows) << "No opens nothing";
 
   ASSERT_TRUE(editor.CommandNow(TEditorDriver::kProgram));
-  ASSERT_TRUE(editor.CommandNow(TEditorDriver::kDistribute));
   EXPECT_EQ(TopLevelWindows(editor.Program.Info.dwProcessId), windows);
   EXPECT_EQ(editor.Tables(), before);
   EXPECT_EQ(WaitForSingleObject(editor.Program.Info.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));

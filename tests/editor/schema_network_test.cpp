@@ -18,10 +18,12 @@
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
+#include "components/processing/feeder_assign.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/informer.h"
+#include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
@@ -35,6 +37,7 @@
 #include "components/processing/win_exec.h"
 #include "components/visual/edit.h"
 #include "components/visual/file_drop.h"
+#include "components/visual/findings_window.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
@@ -91,15 +94,18 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->SaveChangesQuestion, S->UndoKeys, S->FindNextKey, S->FindNextText, S->StartFile,
       S->FileDrop, S->PlacementView, S->EditCommitHub, S->ImportDialog, S->ImportChosenHub,
       S->ImportReadStream, S->PlacementImport, S->ImportSideQuestion, S->ImportErrorMessage,
-      S->ImportSummaryMessage};
+      S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
+      S->FindingsWindow};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
 
-  // The window components' controls exist in creation order inside the form.
+  // The window components' controls exist in creation order inside the form;
+  // the findings window is a window of its own, made at the first check.
+  EXPECT_EQ(S->FindingsWindow->Control, nullptr);
   std::vector<HWND> created;
   for (TVMComponent* c : S->CreationOrder())
-    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm) {
+    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow) {
       ASSERT_NE(w->Control, nullptr);
       EXPECT_EQ(GetParent(w->Control->Handle), S->MainForm->Control->Handle);
       created.push_back(w->Control->Handle);
@@ -279,6 +285,58 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementImport.OnRows", &S->PlacementImport->OnRows, MakeEvent<&TvmStringTableMT::AddRows>(S->ComponentTable, 6)},
       {"PlacementImport.OnImported", &S->PlacementImport->OnImported, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PlacementImport.OnSummary", &S->PlacementImport->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->ImportSummaryMessage)},
+      // "Распределить" and "Проверить".
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
+      {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
+      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"JobCheck.Tables[3]", &S->JobCheck->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"JobCheck.OnFindings", &S->JobCheck->OnFindings, MakeEvent<&TVMFindingsWindow::ShowFindings>(S->FindingsWindow)},
+      {"FindingsWindow.OnPick[0]", &S->FindingsWindow->OnPick[0], MakeEvent<&TvmStringTableMT::SelectRow>(S->FeederTable, 5)},
+      {"FindingsWindow.OnPick[1]", &S->FindingsWindow->OnPick[1], MakeEvent<&TvmStringTableMT::SelectRow>(S->SpecialFeederTable, 5)},
+      {"FindingsWindow.OnPick[2]", &S->FindingsWindow->OnPick[2], MakeEvent<&TvmStringTableMT::SelectRow>(S->BoardTable, 5)},
+      {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
+      {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      // The document, undo and redo, the keys, the start file and dropped files.
+      {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
+      {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
+      {"BoardTable.OnEdit", &S->BoardTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kBoardTable)},
+      {"ComponentTable.OnEdit", &S->ComponentTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kComponentTable)},
+      {"EditJournal.OnUndo[0]", &S->EditJournal->OnUndo[kFeederTable], MakeEvent<&TvmStringTableMT::UndoEdit>(S->FeederTable)},
+      {"EditJournal.OnUndo[1]", &S->EditJournal->OnUndo[kSpecialFeederTable], MakeEvent<&TvmStringTableMT::UndoEdit>(S->SpecialFeederTable)},
+      {"EditJournal.OnUndo[2]", &S->EditJournal->OnUndo[kBoardTable], MakeEvent<&TvmStringTableMT::UndoEdit>(S->BoardTable)},
+      {"EditJournal.OnUndo[3]", &S->EditJournal->OnUndo[kComponentTable], MakeEvent<&TvmStringTableMT::UndoEdit>(S->ComponentTable)},
+      {"EditJournal.OnRedo[0]", &S->EditJournal->OnRedo[kFeederTable], MakeEvent<&TvmStringTableMT::RedoEdit>(S->FeederTable)},
+      {"EditJournal.OnRedo[1]", &S->EditJournal->OnRedo[kSpecialFeederTable], MakeEvent<&TvmStringTableMT::RedoEdit>(S->SpecialFeederTable)},
+      {"EditJournal.OnRedo[2]", &S->EditJournal->OnRedo[kBoardTable], MakeEvent<&TvmStringTableMT::RedoEdit>(S->BoardTable)},
+      {"EditJournal.OnRedo[3]", &S->EditJournal->OnRedo[kComponentTable], MakeEvent<&TvmStringTableMT::RedoEdit>(S->ComponentTable)},
+      {"UndoKeys.OnKey[0]", &S->UndoKeys->OnKey[0], MakeEvent<&TVMUndoJournal::Undo>(S->EditJournal)},
+      {"UndoKeys.OnKey[1]", &S->UndoKeys->OnKey[1], MakeEvent<&TVMUndoJournal::Redo>(S->EditJournal)},
+      {"EditJournal.OnModified", &S->EditJournal->OnModified, MakeEvent<&TVMDocument::SetModified>(S->Document)},
+      {"Document.OnTitle", &S->Document->OnTitle, MakeEvent<&TVMMainForm::ChangeCaption>(S->MainForm)},
+      {"JobReadStream.OnFileOpened", &S->JobReadStream->OnFileOpened, MakeEvent<&TVMHub::Trigger>(S->OpenedHub)},
+      {"OpenedHub.OnOutput[0]", &S->OpenedHub->OnOutput[0], MakeEvent<&TVMUndoJournal::Clear>(S->EditJournal)},
+      {"OpenedHub.OnOutput[1]", &S->OpenedHub->OnOutput[1], MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"JobWriteStream.OnSaved", &S->JobWriteStream->OnSaved, MakeEvent<&TVMHub::Trigger>(S->SavedHub)},
+      {"SavedHub.OnOutput[0]", &S->SavedHub->OnOutput[0], MakeEvent<&TVMUndoJournal::MarkSaved>(S->EditJournal)},
+      {"SavedHub.OnOutput[1]", &S->SavedHub->OnOutput[1], MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"MainForm.CloseQuery", &S->MainForm->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
+      {"Document.OnAskSave", &S->Document->OnAskSave, MakeEvent<&TVMMessage::ShowMessage>(S->SaveChangesQuestion)},
+      {"SaveChangesQuestion.OnYes", &S->SaveChangesQuestion->OnYes, MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
+      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMDocument::Discard>(S->Document)},
+      {"FindNextKey.OnKey[0]", &S->FindNextKey->OnKey[0], MakeEvent<&TVMDoData::SendData>(S->FindNextText)},
+      {"FindNextText.Data", &S->FindNextText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
+      {"FindNextText.OnData", &S->FindNextText->OnData, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
+      {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMStartFile::Send>(S->StartFile)},
+      {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
+      {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
@@ -295,7 +353,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 4 ("УП"), 5 and those not yet built, save
+  // Left open: router outputs 0, 4 ("УП"), 5 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
   ASSERT_EQ(S->MenuRouter->OnOutput.size(), 9u);

@@ -1,0 +1,146 @@
+// "Распределить" and "Проверить" in the editor's own network, each against
+// opening the same job, side by side in one run: a generated job of 50,000
+// component rows and 200 feeders (bench/feeder_job.h).
+//
+// The schema is built and switched on as the program does. The open enters
+// where the open dialog hands on the chosen name; the two commands where
+// the menu router hands on their items, so every link, table and window
+// they reach is the program's own. Only the summary box is left out: it is
+// modal and waits for the user, so the summary is taken as it is fired.
+// Each time runs until the pending messages (painting included) are
+// handled. Per run, in a process of its own, the job is opened into an
+// empty editor, checked, then assigned.
+//
+//   bench_job_commands                  prints the figures
+//   ZR_BENCH_RUNS=n bench_job_commands  n runs (default 5)
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/bare_list_view.h"
+#include "bench/feeder_job.h"
+#include "components/processing/feeder_assign.h"
+#include "components/processing/index_to_chanel.h"
+#include "components/processing/open_dialog.h"
+#include "components/visual/string_table.h"
+#include "core/event.h"
+#include "editor/schema.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The menu items' router outputs (the menu template's order).
+constexpr size_t kDistributeOutput = 6;
+constexpr size_t kCheckOutput = 7;
+
+// Receives the summary in place of the modal box.
+class TSummaryTaker : public TVMComponent {
+ public:
+  std::string Last;
+  void Take(TData& data, uint16_t index) { Last = ValueToStr(data); }
+};
+
+double Timed(const std::function<void()>& work) {
+  const auto start = Clock::now();
+  work();
+  PumpMessages();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct TFigures {
+  std::vector<double> Ms;
+  double Median() {
+    std::sort(Ms.begin(), Ms.end());
+    return Ms[Ms.size() / 2];
+  }
+};
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+}  // namespace
+
+// One run in this process: the job opened, checked, then assigned; the
+// three times written to `out`.
+int RunOnce(const std::string& path, const std::string& out) {
+  SchemaInstance = new TClassMainForm_C7FA30(nullptr);
+  TClassMainForm_C7FA30* s = SchemaInstance;
+  TSummaryTaker summary;
+  s->FeederAssign->OnSummary = MakeEvent<&TSummaryTaker::Take>(&summary);
+  SwitchOnNetwork(s->MainForm);
+  PumpMessages();
+  const double open = Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); });
+  const int rows = s->ComponentTable->RowCount();
+  const double check = Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); });
+  const double assign = Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); });
+  FILE* file = std::fopen(out.c_str(), "w");
+  if (!file) return 1;
+  std::fprintf(file, "%f %f %f %d\n%s\n", open, check, assign, rows,
+               summary.Last.substr(0, summary.Last.find('\r')).c_str());
+  std::fclose(file);
+  return 0;
+}
+
+// Runs this program once more with the words given; false when it failed.
+bool RunChild(const std::string& words) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string command = std::string("\"") + self + "\" " + words;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return code == 0;
+}
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
+  int runs = 5;
+  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const std::string path = "bench_job_commands.CSV", out = "bench_job_commands.txt";
+  WriteWhole(path, feeder_job::GeneratedJob(false));
+
+  // Each run is a process of its own: the editor opens a job into the
+  // tables it has, so every run starts from an empty editor.
+  TFigures open, check, assign;
+  int rows = 0;
+  char summary[512] = {};
+  for (int run = 0; run < runs; ++run) {
+    if (!RunChild("--once " + path + " " + out)) return 1;
+    FILE* file = std::fopen(out.c_str(), "r");
+    if (!file) return 1;
+    double o = 0, c = 0, a = 0;
+    if (std::fscanf(file, "%lf %lf %lf %d ", &o, &c, &a, &rows) != 4) return 1;
+    if (!std::fgets(summary, sizeof summary, file)) summary[0] = 0;
+    std::fclose(file);
+    open.Ms.push_back(o), check.Ms.push_back(c), assign.Ms.push_back(a);
+  }
+  std::remove(path.c_str());
+  std::remove(out.c_str());
+
+  const double openMs = open.Median(), checkMs = check.Median(), assignMs = assign.Median();
+  std::printf("%d component rows, %zu feeders, %d runs, each a process of its own (medians)\n", rows,
+              feeder_job::kFeeders + feeder_job::kSpecialFeeders, runs);
+  std::printf("  open the job           %8.1f ms\n", openMs);
+  std::printf("  Проверить              %8.1f ms   %.2f x open\n", checkMs, checkMs / openMs);
+  std::printf("  Распределить           %8.1f ms   %.2f x open\n", assignMs, assignMs / openMs);
+  std::printf("  summary: %s", summary);
+  return 0;
+}

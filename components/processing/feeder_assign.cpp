@@ -1,0 +1,35 @@
+#include "components/processing/feeder_assign.h"
+
+#include <utility>
+
+#include "components/visual/row_edit.h"
+#include "job/feeder_assign.h"
+
+namespace {
+
+// The one change the component table takes back whole on undo.
+std::string PackChanges(const TFeederAssignment& assignment) {
+  TRowEdit batch{TRowEditKind::Batch};
+  for (const TRowChange& change : assignment.Changes)
+    batch.Edits.push_back({TRowEditKind::Cells, static_cast<int32_t>(change.Row), change.Before, change.After});
+  return PackRowEdit(batch);
+}
+
+// A message box breaks lines at CR LF.
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+void TVMFeederAssign::Assign(TData& data, uint16_t index) {
+  const TFeederAssignment assignment = AssignFeeders(ReadJobTables(Tables));
+  if (!assignment.Changes.empty()) FireStr(OnChanges, PackChanges(assignment));
+  FireStr(OnSummary, WithCrLf(AssignSummary(assignment)));
+}

@@ -1,0 +1,163 @@
+#include "components/visual/findings_window.h"
+
+#include <commctrl.h>
+
+#include "toolkit/align.h"
+#include "toolkit/app_window.h"
+#include "toolkit/control_create.h"
+#include "toolkit/key_preview.h"
+#include "toolkit/list_view.h"
+#include "toolkit/navigation.h"
+
+namespace {
+
+constexpr char kCaption[] = "Проверка задания";
+constexpr char kRecheckCaption[] = "Проверить снова";
+constexpr char kHelpText[] = "Enter или двойной щелчок — к строке в таблице;  F7 — проверить снова";
+constexpr char kNoFindings[] = "Замечаний нет";
+
+struct TColumn {
+  const char* Caption;
+  int32_t Width;
+  uint8_t Align;
+};
+constexpr TColumn kColumns[] = {
+    {"Вид", 110, kColumnLeft},     {"Таблица", 150, kColumnLeft},    {"Строка", 60, kColumnRight},
+    {"Столбец", 130, kColumnLeft}, {"Замечание", 400, kColumnLeft},
+};
+constexpr int32_t kTextColumn = 4;
+
+// The window's place relative to its owner's top left corner.
+constexpr int32_t kOffsetX = 80;
+constexpr int32_t kOffsetY = 120;
+constexpr int32_t kBarHeight = 34;  // the strip with the button
+
+bool NoModifiers() { return CurrentShortcutModifiers() == 0; }
+
+}  // namespace
+
+TVMFindingsWindow::TVMFindingsWindow(TControl* owner) : TVMWin(owner) {
+  Width = 900;
+  Height = 380;
+  Font = MakeFont("MS Sans Serif", 8, 0, static_cast<uint32_t>(SystemColor(kSysWindowText)), 1);
+}
+
+// The window may outlive the component by a message or two; nothing it
+// raises may reach the component then.
+TVMFindingsWindow::~TVMFindingsWindow() {
+  if (!Control || ControlDestroyed) return;
+  if (FindingList) FindingList->DetachMessageHandler(MakeMethod<&TVMFindingsWindow::ListMessage>(this));
+  if (Button) Button->DetachMessageHandler(MakeMethod<&TVMFindingsWindow::ButtonMessage>(this));
+}
+
+void TVMFindingsWindow::ShowFindings(TData& data, uint16_t index) {
+  Rows = ParseFindings(ValueToStr(data));
+  if (!Control && !ControlDestroyed) MakeWindow();
+  if (!Control || !FindingList) return;
+  Fill();
+  Control->SetVisible(true);
+  SetActiveWindow(Control->Handle);
+  SetFocus(FindingList->Handle);
+}
+
+// --- The window ----------------------------------------------------------------------
+
+void TVMFindingsWindow::MakeWindow() {
+  AdoptControl(CreateFormWindow(Parent, kCaption));
+  RECT owner{};
+  if (Parent && Parent->HasWindow() && Left == 0 && Top == 0 && GetWindowRect(Parent->Handle, &owner)) {
+    Left = owner.left + kOffsetX;
+    Top = owner.top + kOffsetY;
+  }
+  // Made hidden: it shows once the list is filled.
+  const bool visible = Visible;
+  Visible = false;
+  TVMWin::Init();
+  Visible = visible;
+  if (!Control) return;
+  EnableTabNavigation(Control);
+  MakeParts();
+  Control->CreateWindowNow();
+}
+
+// The parts take the window's font: they are made after it got it.
+void TVMFindingsWindow::MakeParts() {
+  TControl* bar = CreateChildControl(Control, "STATIC", WS_CHILD | WS_VISIBLE, TControlActions{}, 0);
+  bar->SetHeight(kBarHeight);
+  SetAlign(bar, kAlignBottom);
+  Button = CreateChildControl(bar, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                              TControlActions{}, 0);
+  Button->SetCaption(kRecheckCaption);
+  Button->SetBoundsRect(RECT{4, 5, 144, 29});
+  Button->AttachMessageHandler(MakeMethod<&TVMFindingsWindow::ButtonMessage>(this));
+  TControl* help = CreateLabelControl(bar, kHelpText);
+  help->SetBoundsRect(RECT{160, 10, 860, 28});
+
+  FindingList = CreateListViewControl(Control, kViewReport, kListFullRowSelect | kListGridLines);
+  FindingList->TabStop = 1;
+  for (const TColumn& column : kColumns) ListAddColumn(FindingList, column.Caption, column.Width, column.Align);
+  SetAlign(FindingList, kAlignClient);
+  FindingList->AttachMessageHandler(MakeMethod<&TVMFindingsWindow::ListMessage>(this));
+  Control->FocusedControl = FindingList;
+}
+
+void TVMFindingsWindow::Fill() {
+  ListClear(FindingList);
+  if (Rows.empty()) {
+    const int32_t row = ListInsertRow(FindingList, 0, "");
+    ListSetCellText(FindingList, row, kTextColumn, kNoFindings);
+  }
+  for (const TFindingRow& finding : Rows) {
+    const int32_t row = ListInsertRow(FindingList, INT32_MAX, finding.Kind);
+    const std::string* cells[] = {&finding.Table, &finding.Row, &finding.Column, &finding.Text};
+    for (int32_t c = 1; c <= kTextColumn; ++c) ListSetCellText(FindingList, row, c, *cells[c - 1]);
+  }
+  ListSetCurrentRow(FindingList, 0);
+  ListEnsureVisible(FindingList, 0, false);
+}
+
+void TVMFindingsWindow::Pick(int32_t listRow) {
+  if (listRow < 0 || static_cast<size_t>(listRow) >= Rows.size()) return;
+  const TFindingRow& finding = Rows[static_cast<size_t>(listRow)];
+  if (finding.PickTable >= 0) FireInt(OnPick[finding.PickTable], finding.PickRow);
+}
+
+// --- Messages ----------------------------------------------------------------------
+
+// Keys come as the key preview, whichever part of the window has the focus.
+bool TVMFindingsWindow::MessageHandler(TMsg& msg, LRESULT& result) {
+  if (msg.Message == WM_CLOSE && Control) {
+    Control->SetVisible(false);
+    result = 0;
+    return true;
+  }
+  if (msg.Message == KeyPreviewMessage() && NoModifiers() && FindingList) {
+    const bool onList = reinterpret_cast<HWND>(msg.LParam) == FindingList->Handle;
+    if (msg.WParam == VK_F7) {
+      FireNull(OnRecheck);
+    } else if (msg.WParam == VK_RETURN && onList) {
+      Pick(ListCurrentRow(FindingList));
+    } else {
+      return TVMWin::MessageHandler(msg, result);
+    }
+    result = 1;
+    return true;
+  }
+  return TVMWin::MessageHandler(msg, result);
+}
+
+bool TVMFindingsWindow::ListMessage(TControl* sender, TMsg& msg, LRESULT& result) {
+  if (msg.Message != WM_LBUTTONDBLCLK || msg.Window != FindingList->Handle) return false;
+  LVHITTESTINFO hit{};
+  hit.pt = POINT{static_cast<int16_t>(LOWORD(msg.LParam)), static_cast<int16_t>(HIWORD(msg.LParam))};
+  SendMessageA(FindingList->Handle, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  Pick(hit.iItem);
+  return false;
+}
+
+// A button's click reaches it as a reflected command whose code is 0, which
+// the toolkit's own command dispatch does not report.
+bool TVMFindingsWindow::ButtonMessage(TControl* sender, TMsg& msg, LRESULT& result) {
+  if (msg.Message == kMsgReflectedCommand && HIWORD(msg.WParam) == BN_CLICKED) FireNull(OnRecheck);
+  return false;
+}

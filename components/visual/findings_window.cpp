@@ -93,7 +93,10 @@ void TVMFindingsWindow::MakeParts() {
   TControl* help = CreateLabelControl(bar, kHelpText);
   help->SetBoundsRect(RECT{160, 10, 860, 28});
 
-  FindingList = CreateListViewControl(Control, kViewReport, kListFullRowSelect | kListGridLines);
+  // The list holds no texts of its own: it asks for the cells it shows, so
+  // tens of thousands of findings cost no more than the few on the screen.
+  FindingList =
+      CreateListViewControl(Control, kViewReport, kListFullRowSelect | kListGridLines | kListOwnerData);
   FindingList->TabStop = 1;
   for (const TColumn& column : kColumns) ListAddColumn(FindingList, column.Caption, column.Width, column.Align);
   SetAlign(FindingList, kAlignClient);
@@ -102,18 +105,22 @@ void TVMFindingsWindow::MakeParts() {
 }
 
 void TVMFindingsWindow::Fill() {
-  ListClear(FindingList);
-  if (Rows.empty()) {
-    const int32_t row = ListInsertRow(FindingList, 0, "");
-    ListSetCellText(FindingList, row, kTextColumn, kNoFindings);
-  }
-  for (const TFindingRow& finding : Rows) {
-    const int32_t row = ListInsertRow(FindingList, INT32_MAX, finding.Kind);
-    const std::string* cells[] = {&finding.Table, &finding.Row, &finding.Column, &finding.Text};
-    for (int32_t c = 1; c <= kTextColumn; ++c) ListSetCellText(FindingList, row, c, *cells[c - 1]);
-  }
+  // With no findings one row says so.
+  const size_t rows = Rows.empty() ? 1 : Rows.size();
+  SendMessageA(FindingList->Handle, LVM_SETITEMCOUNT, rows, 0);
+  InvalidateRect(FindingList->Handle, nullptr, TRUE);
   ListSetCurrentRow(FindingList, 0);
   ListEnsureVisible(FindingList, 0, false);
+}
+
+// The text of one cell, as the list asks for it.
+const std::string& TVMFindingsWindow::CellText(int32_t row, int32_t column) const {
+  static const std::string kNone, kNoFindingsText = kNoFindings;
+  if (Rows.empty()) return row == 0 && column == kTextColumn ? kNoFindingsText : kNone;
+  if (row < 0 || static_cast<size_t>(row) >= Rows.size()) return kNone;
+  const TFindingRow& finding = Rows[static_cast<size_t>(row)];
+  const std::string* cells[] = {&finding.Kind, &finding.Table, &finding.Row, &finding.Column, &finding.Text};
+  return column >= 0 && column <= kTextColumn ? *cells[column] : kNone;
 }
 
 void TVMFindingsWindow::Pick(int32_t listRow) {
@@ -147,6 +154,13 @@ bool TVMFindingsWindow::MessageHandler(TMsg& msg, LRESULT& result) {
 }
 
 bool TVMFindingsWindow::ListMessage(TControl* sender, TMsg& msg, LRESULT& result) {
+  if (msg.Message == WM_NOTIFY && msg.LParam &&
+      reinterpret_cast<NMHDR*>(msg.LParam)->code == LVN_GETDISPINFOA) {
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(msg.LParam)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+      lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+    return true;
+  }
   if (msg.Message != WM_LBUTTONDBLCLK || msg.Window != FindingList->Handle) return false;
   LVHITTESTINFO hit{};
   hit.pt = POINT{static_cast<int16_t>(LOWORD(msg.LParam)), static_cast<int16_t>(HIWORD(msg.LParam))};

@@ -56,6 +56,7 @@ class TVMFindingsWindow : public TVMWin {
   void MakeWindow();
   void MakeParts();
   void Fill();
+  const std::string& CellText(int32_t row, int32_t column) const;
   void Pick(int32_t listRow);
   bool ListMessage(TControl* sender, TMsg& msg, LRESULT& result);
   bool ButtonMessage(TControl* sender, TMsg& msg, LRESULT& result);

@@ -22,7 +22,7 @@ struct TColumn {
   uint8_t Align;
 };
 constexpr TColumn kColumns[] = {
-    {"Вид", 110, kColumnLeft},     {"Таблица", 150, kColumnLeft},    {"Строка", 60, kColumnRight},
+    {"Вид", 120, kColumnLeft},     {"Таблица", 150, kColumnLeft},    {"Строка", 60, kColumnRight},
     {"Столбец", 130, kColumnLeft}, {"Замечание", 400, kColumnLeft},
 };
 constexpr int32_t kTextColumn = 4;

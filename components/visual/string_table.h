@@ -25,9 +25,9 @@
 #include "toolkit/list_view.h"
 
 class TImageList;
-struct TRowEdit;
 class TListView;
 class TStrList;
+struct TRowEdit;
 
 // Where SelectRow scrolls the row to.
 enum : uint8_t { kScrollAnyVisible = 0, kScrollTop = 1, kScrollMiddle = 2, kScrollBottom = 3 };

@@ -1,6 +1,5 @@
 // The findings window over a real owner form, driven as a user drives it:
-// keys through the program's message loop (which offers them to the window
-// first), clicks on the list and the button, the close box.
+// keys through the program's message loop, clicks, the close box.
 #include "components/visual/findings_window.h"
 
 #include <commctrl.h>
@@ -42,12 +41,12 @@ class FindingsWindowTest : public VisualTest {
     FireStr(show, findings);
     ProcessPendingMessages(nullptr);
   }
-  void Press(HWND target, WPARAM key) {
-    PostMessageA(target, WM_KEYDOWN, key, 1);
+  // Posted to the list; the loop offers it to the window first.
+  void Press(WPARAM key) {
+    PostMessageA(window_->List()->Handle, WM_KEYDOWN, key, 1);
     ProcessPendingMessages(nullptr);
   }
   HWND Window() const { return window_->Control->Handle; }
-  HWND List() const { return window_->List()->Handle; }
   Texts Row(int32_t row) const {
     Texts cells;
     for (int32_t c = 0; c < 5; ++c) cells.push_back(ListGetCellText(window_->List(), row, c));
@@ -83,14 +82,15 @@ TEST_F(FindingsWindowTest, ListsFindingsPicksTheirRowsAndIsShownAgainForTheNextC
   EXPECT_EQ(Texts({"предупреждение", "Питатели", "2", "№ Питателя", "номер повторяется"}), Row(1));
 
   ListSetCurrentRow(window_->List(), 1);
-  Press(List(), VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_EQ(Texts({"0:1"}), Picked()) << "the feeder table's row 2, counted from 0";
   const RECT first = ListGetRowRect(window_->List(), 0, kRowWhole);
-  PostMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(first.left + 200, (first.top + first.bottom) / 2));
+  const LPARAM inFirst = MAKELPARAM(first.left + 200, (first.top + first.bottom) / 2);
+  PostMessageA(window_->List()->Handle, WM_LBUTTONDBLCLK, MK_LBUTTON, inFirst);
   ProcessPendingMessages(nullptr);
   EXPECT_EQ(Texts({"0:1", "3:11"}), Picked());
 
-  Press(List(), VK_F7);
+  Press(VK_F7);
   SendMessageA(window_->RecheckButton()->Handle, BM_CLICK, 0, 0);
   ProcessPendingMessages(nullptr);
   EXPECT_EQ(2u, recheck_.Count());
@@ -103,7 +103,7 @@ TEST_F(FindingsWindowTest, ListsFindingsPicksTheirRowsAndIsShownAgainForTheNextC
   EXPECT_TRUE(IsWindowVisible(window));
   ASSERT_EQ(1, ListRowCount(window_->List()));
   EXPECT_EQ(Texts({"", "", "", "", "Замечаний нет"}), Row(0));
-  Press(List(), VK_RETURN);
+  Press(VK_RETURN);
   EXPECT_EQ(2u, Picked().size()) << "no finding, nothing to pick";
 }
 

@@ -26,6 +26,13 @@ std::string TStream::ReadLine() {
   return line;
 }
 
+std::string TStream::ReadAll() {
+  std::string bytes(Size(), '\0');
+  SetPosition(0);
+  bytes.resize(bytes.empty() ? 0 : Read(bytes.data(), static_cast<uint32_t>(bytes.size())));
+  return bytes;
+}
+
 void FreeStream(TStream*& stream) {
   TStream* old = stream;
   stream = nullptr;

@@ -50,6 +50,9 @@ class TStream : public TObj {
   // One line without its break: CR, LF, CR LF or a zero byte end it. The
   // empty string at the end of the data.
   std::string ReadLine();
+  // Every byte from the start. A stream that cannot read (or a file that
+  // shrank) gives fewer bytes than its size: only those actually read.
+  std::string ReadAll();
 
  protected:
   // Closes through the table.

@@ -36,9 +36,7 @@ void TVMPlacementImport::SetFileName(TData& data, uint16_t index) { FileName = V
 void TVMPlacementImport::Read(TData& data, uint16_t index) {
   TStream* stream = FetchStream(data, Stream, nullptr);
   if (!stream) return;
-  std::string bytes(stream->Size(), '\0');
-  stream->SetPosition(0);
-  bytes.resize(bytes.empty() ? 0 : stream->Read(bytes.data(), static_cast<uint32_t>(bytes.size())));
+  const std::string bytes = stream->ReadAll();
   FireNull(OnStreamRead);
 
   HasWaiting = false;

@@ -18,11 +18,7 @@ std::string FlattenControlBytes(const std::string& bytes, char replace) {
 void TVMStream2Hex::Convert(TData& data, uint16_t index) {
   TStream* stream = FetchStream(data, Stream, nullptr);
   if (!stream) return;
-  std::string bytes(stream->Size(), '\0');
-  stream->SetPosition(0);
-  // A stream that cannot read (or a file that shrank) gives fewer bytes than
-  // its size; only the bytes actually read are text.
-  bytes.resize(bytes.empty() ? 0 : stream->Read(bytes.data(), static_cast<uint32_t>(bytes.size())));
+  const std::string bytes = stream->ReadAll();
   FireNull(OnStreamRead);
   const char replace = ReplaceChar.empty() ? '\0' : ReplaceChar[0];
   Position = static_cast<int32_t>(bytes.size());

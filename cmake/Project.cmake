@@ -102,14 +102,19 @@ function(zr_add_layer_libraries)
   endforeach()
 endfunction()
 
-# zr_tests(NAME [ALONE] PORTABLE a.cpp ... WINDOWS b.cpp ...)
+# zr_tests(NAME [ALONE] [LOCK resource] PORTABLE a.cpp ... WINDOWS b.cpp ...)
 # PORTABLE tests become NAME (every build); WINDOWS tests become NAME_win
 # (Windows build only, run under Wine). A test links the library of its
 # directory's layer only, so it builds and runs without the layers above.
 # ALONE tests run while no other test runs (real key and mouse input goes to
 # the foreground window, which a test running beside them could take).
+# Tests sharing a LOCK resource (the clipboard, say) never run at once.
 function(zr_tests name)
-  cmake_parse_arguments(ARG "ALONE" "" "PORTABLE;WINDOWS" ${ARGN})
+  cmake_parse_arguments(ARG "ALONE" "LOCK" "PORTABLE;WINDOWS" ${ARGN})
+  set(lock "")
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  endif()
   zr_layer_of(${CMAKE_CURRENT_SOURCE_DIR} layer)
   if(ARG_PORTABLE)
     add_executable(${name} ${ARG_PORTABLE})
@@ -123,6 +128,6 @@ function(zr_tests name)
     target_link_libraries(${name}_win PRIVATE zr_${layer} GTest::gtest_main)
     target_include_directories(${name}_win PRIVATE ${ZR_EXTRAS_ROOT})
     gtest_discover_tests(${name}_win DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES TIMEOUT 120 RUN_SERIAL ${ARG_ALONE})
+                         PROPERTIES TIMEOUT 120 RUN_SERIAL ${ARG_ALONE} ${lock})
   endif()
 endfunction()

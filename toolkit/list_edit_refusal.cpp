@@ -7,6 +7,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "toolkit/control.h"
 #include "toolkit/list_view.h"
@@ -25,9 +27,16 @@ bool IsEditingKey(int32_t key) {
   }
 }
 
-std::string ClipboardText(HWND owner) {
-  std::string text;
-  if (!OpenClipboard(owner)) return text;
+// The clipboard's text; none when it holds no text or stays busy. Another
+// program (on Wine, the clipboard's own keeper after every change) may hold
+// the clipboard open for a moment, so opening it is tried a few times.
+std::optional<std::string> ClipboardText(HWND owner) {
+  constexpr int kOpenTries = 20;
+  constexpr DWORD kOpenPauseMs = 5;
+  bool open = false;
+  for (int i = 0; i < kOpenTries && !(open = OpenClipboard(owner)); ++i) Sleep(kOpenPauseMs);
+  if (!open) return std::nullopt;
+  std::optional<std::string> text;
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
       text = bytes;
@@ -70,12 +79,14 @@ void TListEdit::EditorChar(TControl* sender, int32_t& key, uint32_t) {
 // A paste takes the clipboard's text up to its first line end, as the
 // system's own single-line edit boxes do (a cell copied from a spreadsheet
 // ends with CR LF); what remains goes in whole or, when it holds a refused
-// character, not at all.
+// character, not at all. Without text on the clipboard nothing changes.
 bool TListEdit::EditorMessage(TControl* sender, TMsg& msg, LRESULT& result) {
   if (msg.Message != WM_PASTE) return false;
-  std::string text = ClipboardText(msg.Window);
-  text.resize(std::min(text.size(), text.find_first_of("\r\n")));
   result = 0;
+  const std::optional<std::string> pasted = ClipboardText(msg.Window);
+  if (!pasted) return true;
+  std::string text = *pasted;
+  text.resize(std::min(text.size(), text.find_first_of("\r\n")));
   for (char c : text)
     if (Refuses(c)) {
       ShowRefusal(sender);

@@ -8,8 +8,12 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/wait.h"
+
+// Another program (on Wine, the clipboard's keeper after every change) may
+// hold the clipboard open for a moment.
 inline void PutOnClipboard(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
+  ASSERT_TRUE(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }));
   EmptyClipboard();
   HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);

@@ -91,8 +91,12 @@ void TVMPlacementView::Refresh() {
   }
 }
 
+// A change of many rows asks once: the window is repainted only when the
+// change is over, and asking the platform costs as much as a row's reading.
 void TVMPlacementView::Redraw() {
-  if (Control) Control->Invalidate();
+  if (!Control || RedrawPending) return;
+  RedrawPending = true;
+  Control->Invalidate();
 }
 
 // --- Actions ----------------------------------------------------------------------

@@ -91,6 +91,7 @@ class TVMPlacementView : public TVMWin {
   TViewTransform View;
   bool Stale[kJobTableCount] = {true, true, true, true};
   bool FitPending = true;
+  bool RedrawPending = false;  // asked to repaint, not painted yet
   bool Fitted = false;  // the view shows the whole job, as fitted
   int32_t Current = -1;
   bool Dragging = false;  // the left button is down on the view

@@ -66,6 +66,7 @@ RECT ClientOf(HDC dc, TControl* control) {
 }  // namespace
 
 void TVMPlacementView::Paint(TControl* sender, HDC dc) {
+  RedrawPending = false;
   Refresh();
   const RECT client = ClientOf(dc, Control);
   HBRUSH paper = CreateSolidBrush(PaperColor);

@@ -38,7 +38,7 @@ void TvmStringTableMT::ChangeRows(TData& data, uint16_t index) {
   else parts.push_back(std::move(edit));
   const int32_t rows = RowCount();
   for (const TRowEdit& part : parts)
-    if (part.Kind != TRowEditKind::Cells || part.Row >= rows) return;
+    if (part.Kind != TRowEditKind::Cells || part.Row < 0 || part.Row >= rows) return;
 
   ListDeferRedraw(ListView());
   TRowEdit changed{TRowEditKind::Batch};

@@ -25,6 +25,7 @@
 
 #include "bench/bare_list_view.h"
 #include "bench/placement_file_generator.h"
+#include "bench/self_run.h"
 #include "components/processing/open_dialog.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
@@ -37,7 +38,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr long long kRows = 50000;
-constexpr DWORD kRunTimeoutMs = 5 * 60 * 1000;
 
 void WriteWhole(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -68,21 +68,9 @@ int RunOne(bool import, const std::string& path, const std::string& out) {
 }
 
 bool RunChild(const std::string& mode, const std::string& path, const std::string& out, double& ms, int& rows) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, sizeof self);
-  std::string command = "\"" + std::string(self) + "\" " + mode + " \"" + path + "\" \"" + out + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
   DeleteFileA(out.c_str());
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  // A run held by a box nobody answers is ended and counts as failed.
-  const bool ended = WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  FILE* file = ended ? std::fopen(out.c_str(), "r") : nullptr;
+  if (!RunSelf(mode + " \"" + path + "\" \"" + out + "\"")) return false;
+  FILE* file = std::fopen(out.c_str(), "r");
   if (!file) return false;
   const bool read = std::fscanf(file, "%lf %d", &ms, &rows) == 2;
   std::fclose(file);
@@ -122,7 +110,7 @@ int Drive() {
     int importRows = 0, openRows = 0;
     if (!RunChild("--import", placementPath, out, importMs, importRows) ||
         !RunChild("--open", jobPath, out, openMs, openRows)) {
-      std::printf("a run did not report (it failed, or did not end within %lu s)\n", kRunTimeoutMs / 1000);
+      std::printf("a run did not report (it failed, or did not end within %lu s)\n", kSelfRunTimeoutMs / 1000);
       return 1;
     }
     if (importRows != expectedRows || openRows != expectedRows) {

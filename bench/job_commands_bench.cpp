@@ -25,6 +25,7 @@
 
 #include "bench/bare_list_view.h"
 #include "bench/feeder_job.h"
+#include "bench/self_run.h"
 #include "components/processing/feeder_assign.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/open_dialog.h"
@@ -92,24 +93,6 @@ int RunOnce(const std::string& path, const std::string& out) {
   return 0;
 }
 
-// Runs this program once more with the words given; false when it failed.
-bool RunChild(const std::string& words) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string command = std::string("\"") + self + "\" " + words;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return code == 0;
-}
-
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
   int runs = 5;
@@ -123,7 +106,7 @@ int main(int argc, char** argv) {
   int rows = 0;
   char summary[512] = {};
   for (int run = 0; run < runs; ++run) {
-    if (!RunChild("--once " + path + " " + out)) return 1;
+    if (!RunSelf("--once " + path + " " + out)) return 1;
     FILE* file = std::fopen(out.c_str(), "r");
     if (!file) return 1;
     double o = 0, c = 0, a = 0;

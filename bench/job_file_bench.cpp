@@ -41,6 +41,7 @@
 #include <vector>
 
 #include "bench/bare_list_view.h"
+#include "bench/self_run.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/save_dialog.h"
 #include "components/visual/edit.h"
@@ -279,26 +280,11 @@ std::string TempFolder() {
   return path + "\\";
 }
 
-constexpr DWORD kRunTimeoutMs = 5 * 60 * 1000;
-
 bool RunChild(const std::string& mode, const std::string& path, const std::string& savePath,
               const std::string& out, TRun& run) {
-  char self[MAX_PATH];
-  GetModuleFileNameA(nullptr, self, sizeof self);
-  std::string command = "\"" + std::string(self) + "\" " + mode + " \"" + path + "\" \"" + savePath + "\" \"" + out + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
   DeleteFileA(out.c_str());
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  // A run that waits for an answer (a message box it was not expected to
-  // show) would hold the whole benchmark: it is ended and counts as failed.
-  const bool ended = WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  FILE* file = ended ? std::fopen(out.c_str(), "r") : nullptr;
+  if (!RunSelf(mode + " \"" + path + "\" \"" + savePath + "\" \"" + out + "\"")) return false;
+  FILE* file = std::fopen(out.c_str(), "r");
   if (!file) return false;
   const int fields = std::fscanf(file, "%lf %lf %lf %lf %lf %lf %d %lf %lf %lf", &run.OpenMs, &run.SaveMs,
                                  &run.SearchMs, &run.ReadMs, &run.PeakMb, &run.PrivateMb, &run.Found,
@@ -350,7 +336,7 @@ int Drive() {
       if (!RunChild("--editor", path, editorSaved, folder + "editor.out", e) ||
           !RunChild("--minimal", path, minimalSaved, folder + "minimal.out", m)) {
         std::printf("%zu rows: a run did not report (it failed, or did not end within %lu s)\n", components,
-                    kRunTimeoutMs / 1000);
+                    kSelfRunTimeoutMs / 1000);
         return 1;
       }
       const std::string saved = ReadWhole(editorSaved);

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "job/text_decoding.h"
+
 namespace {
 
 // Digits past these are dropped: the product below stays within 128 bits
@@ -76,8 +78,7 @@ bool ReadDecimal(std::string_view text, bool commaIsPoint, TFixed perUnit, TFixe
 }
 
 TLengthUnit UnitNamed(std::string_view name) {
-  std::string lower;
-  for (char c : Trimmed(name)) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string lower = AsciiLower(Trimmed(name));
   if (lower == "mm") return TLengthUnit::Millimetre;
   if (lower == "mil" || lower == "mils") return TLengthUnit::Mil;
   if (lower == "in" || lower == "inch" || lower == "inches" || lower == "\"") return TLengthUnit::Inch;

@@ -26,12 +26,6 @@ struct TTable {
   bool KiCadText = false;
 };
 
-std::string Lower(std::string_view text) {
-  std::string lower;
-  for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 bool IsBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -43,7 +37,7 @@ std::string BaseName(const std::string& path) {
 
 // The unit of "## Unit = inches, Angle = deg." or "Units used:  mil".
 TLengthUnit UnitLine(std::string_view line) {
-  const std::string lower = Lower(line);
+  const std::string lower = AsciiLower(line);
   const bool kiCad = lower.rfind("##", 0) == 0 && lower.find("unit") != std::string::npos;
   if (!kiCad && lower.find("units used") == std::string::npos) return TLengthUnit::Unknown;
   size_t at = lower.find_first_of("=:");
@@ -154,7 +148,7 @@ std::string FormatName(const TTable& table, bool altiumPreamble) {
 
 bool ReadSide(const std::string& text, TBoardSide& side) {
   std::string canonical;
-  for (char c : Lower(text))
+  for (char c : AsciiLower(text))
     if (c != ' ' && c != '.' && c != '_' && c != '-') canonical += c;
   for (const char* top : {"top", "t", "toplayer", "fcu", "front", "f", "topside"})
     if (canonical == top) return side = TBoardSide::Top, true;
@@ -239,11 +233,11 @@ TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fi
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i >= firstRow && lines[i].rfind("#", 0) != 0) continue;
     if (const TLengthUnit unit = UnitLine(lines[i]); unit != TLengthUnit::Unknown) rules.FileUnit = unit;
-    altiumPreamble = altiumPreamble || Lower(lines[i]).find("altium") != std::string::npos ||
-                     Lower(lines[i]).find("units used") != std::string::npos;
+    altiumPreamble = altiumPreamble || AsciiLower(lines[i]).find("altium") != std::string::npos ||
+                     AsciiLower(lines[i]).find("units used") != std::string::npos;
   }
   rules.CommaIsPoint = table.Layout != TLayout::Separated || table.Separator != ',';
-  if (table.Layout == TLayout::MountFile && EndsWith(Lower(name), ".mnb")) rules.DefaultSide = TBoardSide::Bottom;
+  if (table.Layout == TLayout::MountFile && EndsWith(AsciiLower(name), ".mnb")) rules.DefaultSide = TBoardSide::Bottom;
   file.Format = FormatName(table, altiumPreamble);
 
   for (size_t i = firstRow; i < lines.size(); ++i) {

@@ -132,3 +132,10 @@ std::string Cp1251ToUtf8(const std::string& text) {
   }
   return out;
 }
+
+std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}

@@ -68,10 +68,8 @@ if [ -n "$virtual" ]; then
   for _ in $(seq 10); do
     kill -0 "$editor" 2>/dev/null || break
     xdotool key alt+F4 2>/dev/null || true
-    for _ in $(seq 25); do
-      kill -0 "$editor" 2>/dev/null || break
-      sleep 0.2
-    done
+    # Waits up to 5 s for the editor to end (tail returns when it does).
+    timeout 5 tail --pid="$editor" -f /dev/null 2>/dev/null || true
   done
   if kill -0 "$editor" 2>/dev/null; then
     echo "run-editor: the editor did not close; it is ended." >&2

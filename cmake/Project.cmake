@@ -16,6 +16,10 @@
 # directory's top folder.
 
 set(ZR_LAYERS core job toolkit components editor)
+# Side layers stand on one layer of the chain and nothing above it: the
+# command-line program's code (cli) links the job's rules and the core only.
+set(ZR_SIDE_LAYERS cli)
+set(ZR_BASE_cli job)
 set(ZR_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layers)
 set(ZR_EXTRAS_ROOT ${ZR_LAYER_ROOTS}/extras)
 
@@ -28,26 +32,32 @@ function(zr_layer_of dir out)
   if(top STREQUAL "tests")
     list(GET parts 1 top)
   endif()
-  if(NOT top IN_LIST ZR_LAYERS)
-    message(FATAL_ERROR "${dir} is in no layer (${ZR_LAYERS})")
+  if(NOT top IN_LIST ZR_LAYERS AND NOT top IN_LIST ZR_SIDE_LAYERS)
+    message(FATAL_ERROR "${dir} is in no layer (${ZR_LAYERS} ${ZR_SIDE_LAYERS})")
   endif()
   set(${out} ${top} PARENT_SCOPE)
 endfunction()
 
-# layers/<layer>/ with a link to each folder of this layer and those below.
+# layers/<layer>/ with a link to each folder of this layer and those below
+# (for a side layer: its own folder and those of its base and below).
 function(zr_make_layer_root layer)
   set(root ${ZR_LAYER_ROOTS}/${layer})
   file(REMOVE_RECURSE ${root})
   file(MAKE_DIRECTORY ${root})
+  set(top ${layer})
+  if(layer IN_LIST ZR_SIDE_LAYERS)
+    set(top ${ZR_BASE_${layer}})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${layer} ${root}/${layer} SYMBOLIC)
+  endif()
   foreach(l IN LISTS ZR_LAYERS)
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${l} ${root}/${l} SYMBOLIC)
-    if(l STREQUAL layer)
+    if(l STREQUAL top)
       break()
     endif()
   endforeach()
 endfunction()
 
-foreach(layer IN LISTS ZR_LAYERS)
+foreach(layer IN LISTS ZR_LAYERS ZR_SIDE_LAYERS)
   zr_make_layer_root(${layer})
 endforeach()
 file(REMOVE_RECURSE ${ZR_EXTRAS_ROOT})
@@ -67,38 +77,46 @@ function(zr_sources)
   endforeach()
 endfunction()
 
-# One library per layer, zr_<layer>, from the sources its directories
-# registered; each links the one below. In the Windows build a further object
-# library compiles every header of the layer against the layer's root alone,
-# so that a header no source of its own layer includes is held to the layers
-# as well.
+# One layer's library from the sources its directories registered, linking
+# `below`. In the Windows build a further object library compiles every
+# header of the layer against the layer's root alone, so that a header no
+# source of its own layer includes is held to the layers as well.
+function(zr_add_layer_library layer below)
+  get_property(sources GLOBAL PROPERTY ZR_${layer}_PORTABLE)
+  if(WIN32)
+    get_property(windows GLOBAL PROPERTY ZR_${layer}_WINDOWS)
+    list(APPEND sources ${windows})
+  endif()
+  add_library(zr_${layer} STATIC ${sources})
+  target_include_directories(zr_${layer} PUBLIC ${ZR_LAYER_ROOTS}/${layer})
+  if(below)
+    target_link_libraries(zr_${layer} PUBLIC zr_${below})
+  endif()
+  if(WIN32)
+    file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
+         ${CMAKE_SOURCE_DIR}/${layer}/*.h)
+    set(text "// Generated: every header of the ${layer} layer.\n")
+    foreach(h IN LISTS headers)
+      string(APPEND text "#include \"${h}\"\n")
+    endforeach()
+    set(check ${ZR_LAYER_ROOTS}/${layer}_headers.cpp)
+    file(CONFIGURE OUTPUT ${check} CONTENT "${text}")
+    add_library(zr_${layer}_headers OBJECT ${check})
+    target_include_directories(zr_${layer}_headers PRIVATE ${ZR_LAYER_ROOTS}/${layer})
+    add_dependencies(zr_${layer} zr_${layer}_headers)
+  endif()
+endfunction()
+
+# One library per layer, zr_<layer>, each linking the one below; a side
+# layer links its base.
 function(zr_add_layer_libraries)
   set(below "")
   foreach(layer IN LISTS ZR_LAYERS)
-    get_property(sources GLOBAL PROPERTY ZR_${layer}_PORTABLE)
-    if(WIN32)
-      get_property(windows GLOBAL PROPERTY ZR_${layer}_WINDOWS)
-      list(APPEND sources ${windows})
-    endif()
-    add_library(zr_${layer} STATIC ${sources})
-    target_include_directories(zr_${layer} PUBLIC ${ZR_LAYER_ROOTS}/${layer})
-    if(below)
-      target_link_libraries(zr_${layer} PUBLIC zr_${below})
-    endif()
-    if(WIN32)
-      file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
-           ${CMAKE_SOURCE_DIR}/${layer}/*.h)
-      set(text "// Generated: every header of the ${layer} layer.\n")
-      foreach(h IN LISTS headers)
-        string(APPEND text "#include \"${h}\"\n")
-      endforeach()
-      set(check ${ZR_LAYER_ROOTS}/${layer}_headers.cpp)
-      file(CONFIGURE OUTPUT ${check} CONTENT "${text}")
-      add_library(zr_${layer}_headers OBJECT ${check})
-      target_include_directories(zr_${layer}_headers PRIVATE ${ZR_LAYER_ROOTS}/${layer})
-      add_dependencies(zr_${layer} zr_${layer}_headers)
-    endif()
+    zr_add_layer_library(${layer} "${below}")
     set(below ${layer})
+  endforeach()
+  foreach(layer IN LISTS ZR_SIDE_LAYERS)
+    zr_add_layer_library(${layer} ${ZR_BASE_${layer}})
   endforeach()
 endfunction()
 

@@ -1,8 +1,8 @@
 // zr780k-job check JOB: one finding per line; the status says whether the
 // machine would reject the job.
-#include "job/command_files.h"
+#include "cli/command_files.h"
 #include "job/job_check.h"
-#include "job/job_command.h"
+#include "cli/job_command.h"
 
 int RunCheckCommand(const std::vector<std::string>& args, TCommandOutput& output) {
   if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {

@@ -1,6 +1,6 @@
 // The command-line import in process: the job file it writes, --into
 // keeping the job's tables, and that bad input writes nothing.
-#include "job/job_command.h"
+#include "cli/job_command.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // zr780k-job assign JOB -o OUT: the job with feeders assigned, written as
 // the editor saves it after "Распределить", and the summary.
-#include "job/command_files.h"
+#include "cli/command_files.h"
 #include "job/feeder_assign.h"
-#include "job/job_command.h"
+#include "cli/job_command.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The command-line program's "assign" and "check" commands on real files:
 // the bytes written, the texts and the exit statuses, and nothing written
 // when something is wrong.
-#include "job/job_command.h"
+#include "cli/job_command.h"
 
 #include <gtest/gtest.h>
 

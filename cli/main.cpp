@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "job/job_command.h"
+#include "cli/job_command.h"
 #include "job/text_decoding.h"
 
 #ifdef _WIN32

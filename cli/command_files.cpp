@@ -1,4 +1,4 @@
-#include "job/command_files.h"
+#include "cli/command_files.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "job/command_files.h"
-#include "job/job_command.h"
+#include "cli/command_files.h"
+#include "cli/job_command.h"
 #include "job/job_file.h"
 #include "job/placement_import.h"
 

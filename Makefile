@@ -1,9 +1,11 @@
 # make run   builds and starts the editor (under Wine on Linux);
 #            make run FILE=path opens that job file at start
 # make test  builds everything and runs every test
+# make dist  builds both Windows programs and packs them with the README
+#            into build/dist/zr780k-editor-<version>-win64.zip
 BUILD ?= build
 
-.PHONY: run test setup configure bench fuzz clean
+.PHONY: run test setup configure bench fuzz dist clean
 
 test: setup
 	@scripts/run-tests.sh $(BUILD)
@@ -23,6 +25,10 @@ bench: configure
 fuzz: configure
 	@cmake --build $(BUILD)/fuzz
 	@scripts/run-fuzzers.sh $(BUILD) $${FUZZ_SECONDS:-120}
+
+dist: configure
+	@cmake --build $(BUILD)/win --target dist
+	@ls $(BUILD)/dist/*.zip
 
 clean:
 	rm -rf $(BUILD)

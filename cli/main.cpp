@@ -33,7 +33,8 @@ constexpr char kUsage[] =
     "Использование:\n"
     "  zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] -o OUT\n"
     "  zr780k-job assign JOB -o OUT\n"
-    "  zr780k-job check JOB\n";
+    "  zr780k-job check JOB\n"
+    "  zr780k-job --version\n";
 
 #ifdef _WIN32
 // The text in the console's output code page, or as it is when the stream
@@ -68,6 +69,10 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    Write("zr780k-job " ZR_VERSION "\n", stdout);
+    return 0;
+  }
   if (argc >= 2) {
     for (const TCommand& command : kCommands) {
       if (std::strcmp(argv[1], command.Name) != 0) continue;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 #include "job/placement_columns.h"
 #include "job/placement_fields.h"
@@ -50,34 +51,33 @@ TLengthUnit UnitWord(std::string_view word) {
   return TLengthUnit::Unknown;
 }
 
+// The runs of letters of a line and where each starts.
+std::vector<std::pair<size_t, std::string_view>> LetterRuns(std::string_view line) {
+  std::vector<std::pair<size_t, std::string_view>> runs;
+  for (size_t at = 0, end = 0; at < line.size(); at = end + 1) {
+    for (end = at; end < line.size() && std::isalpha(static_cast<unsigned char>(line[end]));) ++end;
+    if (end > at) runs.emplace_back(at, line.substr(at, end - at));
+  }
+  return runs;
+}
+
 // The unit a preamble line states: "## Unit = inches, Angle = deg.",
 // "Units used:  mil", "Measurements are in inches.", "UUNITS = MILLIMETERS".
 // The line must speak of units or measurements; the first word after its
-// "=" or ":" that is a unit counts, else the first such word at all.
+// "=" or ":" counts when it is a unit, else the first word that is one.
 TLengthUnit UnitLine(std::string_view line) {
   const std::string lower = AsciiLower(line);
   if (lower.find("unit") == std::string::npos && lower.find("measur") == std::string::npos)
     return TLengthUnit::Unknown;
+  const auto runs = LetterRuns(lower);
   const size_t mark = lower.find_first_of("=:");
-  if (mark != std::string::npos) {
-    size_t at = lower.find_first_not_of(" \t", mark + 1), end = at;
-    while (end < lower.size() && std::isalpha(static_cast<unsigned char>(lower[end]))) ++end;
-    if (at != std::string::npos && end > at) {
-      const TLengthUnit unit = UnitNamed(std::string_view(lower).substr(at, end - at));
-      if (unit != TLengthUnit::Unknown) return unit;
-    }
+  for (const auto& [at, word] : runs) {
+    if (mark == std::string::npos || at < mark) continue;
+    if (const TLengthUnit unit = UnitNamed(word); unit != TLengthUnit::Unknown) return unit;
+    break;
   }
-  for (size_t at = 0; at < lower.size();) {
-    size_t end = at;
-    while (end < lower.size() && std::isalpha(static_cast<unsigned char>(lower[end]))) ++end;
-    if (end == at) {
-      ++at;
-      continue;
-    }
-    if (const TLengthUnit unit = UnitWord(std::string_view(lower).substr(at, end - at)); unit != TLengthUnit::Unknown)
-      return unit;
-    at = end;
-  }
+  for (const auto& [at, word] : runs)
+    if (const TLengthUnit unit = UnitWord(word); unit != TLengthUnit::Unknown) return unit;
   return TLengthUnit::Unknown;
 }
 

@@ -1,4 +1,4 @@
-// zr780k-job import FILE [--side top|bottom] [--into JOB] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] -o OUT
 #include <string>
 #include <vector>
 
@@ -9,20 +9,23 @@
 
 namespace {
 
-constexpr char kImportUsage[] = "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] -o OUT\n";
+constexpr char kImportUsage[] =
+    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] -o OUT\n"
+    "  --unit: единицы файла, в котором они не указаны (по умолчанию мм)\n";
 
 struct TImportArgs {
   std::string File;
   std::string Into;
   std::string Out;
   TBoardSide Side = TBoardSide::Top;
+  TLengthUnit Unit = TLengthUnit::Unknown;  // Unknown: no --unit
 };
 
 // False with a message when the words are not the command's.
 bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue = word == "--side" || word == "--into" || word == "-o";
+    const bool takesValue = word == "--side" || word == "--unit" || word == "--into" || word == "-o";
     if (takesValue && i + 1 >= args.size()) {
       error = "После " + word + " нет значения\n";
       return false;
@@ -34,6 +37,14 @@ bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, 
         return false;
       }
       parsed.Side = side == "top" ? TBoardSide::Top : TBoardSide::Bottom;
+    } else if (word == "--unit") {
+      const std::string& unit = args[++i];
+      parsed.Unit = unit == "mm" ? TLengthUnit::Millimetre : unit == "mil" ? TLengthUnit::Mil
+                  : unit == "in" ? TLengthUnit::Inch : TLengthUnit::Unknown;
+      if (parsed.Unit == TLengthUnit::Unknown) {
+        error = "Единицы " + unit + " неизвестны: mm, mil или in\n";
+        return false;
+      }
     } else if (word == "--into") {
       parsed.Into = args[++i];
     } else if (word == "-o") {
@@ -72,7 +83,9 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
   }
   std::string bytes;
   if (!ReadPlacementBytes(parsed.File, bytes, error)) return Fail(output, error);
-  const TPlacementFile file = ReadPlacementFile(bytes, parsed.File);
+  const bool unitGiven = parsed.Unit != TLengthUnit::Unknown;
+  const TPlacementFile file =
+      ReadPlacementFile(bytes, parsed.File, unitGiven ? parsed.Unit : TLengthUnit::Millimetre);
   if (!file.Error.empty()) return Fail(output, file.Error);
 
   JobTables job;
@@ -85,6 +98,10 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);
+  if (unitGiven && file.UnitStated) output.Out += "Ключ --unit не применён: единицы указаны в файле\n";
+  if (!unitGiven && MayBeInches(file, parsed.Side))
+    output.Err += "Внимание: в файле не указаны единицы, а все координаты меньше 25; если они в дюймах, "
+                  "импортируйте с ключом --unit in\n";
   output.Out += "Записан файл " + parsed.Out + "\n";
   return 0;
 }

@@ -632,6 +632,15 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // one, made when the first check shows it.
   FindingsWindow = Keep(new TVMFindingsWindow(form));
   FindingsWindow->Font = EditorFont();
+
+  // 78. ImportUnitQuestion: inches or millimetres, for a file that states no
+  // unit and whose coordinates are all small.
+  ImportUnitQuestion = Keep(new TVMMessage);
+  ImportUnitQuestion->Message = "В файле не указаны единицы, а все координаты меньше 25. Считать их дюймами?";
+  ImportUnitQuestion->Caption = "Импорт позиций";
+  ImportUnitQuestion->Buttons = kButtonsYesNoCancel;
+  ImportUnitQuestion->Icon = kIconQuestion;
+  ImportUnitQuestion->DefaultButton = kDefaultFirst;
 }
 
 // The links of the additions, one line per link.
@@ -761,6 +770,11 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PlacementImport->OnRows = MakeEvent<&TvmStringTableMT::AddRows>(ComponentTable, kTableAddRows);
   PlacementImport->OnImported = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
   PlacementImport->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(ImportSummaryMessage, 0);
+  // Then, for a file of no stated unit and small coordinates, the unit (Yes
+  // inches, No millimetres, Cancel nothing).
+  PlacementImport->OnAskUnit = MakeEvent<&TVMMessage::ShowMessage>(ImportUnitQuestion, 0);
+  ImportUnitQuestion->OnYes = MakeEvent<&TVMPlacementImport::ChooseUnit>(PlacementImport, TVMPlacementImport::kUnitInch);
+  ImportUnitQuestion->OnNo = MakeEvent<&TVMPlacementImport::ChooseUnit>(PlacementImport, TVMPlacementImport::kUnitMillimetre);
 
   // Feeders and the check: both commands read the four tables through their
   // array outputs (the link index names the table); the feeders come back

@@ -137,6 +137,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMessage* AssignSummaryBox = nullptr;
   TVMJobCheck* JobCheck = nullptr;
   TVMFindingsWindow* FindingsWindow = nullptr;
+  // The import's second question: a file of no stated unit in inches?
+  TVMMessage* ImportUnitQuestion = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

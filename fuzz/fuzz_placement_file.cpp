@@ -34,10 +34,13 @@ void CheckRows(const TPlacementImport& import) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  // The name tells a mount file's side; let the input pick one of two.
-  const TPlacementFile file = ReadPlacementFile(bytes, size % 2 ? "board.mnb" : "board.pos");
-  Require(file.Error.empty() || file.Parts.empty());
+  // The name tells a mount file's side, the unit assumed is the one asked
+  // for; let the input pick them.
+  const TLengthUnit unit = size % 3 == 0 ? TLengthUnit::Inch : size % 3 == 1 ? TLengthUnit::Mil : TLengthUnit::Millimetre;
+  const TPlacementFile file = ReadPlacementFile(bytes, size % 2 ? "board.mnb" : "board.pos", unit);
+  Require(file.Error.empty() != file.Parts.empty());
   for (TBoardSide side : {TBoardSide::Top, TBoardSide::Bottom}) {
+    MayBeInches(file, side);
     const TPlacementImport import = ImportPlacements(file, side);
     CheckRows(import);
     ImportSummary(file, import);

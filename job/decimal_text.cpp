@@ -20,6 +20,13 @@ std::string_view Trimmed(std::string_view text) {
 
 bool IsLetterOrQuote(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '"'; }
 
+// Where the letters (or the inch mark) after a field's number begin.
+size_t UnitStart(std::string_view field) {
+  size_t end = field.size();
+  while (end > 0 && IsLetterOrQuote(field[end - 1])) --end;
+  return end;
+}
+
 // Signed count of hundredths, halves away from zero.
 int64_t Hundredths(TFixed value) {
   const bool negative = value < 0;
@@ -85,10 +92,15 @@ TLengthUnit UnitNamed(std::string_view name) {
   return TLengthUnit::Unknown;
 }
 
+TLengthUnit WrittenUnit(std::string_view field) {
+  field = Trimmed(field);
+  const size_t end = UnitStart(field);
+  return end < field.size() ? UnitNamed(field.substr(end)) : TLengthUnit::Unknown;
+}
+
 bool ReadLength(std::string_view field, TLengthUnit unit, bool commaIsPoint, TFixed& millimetres) {
   field = Trimmed(field);
-  size_t end = field.size();
-  while (end > 0 && IsLetterOrQuote(field[end - 1])) --end;
+  const size_t end = UnitStart(field);
   if (end < field.size()) {
     unit = UnitNamed(field.substr(end));
     if (unit == TLengthUnit::Unknown) return false;

@@ -30,6 +30,10 @@ bool ReadDecimal(std::string_view text, bool commaIsPoint, TFixed perUnit, TFixe
 // "in", "inch", "inches", "\"" (any case); Unknown for anything else.
 TLengthUnit UnitNamed(std::string_view name);
 
+// The unit written after the number of a field ("58.674mm", "2310 mil"),
+// Unknown when none is or it is no unit.
+TLengthUnit WrittenUnit(std::string_view field);
+
 // A length in millimetres from a field such as "3.175", "58.674mm",
 // "2310 mil" or "0,125in": a unit written after the number wins, else
 // `unit`, else millimetres. Surrounding spaces are ignored.

@@ -26,14 +26,25 @@ std::string Unquote(std::string_view line, size_t& at) {
   return text;
 }
 
-size_t Overlap(const TWord& a, const TWord& b) {
-  const size_t start = std::max(a.Start, b.Start), end = std::min(a.End, b.End);
-  return end > start ? end - start : 0;
+// Words that stand more than one blank apart belong to different names, and
+// a quoted name is whole.
+bool SingleBlankApart(std::string_view line, const TWord& left, const TWord& right) {
+  return !left.Quoted && !right.Quoted && right.Start == left.End + 1 && line[left.End] == ' ';
 }
 
-// Words that stand more than one blank apart belong to different names.
-bool SingleBlankApart(std::string_view line, const TWord& left, const TWord& right) {
-  return right.Start == left.End + 1 && line[left.End] == ' ';
+size_t Distance(size_t a, size_t b) { return a > b ? a - b : b - a; }
+
+// The column whose name starts nearest to `at`; the left one of two as near.
+size_t NearestColumn(const std::vector<TWord>& header, size_t at) {
+  size_t nearest = 0;
+  for (size_t c = 1; c < header.size(); ++c)
+    if (Distance(header[c].Start, at) < Distance(header[nearest].Start, at)) nearest = c;
+  return nearest;
+}
+
+void Append(std::string& field, const std::string& word) {
+  if (!field.empty()) field += ' ';
+  field += word;
 }
 
 }  // namespace
@@ -83,6 +94,7 @@ std::vector<TWord> SplitWords(std::string_view line) {
     word.Start = at;
     if (line[at] == '"') {
       word.Text = Unquote(line, at);
+      word.Quoted = true;
     } else {
       while (at < line.size() && !IsBlank(line[at])) ++at;
       word.Text = line.substr(word.Start, at - word.Start);
@@ -112,37 +124,45 @@ std::vector<TWord> PaddedHeaderNames(std::string_view line) {
     TWord name;
     name.Start = words[i].Start;
     name.End = words[i + take - 1].End;
-    name.Text = blanked.substr(name.Start, name.End - name.Start);
+    name.Text = take == 1 ? words[i].Text : blanked.substr(name.Start, name.End - name.Start);
     names.push_back(std::move(name));
     i += take;
   }
   return names;
 }
 
-std::vector<std::string> FieldsByPosition(const std::vector<TWord>& header, std::string_view line) {
+std::vector<std::string> PaddedRowFields(const std::vector<TWord>& header, std::string_view line) {
   std::vector<std::string> fields(header.size());
   if (header.empty()) return fields;
-  std::vector<const TWord*> first(header.size(), nullptr), last(header.size(), nullptr);
   const std::vector<TWord> words = SplitWords(line);
-  for (const TWord& word : words) {
-    size_t column = header.size();
-    size_t best = 0;
-    for (size_t c = 0; c < header.size(); ++c) {
-      const size_t overlap = Overlap(word, header[c]);
-      if (overlap > best) best = overlap, column = c;
+  const bool inOrder = words.size() == header.size();
+  size_t column = 0;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (inOrder) {
+      column = i;
+    } else {
+      const size_t nearest = NearestColumn(header, words[i].Start);
+      // One blank after the previous word continues its field ("Cap 100 nF"),
+      // unless the word stands exactly under a name of its own.
+      const bool continues = i > 0 && SingleBlankApart(line, words[i - 1], words[i]) &&
+                             !(nearest > column && header[nearest].Start == words[i].Start);
+      if (!continues) column = nearest;
     }
-    if (column == header.size()) {
-      for (size_t c = 0; c < header.size() && header[c].Start <= word.Start; ++c) column = c;
-      if (column == header.size()) column = 0;
-    }
-    if (!first[column]) first[column] = &word;
-    last[column] = &word;
-  }
-  for (size_t c = 0; c < header.size(); ++c) {
-    if (!first[c]) continue;
-    // One word keeps its unquoted text; several keep the line between them.
-    fields[c] = first[c] == last[c] ? first[c]->Text
-                                    : std::string(line.substr(first[c]->Start, last[c]->End - first[c]->Start));
+    Append(fields[column], words[i].Text);
   }
   return fields;
+}
+
+std::vector<std::string> KiCadTextFields(std::string_view line) {
+  const std::vector<TWord> words = SplitWords(line);
+  const size_t n = words.size();
+  if (n < 5) {
+    std::vector<std::string> fields;
+    for (const TWord& word : words) fields.push_back(word.Text);
+    return fields;
+  }
+  std::string value;
+  for (size_t i = 1; i + 5 < n; ++i) Append(value, words[i].Text);
+  return {words[0].Text, value, n >= 6 ? words[n - 5].Text : std::string(), words[n - 4].Text,
+          words[n - 3].Text, words[n - 2].Text, words[n - 1].Text};
 }

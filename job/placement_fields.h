@@ -1,6 +1,8 @@
 // Cutting the lines of a placement file into fields: separated by a
-// character (fields may be quoted), or padded with spaces under a header, in
-// which case a field belongs to the column under whose name it stands.
+// character (fields may be quoted), or padded with spaces under a header.
+// A padded header may stand a few characters off its rows, so a row is cut
+// into words first and the words given to columns; no field takes in a
+// neighbour's word or keeps the padding between two words.
 #pragma once
 
 #include <string>
@@ -21,19 +23,29 @@ struct TWord {
   size_t Start = 0;
   size_t End = 0;  // one past the last character, the quotes included
   std::string Text;
+  bool Quoted = false;
 };
 
 std::vector<TWord> SplitWords(std::string_view line);
 
 // The names of a header padded with spaces, each where it stands. A name may
-// hold single spaces ("Mid X", "Footprint Description"): neighbouring words
-// that together make a known column name are one name. Leading "#" marks of
-// the line count as blanks.
+// hold single spaces ("Mid X", "Footprint Description"): neighbouring
+// unquoted words that together make a known column name are one name.
+// Leading "#" marks of the line count as blanks.
 std::vector<TWord> PaddedHeaderNames(std::string_view line);
 
-// The fields of a padded row, one per header name. A word under a name
-// (sharing a character with it) is that column's, so numbers written to the
-// right of their name still count; any other word belongs to the column
-// whose name is the last to start at or before it. The words of one column
-// make its field with the text between them ("10k 1%").
-std::vector<std::string> FieldsByPosition(const std::vector<TWord>& header, std::string_view line);
+// The fields of a padded row, one per header name. A row of as many words as
+// there are names gives them to the columns in order. Any other row (an
+// empty field, or an unquoted field holding spaces) gives each word to the
+// column whose name starts nearest to the word's start, except that a word
+// one blank after another continues its field ("Cap 100 nF") unless it
+// stands exactly under a later name; the words of one column are joined by
+// one space ("10k 1%").
+std::vector<std::string> PaddedRowFields(const std::vector<TWord>& header, std::string_view line);
+
+// The fields of a row of KiCad's text form, in its column order: Ref, Val,
+// Package, PosX, PosY, Rot, Side. The first word is the reference, the last
+// four are X, Y, the angle and the side, the word before them the package;
+// the words between reference and package, joined by one space, the value.
+// A row of fewer than five words gives what it has from the left.
+std::vector<std::string> KiCadTextFields(std::string_view line);

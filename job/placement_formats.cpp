@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 #include "job/placement_columns.h"
 #include "job/placement_fields.h"
@@ -20,10 +21,13 @@ struct TTable {
   TLayout Layout = TLayout::Separated;
   char Separator = ',';
   size_t HeaderLine = 0;      // index of the header line; rows follow it
+  size_t PreambleEnd = 0;     // lines before it may state the unit
   std::vector<TWord> Padded;  // a padded header's names where they stand
   std::vector<std::string> Names;
   TColumnMap Map;
   bool KiCadText = false;
+  // Rows cut into words by KiCad's own rule (its text form, its columns).
+  bool KiCadWords = false;
 };
 
 bool IsBlankLine(std::string_view line) {
@@ -35,24 +39,60 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The unit of "## Unit = inches, Angle = deg." or "Units used:  mil".
+// The unit named by a word of a preamble line: "inches", "MILS", "mm",
+// "Millimetres"... ("in" is a preposition in words).
+TLengthUnit UnitWord(std::string_view word) {
+  for (const char* inch : {"inch", "inches"})
+    if (word == inch) return TLengthUnit::Inch;
+  for (const char* mil : {"mil", "mils", "thou"})
+    if (word == mil) return TLengthUnit::Mil;
+  for (const char* mm : {"mm", "millimeter", "millimeters", "millimetre", "millimetres"})
+    if (word == mm) return TLengthUnit::Millimetre;
+  return TLengthUnit::Unknown;
+}
+
+// The runs of letters of a line and where each starts.
+std::vector<std::pair<size_t, std::string_view>> LetterRuns(std::string_view line) {
+  std::vector<std::pair<size_t, std::string_view>> runs;
+  for (size_t at = 0, end = 0; at < line.size(); at = end + 1) {
+    for (end = at; end < line.size() && std::isalpha(static_cast<unsigned char>(line[end]));) ++end;
+    if (end > at) runs.emplace_back(at, line.substr(at, end - at));
+  }
+  return runs;
+}
+
+// The unit a preamble line states: "## Unit = inches, Angle = deg.",
+// "Units used:  mil", "Measurements are in inches.", "UUNITS = MILLIMETERS".
+// The line must speak of units or measurements; the first word after its
+// "=" or ":" counts when it is a unit, else the first word that is one.
 TLengthUnit UnitLine(std::string_view line) {
   const std::string lower = AsciiLower(line);
-  const bool kiCad = lower.rfind("##", 0) == 0 && lower.find("unit") != std::string::npos;
-  if (!kiCad && lower.find("units used") == std::string::npos) return TLengthUnit::Unknown;
-  size_t at = lower.find_first_of("=:");
-  if (at == std::string::npos) return TLengthUnit::Unknown;
-  at = lower.find_first_not_of(" \t", at + 1);
-  if (at == std::string::npos) return TLengthUnit::Unknown;
-  size_t end = at;
-  while (end < lower.size() && std::isalpha(static_cast<unsigned char>(lower[end]))) ++end;
-  return UnitNamed(std::string_view(lower).substr(at, end - at));
+  if (lower.find("unit") == std::string::npos && lower.find("measur") == std::string::npos)
+    return TLengthUnit::Unknown;
+  const auto runs = LetterRuns(lower);
+  const size_t mark = lower.find_first_of("=:");
+  for (const auto& [at, word] : runs) {
+    if (mark == std::string::npos || at < mark) continue;
+    if (const TLengthUnit unit = UnitNamed(word); unit != TLengthUnit::Unknown) return unit;
+    break;
+  }
+  for (const auto& [at, word] : runs)
+    if (const TLengthUnit unit = UnitWord(word); unit != TLengthUnit::Unknown) return unit;
+  return TLengthUnit::Unknown;
 }
 
 bool TryHeader(TTable& table, std::vector<std::string> names) {
   table.Map = MapColumns(names);
   table.Names = std::move(names);
+  table.PreambleEnd = table.HeaderLine;
   return table.Map.HasPosition();
+}
+
+// KiCad's columns, in its order, as both its forms write them.
+bool HasKiCadColumns(const TTable& table) {
+  std::vector<std::string> canonical;
+  for (const std::string& name : table.Names) canonical.push_back(CanonicalColumnName(name));
+  return canonical == std::vector<std::string>{"ref", "val", "package", "posx", "posy", "rot", "side"};
 }
 
 bool TryPaddedHeader(TTable& table, std::string_view line) {
@@ -72,7 +112,10 @@ bool FindHeader(const std::vector<std::string_view>& lines, TTable& table) {
     if (IsBlankLine(line) || line.rfind("##", 0) == 0) continue;
     if (line[0] == '#') {
       table.KiCadText = true;
-      if (TryPaddedHeader(table, line)) return true;
+      if (TryPaddedHeader(table, line)) {
+        table.KiCadWords = HasKiCadColumns(table);
+        return true;
+      }
       table.KiCadText = false;
       continue;
     }
@@ -87,15 +130,17 @@ bool FindHeader(const std::vector<std::string_view>& lines, TTable& table) {
   return false;
 }
 
-// A mount file's row: "Name X Y Angle [Value [Package]]".
+// A mount file's row: "Name X Y Angle [Value [Package]]", the package's
+// words joined by one space.
 std::vector<std::string> MountFields(std::string_view line) {
   const std::vector<TWord> words = SplitWords(line);
   std::vector<std::string> fields;
-  for (size_t i = 0; i < std::min<size_t>(words.size(), 5); ++i) fields.push_back(words[i].Text);
-  if (words.size() > 5) {
-    std::string_view rest = line.substr(words[5].Start);
-    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.remove_suffix(1);
-    fields.emplace_back(rest);
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i <= 5) {
+      fields.push_back(words[i].Text);
+    } else {
+      fields.back() += ' ' + words[i].Text;
+    }
   }
   return fields;
 }
@@ -110,16 +155,19 @@ bool IsMountRow(std::string_view line) {
 // A file without a header is a mount file when at least half of its lines
 // are mount rows.
 bool FindMountRows(const std::vector<std::string_view>& lines, TTable& table) {
-  size_t rows = 0, filled = 0;
-  for (std::string_view line : lines) {
-    if (IsBlankLine(line)) continue;
+  size_t rows = 0, filled = 0, first = lines.size();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (IsBlankLine(lines[i])) continue;
     ++filled;
-    rows += IsMountRow(line);
+    if (!IsMountRow(lines[i])) continue;
+    first = std::min(first, i);
+    ++rows;
   }
   if (rows == 0 || rows * 2 < filled) return false;
   table.Layout = TLayout::MountFile;
+  table.PreambleEnd = first;
   table.Map.Index = {0, 1, 2, 3, -1, 4, 5};
-  table.Map.Unit.fill(TLengthUnit::Millimetre);
+  table.Map.Unit.fill(TLengthUnit::Unknown);
   return true;
 }
 
@@ -132,10 +180,7 @@ bool HasName(const TTable& table, const char* canonical) {
 std::string FormatName(const TTable& table, bool altiumPreamble) {
   if (table.Layout == TLayout::MountFile) return "Eagle/Fusion (.mnt/.mnb)";
   if (table.KiCadText) return "KiCad (текстовый файл позиций)";
-  std::vector<std::string> canonical;
-  for (const std::string& name : table.Names) canonical.push_back(CanonicalColumnName(name));
-  if (canonical == std::vector<std::string>{"ref", "val", "package", "posx", "posy", "rot", "side"})
-    return "KiCad (CSV)";
+  if (HasKiCadColumns(table)) return "KiCad (CSV)";
   if (HasName(table, "refdes") && HasName(table, "pattern")) return "DipTrace";
   const bool designator = HasName(table, "designator");
   if (table.Layout == TLayout::Separated && table.Separator == '\t' && designator && HasName(table, "padx"))
@@ -158,24 +203,37 @@ bool ReadSide(const std::string& text, TBoardSide& side) {
 }
 
 struct TRowRules {
-  TLengthUnit FileUnit = TLengthUnit::Unknown;
+  TLengthUnit FileUnit = TLengthUnit::Unknown;  // stated by the file or its form
+  TLengthUnit Unstated = TLengthUnit::Millimetre;
   bool CommaIsPoint = false;
   TBoardSide DefaultSide = TBoardSide::Top;
 };
 
-// False when a coordinate or the angle is missing or no number.
+// The unit a coordinate is read in: written on the value, named by its
+// column, stated by the file, else the one assumed (`stated` false then).
+TLengthUnit CoordinateUnit(const std::string& field, TLengthUnit column, const TRowRules& rules, bool& stated) {
+  stated = true;
+  if (const TLengthUnit written = WrittenUnit(field); written != TLengthUnit::Unknown) return written;
+  if (column != TLengthUnit::Unknown) return column;
+  if (rules.FileUnit != TLengthUnit::Unknown) return rules.FileUnit;
+  stated = false;
+  return rules.Unstated;
+}
+
+// False when a coordinate or the angle is missing or no number. `unit` is
+// the X's unit, `stated` whether the file gave both coordinates' units.
 bool ReadPart(const std::vector<std::string>& fields, const TColumnMap& map, const TRowRules& rules,
-              TPlacementPart& part) {
+              TPlacementPart& part, TLengthUnit& unit, bool& stated) {
   auto field = [&](TPartField f) -> std::string {
     const int i = map[f];
     return i >= 0 && static_cast<size_t>(i) < fields.size() ? fields[i] : std::string();
   };
-  auto unit = [&](TPartField f) {
-    const TLengthUnit named = map.Unit[static_cast<size_t>(f)];
-    return named != TLengthUnit::Unknown ? named : rules.FileUnit;
-  };
-  if (!ReadLength(field(TPartField::X), unit(TPartField::X), rules.CommaIsPoint, part.X) ||
-      !ReadLength(field(TPartField::Y), unit(TPartField::Y), rules.CommaIsPoint, part.Y))
+  const std::string x = field(TPartField::X), y = field(TPartField::Y);
+  bool xStated = false, yStated = false;
+  unit = CoordinateUnit(x, map.Unit[static_cast<size_t>(TPartField::X)], rules, xStated);
+  const TLengthUnit yUnit = CoordinateUnit(y, map.Unit[static_cast<size_t>(TPartField::Y)], rules, yStated);
+  stated = xStated && yStated;
+  if (!ReadLength(x, unit, rules.CommaIsPoint, part.X) || !ReadLength(y, yUnit, rules.CommaIsPoint, part.Y))
     return false;
   const std::string angle = field(TPartField::Rotation);
   part.Angle = 0;
@@ -194,7 +252,7 @@ std::vector<std::string> RowFields(const TTable& table, std::string_view line) {
     case TLayout::Separated:
       return SplitSeparated(line, table.Separator);
     case TLayout::Padded:
-      return FieldsByPosition(table.Padded, line);
+      return table.KiCadWords ? KiCadTextFields(line) : PaddedRowFields(table.Padded, line);
     case TLayout::MountFile:
       break;
   }
@@ -212,7 +270,7 @@ bool EndsWith(const std::string& text, const char* end) {
 
 }  // namespace
 
-TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fileName) {
+TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fileName, TLengthUnit unstated) {
   TPlacementFile file;
   const std::string text = PlacementTextToCp1251(bytes);
   const std::string name = BaseName(fileName);
@@ -228,10 +286,11 @@ TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fi
   }
 
   TRowRules rules;
+  rules.Unstated = unstated;
   const size_t firstRow = table.Layout == TLayout::MountFile ? 0 : table.HeaderLine + 1;
   bool altiumPreamble = false;
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (i >= firstRow && lines[i].rfind("#", 0) != 0) continue;
+    if (i >= table.PreambleEnd && lines[i].rfind("#", 0) != 0) continue;
     if (const TLengthUnit unit = UnitLine(lines[i]); unit != TLengthUnit::Unknown) rules.FileUnit = unit;
     altiumPreamble = altiumPreamble || AsciiLower(lines[i]).find("altium") != std::string::npos ||
                      AsciiLower(lines[i]).find("units used") != std::string::npos;
@@ -239,19 +298,31 @@ TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fi
   rules.CommaIsPoint = table.Layout != TLayout::Separated || table.Separator != ',';
   if (table.Layout == TLayout::MountFile && EndsWith(AsciiLower(name), ".mnb")) rules.DefaultSide = TBoardSide::Bottom;
   file.Format = FormatName(table, altiumPreamble);
+  // Mount files and JLC's assembly file are in millimetres by definition.
+  if (rules.FileUnit == TLengthUnit::Unknown && (table.Layout == TLayout::MountFile || file.Format == "JLC"))
+    rules.FileUnit = TLengthUnit::Millimetre;
 
+  file.UnitStated = true;
   for (size_t i = firstRow; i < lines.size(); ++i) {
     if (IsBlankLine(lines[i]) || lines[i][0] == '#') continue;
     const std::vector<std::string> fields = RowFields(table, lines[i]);
     if (AllEmpty(fields)) continue;
     TPlacementPart part;
     part.Line = i + 1;
-    if (!ReadPart(fields, table.Map, rules, part)) {
+    TLengthUnit unit = TLengthUnit::Unknown;
+    bool stated = false;
+    if (!ReadPart(fields, table.Map, rules, part, unit, stated)) {
       file.BadLines.push_back(i + 1);
       continue;
     }
+    if (file.Parts.empty()) file.Unit = unit;
+    file.UnitStated = file.UnitStated && stated;
     (part.Side == TBoardSide::Top ? file.HasTop : file.HasBottom) = true;
     file.Parts.push_back(std::move(part));
+  }
+  if (file.Parts.empty()) {
+    file.Error = "В файле " + name + " нет ни одного компонента";
+    if (!file.BadLines.empty()) file.Error += " (не прочитано строк: " + std::to_string(file.BadLines.size()) + ")";
   }
   return file;
 }

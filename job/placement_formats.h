@@ -35,11 +35,18 @@ struct TPlacementFile {
   // Rows that could not be read (a missing or non-numeric coordinate or
   // angle), 1-based; the rest are read.
   std::vector<size_t> BadLines;
-  // Why the file gives no parts at all (empty, or in no recognised form),
-  // Windows-1251; empty when it was read.
+  // The unit of the first part's X, and whether the file stated the unit of
+  // every coordinate (on the value, in its column's name, in a preamble
+  // line, or by its form: mount files and JLC's are in millimetres).
+  TLengthUnit Unit = TLengthUnit::Millimetre;
+  bool UnitStated = false;
+  // Why the file gives no parts at all (empty, in no recognised form, or
+  // no row of a part), Windows-1251; empty when it was read.
   std::string Error;
 };
 
 // `fileName` names the file in messages and tells a mount file's side (".mnb"
-// is the bottom).
-TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fileName);
+// is the bottom). Coordinates whose unit the file does not state are read in
+// `unstated`.
+TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fileName,
+                                 TLengthUnit unstated = TLengthUnit::Millimetre);

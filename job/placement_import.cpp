@@ -34,6 +34,14 @@ TFixed ShiftToOrigin(std::vector<TFixed>& values) {
 
 std::string Count(size_t n) { return std::to_string(n); }
 
+std::string UnitName(TLengthUnit unit) {
+  switch (unit) {
+    case TLengthUnit::Inch: return "дюймы";
+    case TLengthUnit::Mil: return "mil";
+    default: return "мм";
+  }
+}
+
 }  // namespace
 
 bool IsFiducialReference(const std::string& reference) {
@@ -68,14 +76,25 @@ std::string CellText(const std::string& text) {
 }
 
 std::string CommentCell(const std::string& value, const std::string& package) {
-  const std::string v = CellText(value), p = CellText(package);
-  if (v.empty() || p.empty()) return v + p;
-  return v + " " + p;
+  return CellText(value + " " + package);
+}
+
+TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side) {
+  return file.HasTop && file.HasBottom ? side : file.HasBottom ? TBoardSide::Bottom : TBoardSide::Top;
+}
+
+bool MayBeInches(const TPlacementFile& file, TBoardSide side) {
+  if (file.UnitStated || file.Unit != TLengthUnit::Millimetre) return false;
+  constexpr TFixed kLimit = 25 * kFixedPerMillimetre;
+  const TBoardSide imported = ImportedSide(file, side);
+  return std::all_of(file.Parts.begin(), file.Parts.end(), [&](const TPlacementPart& part) {
+    return part.Side != imported || (part.X > -kLimit && part.X < kLimit && part.Y > -kLimit && part.Y < kLimit);
+  });
 }
 
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
   TPlacementImport import;
-  import.Side = file.HasTop && file.HasBottom ? side : file.HasBottom ? TBoardSide::Bottom : TBoardSide::Top;
+  import.Side = ImportedSide(file, side);
   std::vector<const TPlacementPart*> parts;
   std::vector<TFixed> xs, ys, angles;
   for (const TPlacementPart& part : file.Parts) {
@@ -110,6 +129,7 @@ TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
 
 std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import) {
   std::string text = "Импортировано строк: " + Count(import.Rows.size()) + " (формат: " + file.Format + ")\n";
+  text += "Единицы: " + UnitName(file.Unit) + (file.UnitStated ? " (указаны в файле)\n" : " (в файле не указаны)\n");
   if (file.HasTop && file.HasBottom)
     text += import.Side == TBoardSide::Top ? "В файле обе стороны платы; взята верхняя\n"
                                            : "В файле обе стороны платы; взята нижняя\n";

@@ -30,8 +30,16 @@ struct TPlacementImport {
 // any value is negative, all are shifted so that the smallest is 0.
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side);
 
-// The summary shown after an import: rows, form, skipped rows, lines that
-// could not be read, the shift. Windows-1251, lines ended by "\n".
+// The side ImportPlacements takes when `side` is asked.
+TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
+
+// Coordinates in inches may have been read as millimetres: the file states
+// no unit, was read in millimetres, and every X and Y of the imported side
+// is strictly between -25 and 25.
+bool MayBeInches(const TPlacementFile& file, TBoardSide side);
+
+// The summary shown after an import: rows, form, the unit and whether the
+// file stated it, skipped rows, lines that could not be read, the shift. Windows-1251, lines ended by "\n".
 std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import);
 
 // --- The rules of one row --------------------------------------------------
@@ -47,6 +55,6 @@ bool IsNotPlacedValue(const std::string& value);
 // characters) replaced by a space, trimmed at both ends.
 std::string CellText(const std::string& text);
 
-// Value and package joined by one space, either alone when the other is
-// empty, as a cell.
+// Value and package joined by one space, as a cell (CellText): inner spaces
+// stay, so ",x," and "P" give "x  P".
 std::string CommentCell(const std::string& value, const std::string& package);

@@ -36,7 +36,7 @@ void TVMPlacementImport::SetFileName(TData& data, uint16_t index) { FileName = V
 void TVMPlacementImport::Read(TData& data, uint16_t index) {
   TStream* stream = FetchStream(data, Stream, nullptr);
   if (!stream) return;
-  const std::string bytes = stream->ReadAll();
+  std::string bytes = stream->ReadAll();
   FireNull(OnStreamRead);
 
   HasWaiting = false;
@@ -46,19 +46,38 @@ void TVMPlacementImport::Read(TData& data, uint16_t index) {
     return;
   }
   Waiting = std::move(file);
+  Bytes = std::move(bytes);
   HasWaiting = true;
   if (Waiting.HasTop && Waiting.HasBottom)
     FireNull(OnAskSide);
   else
-    Import(TBoardSide::Top);
+    SideChosen(TBoardSide::Top);
 }
 
 void TVMPlacementImport::ChooseSide(TData& data, uint16_t index) {
-  if (HasWaiting) Import(index == kImportBottom ? TBoardSide::Bottom : TBoardSide::Top);
+  if (HasWaiting) SideChosen(index == kImportBottom ? TBoardSide::Bottom : TBoardSide::Top);
+}
+
+// The unit is asked over the side to be imported, so after the side.
+void TVMPlacementImport::SideChosen(TBoardSide side) {
+  Side = side;
+  if (MayBeInches(Waiting, side))
+    FireNull(OnAskUnit);
+  else
+    Import(side);
+}
+
+void TVMPlacementImport::ChooseUnit(TData& data, uint16_t index) {
+  if (!HasWaiting) return;
+  // Read again rather than converted, so that the one rounding stays last.
+  if (index == kUnitInch) Waiting = ReadPlacementFile(Bytes, FileName, TLengthUnit::Inch);
+  Import(Side);
 }
 
 void TVMPlacementImport::Import(TBoardSide side) {
   HasWaiting = false;
+  Bytes.clear();
+  Bytes.shrink_to_fit();
   const TPlacementImport import = ImportPlacements(Waiting, side);
   if (!import.Rows.empty()) {
     FireStr(OnRows, ImportRowLines(import.Rows));

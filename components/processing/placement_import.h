@@ -1,8 +1,9 @@
 // TVMPlacementImport: a design tool's placement file into component rows of
 // the job. It takes the file's name, then reads the opened stream; a file
-// with parts on both sides waits for the side to be chosen. Nothing reaches
-// the tables unless the file gave parts: an unreadable file only fires
-// OnError.
+// with parts on both sides waits for the side to be chosen, then a file that
+// states no unit and whose coordinates of that side are all small waits for
+// the unit (inches or millimetres). Nothing reaches the tables unless the
+// file gave parts: an unreadable file only fires OnError.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,7 @@ class TVMPlacementImport : public TVMComponent {
   TVM_Event OnStreamRead;
   TVM_Event OnError;     // String: why the file gives no rows (CR LF between lines)
   TVM_Event OnAskSide;   // no value: the file has parts on both sides
+  TVM_Event OnAskUnit;   // no value: the side's coordinates may be inches
   TVM_Event OnRows;      // String: the row lines, "," between cells, CR LF between lines
   TVM_Event OnImported;  // no value: the rows went on
   TVM_Event OnSummary;   // String: what was imported (CR LF between lines)
@@ -36,10 +38,19 @@ class TVMPlacementImport : public TVMComponent {
   void ChooseSide(TData& data, uint16_t index);
   static constexpr uint16_t kImportTop = 0;
   static constexpr uint16_t kImportBottom = 1;
+  // Action: imports the waiting side in the unit named by the link index
+  // (kUnitInch reads the file again in inches, kUnitMillimetre as read).
+  // Without a waiting file nothing happens.
+  void ChooseUnit(TData& data, uint16_t index);
+  static constexpr uint16_t kUnitInch = 0;
+  static constexpr uint16_t kUnitMillimetre = 1;
 
  private:
+  void SideChosen(TBoardSide side);
   void Import(TBoardSide side);
 
-  TPlacementFile Waiting;  // the file read, until its side is chosen
+  TPlacementFile Waiting;  // the file read, until its side and unit are chosen
+  std::string Bytes;       // its bytes, read again when they are inches
+  TBoardSide Side = TBoardSide::Top;
   bool HasWaiting = false;
 };

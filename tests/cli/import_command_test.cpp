@@ -80,6 +80,39 @@ TEST_F(ImportCommand, AppendsToTheComponentsOfAJobLeavingItsTablesAndFileAsTheyW
   EXPECT_EQ(ReadWholeFile(job), WriteJobFile(expected));
 }
 
+TEST_F(ImportCommand, ReadsAFileOfNoStatedUnitInTheUnitGivenAndWarnsOfInchesOtherwise) {
+  const std::string out = Path("out.CSV"), inches = kSamples + "/kicad-inches.csv";
+  const std::string warning = "Внимание: в файле не указаны единицы, а все координаты меньше 25; если они в дюймах, "
+                              "импортируйте с ключом --unit in\n";
+  struct TCase {
+    std::vector<std::string> Args;
+    const char* Rows;
+    const char* UnitLine;
+    std::string Err;
+  };
+  const TCase cases[] = {
+      {{inches, "--unit", "in", "-o", out}, "kicad-inches.csv.rows", "Единицы: дюймы (в файле не указаны)", ""},
+      {{inches, "-o", out}, nullptr, "Единицы: мм (в файле не указаны)", warning},
+      {{inches, "--unit", "mm", "-o", out}, nullptr, "Единицы: мм (в файле не указаны)", ""},
+      // A unit the file states wins over --unit.
+      {{kSamples + "/measured-inches.csv", "--unit", "mil", "-o", out}, "measured-inches.csv.rows",
+       "Единицы: дюймы (указаны в файле)", ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Args[0] + " " + c.UnitLine);
+    ASSERT_EQ(Run(c.Args), 0) << Output.Err;
+    EXPECT_EQ(Output.Err, c.Err);
+    EXPECT_NE(Output.Out.find(std::string("\n") + c.UnitLine + "\n"), std::string::npos) << Output.Out;
+    const bool stated = std::string(c.UnitLine).find("указаны в файле") != std::string::npos;
+    EXPECT_EQ(Output.Out.find("Ключ --unit не применён: единицы указаны в файле\n") != std::string::npos, stated);
+    if (c.Rows) {
+      JobTables expected;
+      expected.Components = ExpectedRows(c.Rows);
+      EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected));
+    }
+  }
+}
+
 TEST_F(ImportCommand, WritesNothingOnBadInput) {
   const std::string out = Path("out.CSV");
   WriteWholeFile(out, "old bytes");
@@ -95,11 +128,13 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
       {{Path("missing.pos"), "-o", out}, 1, "не найден"},
       {{Path("empty.pos"), "-o", out}, 1, "пуст"},
       {{Path("junk.pos"), "-o", out}, 1, "не похож на файл позиций: нет столбцов X и Y"},
+      {{kSamples + "/kicad-no-parts.pos", "-o", out}, 1, "В файле kicad-no-parts.pos нет ни одного компонента"},
       {{Path("large.pos"), "-o", out}, 1, "больше 4 МБ"},
       {{kSamples + "/jlc.csv", "--into", Path("missing.CSV"), "-o", out}, 1, "не найден"},
       {{kSamples + "/jlc.csv", "-o", Path("no-folder/out.CSV")}, 1, "не записан"},
       {{kSamples + "/jlc.csv"}, 2, "-o OUT"},
       {{kSamples + "/jlc.csv", "--side", "left", "-o", out}, 2, "Сторона left неизвестна"},
+      {{kSamples + "/jlc.csv", "--unit", "cm", "-o", out}, 2, "Единицы cm неизвестны: mm, mil или in"},
       {{kSamples + "/jlc.csv", "-o", out, "--into"}, 2, "После --into нет значения"},
       {{kSamples + "/jlc.csv", "-x", "-o", out}, 2, "Неизвестный ключ -x"},
   };

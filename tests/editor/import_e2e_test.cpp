@@ -1,6 +1,7 @@
 // The built editor importing placement files, driven from outside with real
 // keys: the dialog, the side question, the summary, the rows appended as one
-// change (undo, redo, the title), the save; a file that is no placement file.
+// change (undo, redo, the title), the save; the inch question of a file of
+// no stated unit; a file that is no placement file.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,35 @@ TEST(ImportRun, BothSidesAskedRowsAppendedAsOneChangeThenSaved) {
   const std::string out = temp.File("out.CSV");
   ASSERT_TRUE(editor.Save(out));
   EXPECT_EQ(ReadWholeFile(out), WriteJobFile(imported));
+}
+
+TEST(ImportRun, FileOfNoStatedUnitAsksForInchesCancelledYesThenNo) {
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
+  JobTables expected = editor.Tables();
+  HWND components = editor.Table(kComponentColumns);
+
+  const std::string sample = PlacementSample("kicad-inches.csv");
+  const std::string bytes = ReadWholeFile(sample);
+  const TPlacementFile millimetres = ReadPlacementFile(bytes, sample);
+  ASSERT_TRUE(MayBeInches(millimetres, TBoardSide::Top));
+  const TPlacementFile inches = ReadPlacementFile(bytes, sample, TLengthUnit::Inch);
+  const std::string question = "В файле не указаны единицы, а все координаты меньше 25. Считать их дюймами?";
+
+  // Cancel imports nothing; Yes appends the rows in inches, No as millimetres.
+  ASSERT_TRUE(ImportByKeys(editor, sample));
+  EXPECT_EQ(editor.AnswerBox(kImportCaption, IDCANCEL), question);
+  for (const auto& [button, file] : {std::pair{IDYES, &inches}, std::pair{IDNO, &millimetres}}) {
+    SCOPED_TRACE(button);
+    const TPlacementImport import = ImportPlacements(*file, TBoardSide::Top);
+    expected.Components.insert(expected.Components.end(), import.Rows.begin(), import.Rows.end());
+    ASSERT_TRUE(ImportByKeys(editor, sample));
+    EXPECT_EQ(editor.AnswerBox(kImportCaption, button), question);
+    EXPECT_EQ(editor.AnswerBox(kImportCaption), CrLf(ImportSummary(*file, import)));
+    ASSERT_TRUE(editor.WaitRows(components, static_cast<int>(expected.Components.size())));
+    EXPECT_EQ(editor.Tables(), expected);
+  }
 }
 
 TEST(ImportRun, FileWithoutCoordinatesIsRefusedAndChangesNothing) {

@@ -95,7 +95,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->FileDrop, S->PlacementView, S->EditCommitHub, S->ImportDialog, S->ImportChosenHub,
       S->ImportReadStream, S->PlacementImport, S->ImportSideQuestion, S->ImportErrorMessage,
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
-      S->FindingsWindow};
+      S->FindingsWindow, S->ImportUnitQuestion};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -285,6 +285,9 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementImport.OnRows", &S->PlacementImport->OnRows, MakeEvent<&TvmStringTableMT::AddRows>(S->ComponentTable, 6)},
       {"PlacementImport.OnImported", &S->PlacementImport->OnImported, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PlacementImport.OnSummary", &S->PlacementImport->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->ImportSummaryMessage)},
+      {"PlacementImport.OnAskUnit", &S->PlacementImport->OnAskUnit, MakeEvent<&TVMMessage::ShowMessage>(S->ImportUnitQuestion)},
+      {"ImportUnitQuestion.OnYes", &S->ImportUnitQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 0)},
+      {"ImportUnitQuestion.OnNo", &S->ImportUnitQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 1)},
       // "Распределить" and "Проверить".
       {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
@@ -367,7 +370,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
                                   &S->JobWriteStream->OnOpened, &S->JobWriteStream->OnSaveFailed,
                                   &S->JobFormatCheck->OnCancel, &S->ImportDialog->OnCancel,
-                                  &S->ImportSideQuestion->OnCancel};
+                                  &S->ImportSideQuestion->OnCancel, &S->ImportUnitQuestion->OnCancel};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))

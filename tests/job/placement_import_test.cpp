@@ -28,6 +28,8 @@ struct TSample {
   const char* Expected;  // rows file beside the sample
   const char* Format;
   std::vector<size_t> BadLines;
+  TLengthUnit Unit = TLengthUnit::Millimetre;
+  bool UnitStated = true;
 };
 
 TEST(PlacementImport, ReadsEverySampleIntoItsExpectedRows) {
@@ -35,17 +37,27 @@ TEST(PlacementImport, ReadsEverySampleIntoItsExpectedRows) {
       {"kicad-text.pos", TBoardSide::Top, "kicad-text.pos.top.rows", "KiCad (текстовый файл позиций)", {}},
       {"kicad-text.pos", TBoardSide::Bottom, "kicad-text.pos.bottom.rows", "KiCad (текстовый файл позиций)", {}},
       // One side in the file: that side, whatever is asked.
-      {"kicad-text-inches.pos", TBoardSide::Bottom, "kicad-text-inches.pos.rows", "KiCad (текстовый файл позиций)", {}},
-      {"kicad.csv", TBoardSide::Top, "kicad.csv.rows", "KiCad (CSV)", {}},
-      {"altium.csv", TBoardSide::Top, "altium.csv.top.rows", "Altium", {17}},
-      {"altium.csv", TBoardSide::Bottom, "altium.csv.bottom.rows", "Altium", {17}},
+      {"kicad-text-inches.pos", TBoardSide::Bottom, "kicad-text-inches.pos.rows", "KiCad (текстовый файл позиций)", {},
+       TLengthUnit::Inch},
+      // Column lines off their rows: KiCad 4's by four, with values of
+      // several words; a later one's by two, with two-letter values.
+      {"kicad4-shifted.pos", TBoardSide::Top, "kicad4-shifted.pos.rows", "KiCad (текстовый файл позиций)", {}},
+      {"kicad-shifted.pos", TBoardSide::Top, "kicad-shifted.pos.top.rows", "KiCad (текстовый файл позиций)", {}},
+      {"kicad-shifted.pos", TBoardSide::Bottom, "kicad-shifted.pos.bottom.rows", "KiCad (текстовый файл позиций)", {}},
+      {"padded-shifted.txt", TBoardSide::Top, "padded-shifted.txt.rows", "таблица с заголовком", {},
+       TLengthUnit::Millimetre, false},
+      {"kicad.csv", TBoardSide::Top, "kicad.csv.rows", "KiCad (CSV)", {}, TLengthUnit::Millimetre, false},
+      {"altium.csv", TBoardSide::Top, "altium.csv.top.rows", "Altium", {17}, TLengthUnit::Mil},
+      {"altium.csv", TBoardSide::Bottom, "altium.csv.bottom.rows", "Altium", {17}, TLengthUnit::Mil},
       {"altium.txt", TBoardSide::Bottom, "altium.txt.rows", "Altium", {}},
+      {"altium-quoted.txt", TBoardSide::Top, "altium-quoted.txt.rows", "Altium", {}, TLengthUnit::Mil},
+      {"measured-inches.csv", TBoardSide::Top, "measured-inches.csv.rows", "таблица с заголовком", {}, TLengthUnit::Inch},
       {"board.mnb", TBoardSide::Top, "board.mnb.rows", "Eagle/Fusion (.mnt/.mnb)", {4}},
       {"easyeda.csv", TBoardSide::Top, "easyeda.csv.top.rows", "EasyEDA", {}},
       {"easyeda.csv", TBoardSide::Bottom, "easyeda.csv.bottom.rows", "EasyEDA", {}},
       {"jlc.csv", TBoardSide::Top, "jlc.csv.rows", "JLC", {}},
       {"diptrace.csv", TBoardSide::Top, "diptrace.csv.rows", "DipTrace", {}},
-      {"generic.txt", TBoardSide::Top, "generic.txt.rows", "таблица с заголовком", {4}},
+      {"generic.txt", TBoardSide::Top, "generic.txt.rows", "таблица с заголовком", {4}, TLengthUnit::Inch},
   };
   for (const TSample& sample : samples) {
     SCOPED_TRACE(std::string(sample.File) + " -> " + sample.Expected);
@@ -53,6 +65,8 @@ TEST(PlacementImport, ReadsEverySampleIntoItsExpectedRows) {
     EXPECT_EQ(file.Error, "");
     EXPECT_EQ(file.Format, sample.Format);
     EXPECT_EQ(file.BadLines, sample.BadLines);
+    EXPECT_EQ(file.Unit, sample.Unit);
+    EXPECT_EQ(file.UnitStated, sample.UnitStated);
     const TPlacementImport import = ImportPlacements(file, sample.Side);
     EXPECT_EQ(RowsText(import.Rows), ReadWholeFile(kSamples + "/" + sample.Expected));
     for (const auto& row : import.Rows) {
@@ -120,7 +134,9 @@ TEST(PlacementImport, MarksFiducialsAndPartsNotPlacedAndCleansCells) {
   for (const char* value : {"DNP", "dnf", " DNI ", "NC", "nf", "NP", "NoPop", "Do Not Place", "DO_NOT_PLACE", "10k/NM"})
     EXPECT_TRUE(IsNotPlacedValue(value)) << value;
   for (const char* value : {"10k", "DNP1", "NCP", "", "/NM1"}) EXPECT_FALSE(IsNotPlacedValue(value)) << value;
-  EXPECT_EQ(CommentCell(" 10k,1%\t", "R/0603\\x "), "10k 1% R 0603 x");
+  // Joined, then cleaned: inner spaces stay.
+  EXPECT_EQ(CommentCell(" 10k,1%\t", "R/0603\\x "), "10k 1%  R 0603 x");
+  EXPECT_EQ(CommentCell(",x,", "P"), "x  P");
   EXPECT_EQ(CommentCell("", "SOT-23"), "SOT-23");
   EXPECT_EQ(CommentCell("LED", ""), "LED");
   EXPECT_EQ(CellText(",/\\\x01\x7F"), "");
@@ -134,9 +150,74 @@ TEST(PlacementImport, RefusesFilesInNoRecognisedForm) {
   EXPECT_EQ(ReadPlacementFile(std::string("\x7F" "ELF\x02\x01\x01\0\0\0\x89PNG\r\n\x1A\n\xFF\xD8", 20), "b.csv").Error,
             noPlace);
   EXPECT_EQ(ReadPlacementFile("hello world\nthis is text\n", "b.csv").Error, noPlace);
-  const TPlacementFile fine = ReadPlacementFile("Designator,X,Y\n", "c.csv");
-  EXPECT_EQ(fine.Error, "");
-  EXPECT_TRUE(fine.Parts.empty());
+  // Files of no part: a KiCad file of a side without parts, a table without
+  // rows, a table none of whose rows could be read.
+  EXPECT_EQ(ReadPlacementFile(ReadWholeFile(kSamples + "/kicad-no-parts.pos"), "kicad-no-parts.pos").Error,
+            "В файле kicad-no-parts.pos нет ни одного компонента");
+  EXPECT_EQ(ReadPlacementFile("Designator,X,Y\n", "c.csv").Error, "В файле c.csv нет ни одного компонента");
+  EXPECT_EQ(ReadPlacementFile("Designator,X,Y\nR1,a,1\nR2,1,\n", "c.csv").Error,
+            "В файле c.csv нет ни одного компонента (не прочитано строк: 2)");
+}
+
+TEST(PlacementImport, TakesTheUnitAFileStatesInWordsElseTheOneAssumed) {
+  struct TCase {
+    const char* Preamble;
+    TLengthUnit Assumed;
+    TLengthUnit Unit;
+    bool Stated;
+    const char* X;  // of "R1,0.5,..." as imported
+  };
+  const TCase cases[] = {
+      {"Measurements are in inches.\n", TLengthUnit::Millimetre, TLengthUnit::Inch, true, "12.7"},
+      {"UUNITS = MILLIMETERS\n", TLengthUnit::Inch, TLengthUnit::Millimetre, true, "0.5"},
+      {"Units: mil\n", TLengthUnit::Millimetre, TLengthUnit::Mil, true, "0.01"},
+      {"Board A\nUnits used: Thou\n\n", TLengthUnit::Inch, TLengthUnit::Mil, true, "0.01"},
+      {"## Unit = Millimetres, Angle = deg.\n", TLengthUnit::Inch, TLengthUnit::Millimetre, true, "0.5"},
+      // No unit named, or no word of units: the assumed one.
+      {"Measured by hand, all in place\n", TLengthUnit::Millimetre, TLengthUnit::Millimetre, false, "0.5"},
+      {"Positions in inches\n", TLengthUnit::Millimetre, TLengthUnit::Millimetre, false, "0.5"},
+      {"", TLengthUnit::Inch, TLengthUnit::Inch, false, "12.7"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Preamble);
+    const TPlacementFile file =
+        ReadPlacementFile(std::string(c.Preamble) + "Designator,X,Y\nR1,0.5,-0.25\nR2,1,-1\n", "u.csv", c.Assumed);
+    ASSERT_EQ(file.Error, "");
+    EXPECT_EQ(file.Unit, c.Unit);
+    EXPECT_EQ(file.UnitStated, c.Stated);
+    EXPECT_EQ(ImportPlacements(file, TBoardSide::Top).Rows.at(0).at(kComponentXColumn), c.X);
+  }
+  // A line after the header is a row, not a preamble.
+  EXPECT_FALSE(ReadPlacementFile("Designator,X,Y\nUnits: inch,1,1\nR1,1,1\n", "u.csv").UnitStated);
+}
+
+TEST(PlacementImport, SuspectsInchesOnlyWhenNoUnitIsStatedAndEveryCoordinateIsSmall) {
+  struct TCase {
+    const char* Text;
+    const char* Name;
+    TLengthUnit Assumed;
+    TBoardSide Side;
+    bool MayBeInches;
+  };
+  const TCase cases[] = {
+      {"Ref,X,Y\nR1,1.25,-0.5\nR2,24.99,-24.99\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, true},
+      {"Ref,X,Y\nR1,1.25,-0.5\nR2,1,-25\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      {"Ref,X,Y\nR1,1.25,-0.5\nR2,25,1\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      {"Ref,X,Y\nR1,1.25,-0.5\n", "a.csv", TLengthUnit::Inch, TBoardSide::Top, false},
+      {"Ref,X (mm),Y (mm)\nR1,1.25,-0.5\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      {"Ref,X,Y\nR1,1.25mm,-0.5mm\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      {"Designator,Mid X,Mid Y,Layer\nR1,1,1,Top\n", "jlc.csv", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      {"R1 1.5 2.5 0 10k R0603\n", "board.mnt", TLengthUnit::Millimetre, TBoardSide::Top, false},
+      // Only the imported side counts.
+      {"Ref,X,Y,Side\nR1,1,1,top\nR2,100,1,bottom\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Top, true},
+      {"Ref,X,Y,Side\nR1,1,1,top\nR2,100,1,bottom\n", "a.csv", TLengthUnit::Millimetre, TBoardSide::Bottom, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Text);
+    const TPlacementFile file = ReadPlacementFile(c.Text, c.Name, c.Assumed);
+    ASSERT_EQ(file.Error, "");
+    EXPECT_EQ(MayBeInches(file, c.Side), c.MayBeInches);
+  }
 }
 
 TEST(PlacementImport, SummarisesRowsSkipsUnreadableLinesAndTheShift) {
@@ -150,6 +231,7 @@ TEST(PlacementImport, SummarisesRowsSkipsUnreadableLinesAndTheShift) {
   EXPECT_EQ(import.Rows.size(), 2u);
   EXPECT_EQ(ImportSummary(file, import),
             "Импортировано строк: 2 (формат: таблица с заголовком)\n"
+            "Единицы: мм (в файле не указаны)\n"
             "В файле обе стороны платы; взята верхняя\n"
             "Помечено пропуском: 2 (реперные знаки: 1, не устанавливаются: 1)\n"
             "Не прочитаны строки (13): 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 и ещё 3\n"

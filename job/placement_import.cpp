@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <unordered_map>
 
 #include "job/job_format.h"
 
@@ -33,6 +34,23 @@ TFixed ShiftToOrigin(std::vector<TFixed>& values) {
 }
 
 std::string Count(size_t n) { return std::to_string(n); }
+
+// Each part corrected by the rule matching its package; a package is
+// searched once however many parts share it. Returns how many matched.
+size_t CorrectParts(const TRotationCorrections& corrections, const std::vector<const TPlacementPart*>& parts,
+                    std::vector<TFixed>& xs, std::vector<TFixed>& ys, std::vector<TFixed>& angles) {
+  std::unordered_map<std::string, const TRotationRule*> rules;
+  size_t corrected = 0;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& package = parts[i]->Package;
+    auto found = rules.find(package);
+    if (found == rules.end()) found = rules.emplace(package, MatchingRule(corrections, package)).first;
+    if (!found->second) continue;
+    CorrectPart(*found->second, xs[i], ys[i], angles[i]);
+    ++corrected;
+  }
+  return corrected;
+}
 
 }  // namespace
 
@@ -73,7 +91,8 @@ std::string CommentCell(const std::string& value, const std::string& package) {
   return v + " " + p;
 }
 
-TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
+TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
+                                  const TRotationCorrections* corrections) {
   TPlacementImport import;
   import.Side = file.HasTop && file.HasBottom ? side : file.HasBottom ? TBoardSide::Bottom : TBoardSide::Top;
   std::vector<const TPlacementPart*> parts;
@@ -90,6 +109,11 @@ TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
     const TFixed mirror = *least + *most;
     for (TFixed& x : xs) x = mirror - x;
     for (TFixed& angle : angles) angle = -NormalisedAngle(angle);
+  }
+  if (corrections) {
+    import.Corrections = corrections->Name;
+    import.CorrectionWarnings = corrections->Warnings;
+    import.Corrected = CorrectParts(*corrections, parts, xs, ys, angles);
   }
   import.ShiftX = ShiftToOrigin(xs);
   import.ShiftY = ShiftToOrigin(ys);
@@ -123,6 +147,11 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
     if (file.BadLines.size() > kListedBadLines)
       text += " и ещё " + Count(file.BadLines.size() - kListedBadLines);
     text += "\n";
+  }
+  if (!import.Corrections.empty()) {
+    text += "Поправки поворота: " + import.Corrections + ", исправлено деталей: " + Count(import.Corrected) +
+            " из " + Count(import.Rows.size()) + "\n";
+    for (const std::string& warning : import.CorrectionWarnings) text += warning + "\n";
   }
   std::string shift;
   if (import.ShiftX != 0) shift += "X на " + FixedToText(import.ShiftX) + " мм";

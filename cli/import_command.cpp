@@ -1,4 +1,4 @@
-// zr780k-job import FILE [--side top|bottom] [--into JOB] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--into JOB] [--corrections TABLE] -o OUT
 #include <string>
 #include <vector>
 
@@ -6,14 +6,17 @@
 #include "cli/job_command.h"
 #include "job/job_file.h"
 #include "job/placement_import.h"
+#include "job/rotation_corrections.h"
 
 namespace {
 
-constexpr char kImportUsage[] = "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] -o OUT\n";
+constexpr char kImportUsage[] = 
+    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] [--corrections TABLE] -o OUT\n";
 
 struct TImportArgs {
   std::string File;
   std::string Into;
+  std::string Corrections;
   std::string Out;
   TBoardSide Side = TBoardSide::Top;
 };
@@ -22,7 +25,7 @@ struct TImportArgs {
 bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue = word == "--side" || word == "--into" || word == "-o";
+    const bool takesValue = word == "--side" || word == "--into" || word == "--corrections" || word == "-o";
     if (takesValue && i + 1 >= args.size()) {
       error = "После " + word + " нет значения\n";
       return false;
@@ -36,6 +39,8 @@ bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, 
       parsed.Side = side == "top" ? TBoardSide::Top : TBoardSide::Bottom;
     } else if (word == "--into") {
       parsed.Into = args[++i];
+    } else if (word == "--corrections") {
+      parsed.Corrections = args[++i];
     } else if (word == "-o") {
       parsed.Out = args[++i];
     } else if (word.size() > 1 && word[0] == '-') {
@@ -75,13 +80,20 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
   const TPlacementFile file = ReadPlacementFile(bytes, parsed.File);
   if (!file.Error.empty()) return Fail(output, file.Error);
 
+  TRotationCorrections corrections;
+  if (!parsed.Corrections.empty()) {
+    std::string tableBytes;
+    if (!ReadJobBytes(parsed.Corrections, tableBytes, error)) return Fail(output, error);
+    if (!ReadRotationCorrections(tableBytes, parsed.Corrections, corrections, error)) return Fail(output, error);
+  }
+
   JobTables job;
   if (!parsed.Into.empty()) {
     std::string jobBytes;
     if (!ReadJobBytes(parsed.Into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
-  const TPlacementImport import = ImportPlacements(file, parsed.Side);
+  const TPlacementImport import = ImportPlacements(file, parsed.Side, parsed.Corrections.empty() ? nullptr : &corrections);
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);

@@ -1,8 +1,9 @@
 // TVMPlacementImport: a design tool's placement file into component rows of
 // the job. It takes the file's name, then reads the opened stream; a file
-// with parts on both sides waits for the side to be chosen. Nothing reaches
-// the tables unless the file gave parts: an unreadable file only fires
-// OnError.
+// with parts on both sides waits for the side to be chosen. The rotation
+// corrections table, when one is given, applies to every part. Nothing
+// reaches the tables unless the file gave parts: an unreadable file (or a
+// table that cannot be used) only fires OnError.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,10 @@ class TVMPlacementImport : public TVMComponent {
  public:
   std::string FileName;  // names the file in messages; ".mnb" tells the side
   TVM_Event Stream;      // data input: the stream to read
+  // Data inputs: the rotation corrections table's name (none when empty)
+  // and its bytes, taken at each import.
+  TVM_Event CorrectionsName;
+  TVM_Event CorrectionsText;
   // Fired (no value) once all bytes have been read, so the owner of the
   // stream can close the file at once.
   TVM_Event OnStreamRead;

@@ -1,4 +1,4 @@
-// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT
 #include <string>
 #include <vector>
 
@@ -6,16 +6,18 @@
 #include "cli/job_command.h"
 #include "job/job_file.h"
 #include "job/placement_import.h"
+#include "job/rotation_corrections.h"
 
 namespace {
 
 constexpr char kImportUsage[] =
-    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] -o OUT\n"
+    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
     "  --unit: единицы файла, в котором они не указаны (по умолчанию мм)\n";
 
 struct TImportArgs {
   std::string File;
   std::string Into;
+  std::string Corrections;
   std::string Out;
   TBoardSide Side = TBoardSide::Top;
   TLengthUnit Unit = TLengthUnit::Unknown;  // Unknown: no --unit
@@ -25,7 +27,8 @@ struct TImportArgs {
 bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue = word == "--side" || word == "--unit" || word == "--into" || word == "-o";
+    const bool takesValue =
+        word == "--side" || word == "--unit" || word == "--into" || word == "--corrections" || word == "-o";
     if (takesValue && i + 1 >= args.size()) {
       error = "После " + word + " нет значения\n";
       return false;
@@ -47,6 +50,8 @@ bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, 
       }
     } else if (word == "--into") {
       parsed.Into = args[++i];
+    } else if (word == "--corrections") {
+      parsed.Corrections = args[++i];
     } else if (word == "-o") {
       parsed.Out = args[++i];
     } else if (word.size() > 1 && word[0] == '-') {
@@ -88,13 +93,20 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
       ReadPlacementFile(bytes, parsed.File, unitGiven ? parsed.Unit : TLengthUnit::Millimetre);
   if (!file.Error.empty()) return Fail(output, file.Error);
 
+  TRotationCorrections corrections;
+  if (!parsed.Corrections.empty()) {
+    std::string tableBytes;
+    if (!ReadJobBytes(parsed.Corrections, tableBytes, error)) return Fail(output, error);
+    if (!ReadRotationCorrections(tableBytes, parsed.Corrections, corrections, error)) return Fail(output, error);
+  }
+
   JobTables job;
   if (!parsed.Into.empty()) {
     std::string jobBytes;
     if (!ReadJobBytes(parsed.Into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
-  const TPlacementImport import = ImportPlacements(file, parsed.Side);
+  const TPlacementImport import = ImportPlacements(file, parsed.Side, parsed.Corrections.empty() ? nullptr : &corrections);
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);

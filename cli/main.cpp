@@ -31,7 +31,7 @@ constexpr TCommand kCommands[] = {
 
 constexpr char kUsage[] =
     "Использование:\n"
-    "  zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] -o OUT\n"
+    "  zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
     "  zr780k-job assign JOB -o OUT\n"
     "  zr780k-job check JOB\n"
     "  zr780k-job --version\n";

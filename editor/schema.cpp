@@ -16,6 +16,7 @@
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
+#include "components/processing/rotation_corrections.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
 #include "components/processing/str_cat.h"
@@ -38,6 +39,7 @@
 #include "editor/job_format_check.h"
 #include "toolkit/align.h"
 #include "toolkit/colors.h"
+#include "toolkit/ini_file.h"
 #include "toolkit/list_view.h"
 #include "toolkit/navigation.h"
 
@@ -54,8 +56,8 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuProgram, kMenuActions, kMenuDistribute,
-  kMenuCheck, kMenuHelp, kMenuItemCount
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuProgram,
+  kMenuActions, kMenuDistribute, kMenuCheck, kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
@@ -72,13 +74,16 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…" and "Проверить" are additions to the composition's menu.
+// "Импорт позиций…", the two items of rotation corrections and "Проверить"
+// are additions to the composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
     "Открыть\tCtrl+O\r\n"
     "Сохранить \tCtrl+S\r\n"
     "Импорт позиций…\tCtrl+I\r\n"
+    "Поправки поворота…\r\n"
+    "Без поправок поворота\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
@@ -122,6 +127,21 @@ void Place(TVMWin* window, int32_t left, int32_t top, int32_t width, int32_t hei
 void SetTableLook(TvmStringTableMT* table, const char* columns) {
   table->Color = ComponentSystemColor(kSysWindow);
   table->SetColumns(columns);
+}
+
+// An open dialog that starts in the current folder with no name.
+void SetOpenDialog(TVMODialog* dialog, const char* title, const char* filter) {
+  dialog->Title = title;
+  dialog->Filter = filter;
+  dialog->InitialDir = ".";
+  dialog->FileName = "";
+}
+
+// A box with one OK button, its text fired to it.
+void SetOkBox(TVMMessage* box, const char* caption, uint8_t icon) {
+  box->Caption = caption;
+  box->Buttons = kButtonsOk;
+  box->Icon = icon;
 }
 
 void SetLabel(TVMLabel* label, const char* caption) {
@@ -181,10 +201,7 @@ void TClassMainForm_C7FA30::CreateComposition() {
 
   // 4. OpenJobDialog: file open dialog.
   OpenJobDialog = Keep(new TVMODialog);
-  OpenJobDialog->Title = "Open Dialog";
-  OpenJobDialog->Filter = "Файлы раскладчика|*.CSV*|All|*.*";
-  OpenJobDialog->InitialDir = ".";
-  OpenJobDialog->FileName = "";
+  SetOpenDialog(OpenJobDialog, "Open Dialog", "Файлы раскладчика|*.CSV*|All|*.*");
 
   // 5. FeederRowFind: cuts feeder rows.
   FeederRowFind = Keep(new TVMBlockFind);
@@ -574,10 +591,7 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 67. ImportDialog: the placement file to import.
   ImportDialog = Keep(new TVMODialog);
-  ImportDialog->Title = "Импорт позиций";
-  ImportDialog->Filter = "Файлы позиций|*.pos;*.csv;*.txt;*.mnt;*.mnb;*.xy|Все файлы|*.*";
-  ImportDialog->InitialDir = ".";
-  ImportDialog->FileName = "";
+  SetOpenDialog(ImportDialog, "Импорт позиций", "Файлы позиций|*.pos;*.csv;*.txt;*.mnt;*.mnb;*.xy|Все файлы|*.*");
 
   // 68. ImportChosenHub: the chosen name to the import, then the file opened.
   ImportChosenHub = Keep(new TVMHub);
@@ -604,15 +618,11 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 72. ImportErrorMessage: why a file gives no rows (the text it is fired).
   ImportErrorMessage = Keep(new TVMMessage);
-  ImportErrorMessage->Caption = "Импорт позиций";
-  ImportErrorMessage->Buttons = kButtonsOk;
-  ImportErrorMessage->Icon = kIconStop;
+  SetOkBox(ImportErrorMessage, "Импорт позиций", kIconStop);
 
   // 73. ImportSummaryMessage: what was imported (the text it is fired).
   ImportSummaryMessage = Keep(new TVMMessage);
-  ImportSummaryMessage->Caption = "Импорт позиций";
-  ImportSummaryMessage->Buttons = kButtonsOk;
-  ImportSummaryMessage->Icon = kIconInformation;
+  SetOkBox(ImportSummaryMessage, "Импорт позиций", kIconInformation);
 
   // 74. FeederAssign: "Распределить" gives the component rows their feeders,
   // as one change of the component table.
@@ -620,9 +630,7 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 75. AssignSummaryBox: what "Распределить" did (its text comes with the call).
   AssignSummaryBox = Keep(new TVMMessage);
-  AssignSummaryBox->Caption = "Распределить";
-  AssignSummaryBox->Buttons = kButtonsOk;
-  AssignSummaryBox->Icon = kIconInformation;
+  SetOkBox(AssignSummaryBox, "Распределить", kIconInformation);
 
   // 76. JobCheck: "Проверить" finds what the machine would reject or place
   // wrongly.
@@ -641,6 +649,28 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   ImportUnitQuestion->Buttons = kButtonsYesNoCancel;
   ImportUnitQuestion->Icon = kIconQuestion;
   ImportUnitQuestion->DefaultButton = kDefaultFirst;
+
+  // 79. CorrectionsDialog: the table of rotation corrections to apply.
+  CorrectionsDialog = Keep(new TVMODialog);
+  SetOpenDialog(CorrectionsDialog, "Поправки поворота", "Таблицы поправок|*.csv;*.txt|Все файлы|*.*");
+
+  // 80. RotationCorrections: the table chosen, remembered in the user's
+  // settings.
+  RotationCorrections = Keep(new TVMRotationCorrections);
+  RotationCorrections->SettingsFile = UserSettingsFile("ZR780K Editor", "settings.ini");
+
+  // 81. CorrectionsErrorMessage: why a table cannot be used (the text it is fired).
+  CorrectionsErrorMessage = Keep(new TVMMessage);
+  SetOkBox(CorrectionsErrorMessage, "Поправки поворота", kIconStop);
+
+  // 82. CorrectionsChosenMessage: the table chosen (the text it is fired).
+  CorrectionsChosenMessage = Keep(new TVMMessage);
+  SetOkBox(CorrectionsChosenMessage, "Поправки поворота", kIconInformation);
+
+  // 83. StartHub: once the network is on, the remembered table is read, then
+  // the start-up file opened.
+  StartHub = Keep(new TVMHub);
+  StartHub->SetCount(2);
 }
 
 // The links of the additions, one line per link.
@@ -705,8 +735,11 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FindNextText->OnData = MakeEvent<&TVMHub::Trigger>(SearchHub, 0);
 
   // A file named on the command line or dropped on the window is opened as
-  // if chosen in the open dialog; the start-up file once the network is on.
-  MainForm->OnCreate = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
+  // if chosen in the open dialog; the start-up file once the network is on,
+  // after the remembered rotation corrections are read.
+  MainForm->OnCreate = MakeEvent<&TVMHub::Trigger>(StartHub, 0);
+  StartHub->OnOutput[0] = MakeEvent<&TVMRotationCorrections::Load>(RotationCorrections, 0);
+  StartHub->OnOutput[1] = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
   StartFile->OnFile = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   FileDrop->OnDropped = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
 
@@ -775,6 +808,17 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PlacementImport->OnAskUnit = MakeEvent<&TVMMessage::ShowMessage>(ImportUnitQuestion, 0);
   ImportUnitQuestion->OnYes = MakeEvent<&TVMPlacementImport::ChooseUnit>(PlacementImport, TVMPlacementImport::kUnitInch);
   ImportUnitQuestion->OnNo = MakeEvent<&TVMPlacementImport::ChooseUnit>(PlacementImport, TVMPlacementImport::kUnitMillimetre);
+
+  // Rotation corrections: a chosen table is read at once (a bad one is told
+  // and the previous choice stays) and remembered; every import takes the
+  // table held, its name and bytes.
+  MenuRouter->OnOutput[kMenuCorrections] = MakeEvent<&TVMODialog::ShowDialog>(CorrectionsDialog, 0);
+  MenuRouter->OnOutput[kMenuNoCorrections] = MakeEvent<&TVMRotationCorrections::Clear>(RotationCorrections, 0);
+  CorrectionsDialog->OnChosen = MakeEvent<&TVMRotationCorrections::Choose>(RotationCorrections, 0);
+  RotationCorrections->OnError = MakeEvent<&TVMMessage::ShowMessage>(CorrectionsErrorMessage, 0);
+  RotationCorrections->OnChosen = MakeEvent<&TVMMessage::ShowMessage>(CorrectionsChosenMessage, 0);
+  PlacementImport->CorrectionsName = MakeEvent<&TVMRotationCorrections::FileName>(RotationCorrections, 0);
+  PlacementImport->CorrectionsText = MakeEvent<&TVMRotationCorrections::Text>(RotationCorrections, 0);
 
   // Feeders and the check: both commands read the four tables through their
   // array outputs (the link index names the table); the feeders come back

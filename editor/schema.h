@@ -48,6 +48,7 @@ class TvmStringTableMT;
 class TVMJobFormatCheck;
 class TVMPlacementView;
 class TVMPlacementImport;
+class TVMRotationCorrections;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -139,6 +140,13 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFindingsWindow* FindingsWindow = nullptr;
   // The import's second question: a file of no stated unit in inches?
   TVMMessage* ImportUnitQuestion = nullptr;
+  // Rotation corrections for the imports: the dialog, the table chosen and
+  // remembered, its boxes; the start of the network loads the remembered one.
+  TVMODialog* CorrectionsDialog = nullptr;
+  TVMRotationCorrections* RotationCorrections = nullptr;
+  TVMMessage* CorrectionsErrorMessage = nullptr;
+  TVMMessage* CorrectionsChosenMessage = nullptr;
+  TVMHub* StartHub = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -17,3 +17,9 @@ std::string WithCrLfLineEnds(const std::string& bytes) {
   if (!text.empty() && text.back() != '\n') text += "\r\n";
   return text;
 }
+
+std::string BoxLines(const std::string& text) {
+  std::string box = WithCrLfLineEnds(text);
+  while (box.size() >= 2 && box.compare(box.size() - 2, 2, "\r\n") == 0) box.resize(box.size() - 2);
+  return box;
+}

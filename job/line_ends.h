@@ -10,3 +10,7 @@
 // one line end), and a last line without a line end gets one. An empty text
 // stays empty; a text already in this form comes back unchanged.
 std::string WithCrLfLineEnds(const std::string& bytes);
+
+// The lines of a text with CR LF between them and none after the last, as a
+// message box shows them.
+std::string BoxLines(const std::string& text);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <unordered_map>
 
 #include "job/job_format.h"
 
@@ -40,6 +41,23 @@ std::string UnitName(TLengthUnit unit) {
     case TLengthUnit::Mil: return "mil";
     default: return "мм";
   }
+}
+
+// Each part corrected by the rule matching its package; a package is
+// searched once however many parts share it. Returns how many matched.
+size_t CorrectParts(const TRotationCorrections& corrections, const std::vector<const TPlacementPart*>& parts,
+                    std::vector<TFixed>& xs, std::vector<TFixed>& ys, std::vector<TFixed>& angles) {
+  std::unordered_map<std::string, const TRotationRule*> rules;
+  size_t corrected = 0;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& package = parts[i]->Package;
+    auto found = rules.find(package);
+    if (found == rules.end()) found = rules.emplace(package, MatchingRule(corrections, package)).first;
+    if (!found->second) continue;
+    CorrectPart(*found->second, xs[i], ys[i], angles[i]);
+    ++corrected;
+  }
+  return corrected;
 }
 
 }  // namespace
@@ -92,7 +110,8 @@ bool MayBeInches(const TPlacementFile& file, TBoardSide side) {
   });
 }
 
-TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
+TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
+                                  const TRotationCorrections* corrections) {
   TPlacementImport import;
   import.Side = ImportedSide(file, side);
   std::vector<const TPlacementPart*> parts;
@@ -109,6 +128,11 @@ TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side) {
     const TFixed mirror = *least + *most;
     for (TFixed& x : xs) x = mirror - x;
     for (TFixed& angle : angles) angle = -NormalisedAngle(angle);
+  }
+  if (corrections) {
+    import.Corrections = corrections->Name;
+    import.CorrectionWarnings = corrections->Warnings;
+    import.Corrected = CorrectParts(*corrections, parts, xs, ys, angles);
   }
   import.ShiftX = ShiftToOrigin(xs);
   import.ShiftY = ShiftToOrigin(ys);
@@ -143,6 +167,11 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
     if (file.BadLines.size() > kListedBadLines)
       text += " и ещё " + Count(file.BadLines.size() - kListedBadLines);
     text += "\n";
+  }
+  if (!import.Corrections.empty()) {
+    text += "Поправки поворота: " + import.Corrections + ", исправлено деталей: " + Count(import.Corrected) +
+            " из " + Count(import.Rows.size()) + "\n";
+    for (const std::string& warning : import.CorrectionWarnings) text += warning + "\n";
   }
   std::string shift;
   if (import.ShiftX != 0) shift += "X на " + FixedToText(import.ShiftX) + " мм";

@@ -10,6 +10,7 @@
 
 #include "job/decimal_text.h"
 #include "job/placement_formats.h"
+#include "job/rotation_corrections.h"
 
 struct TPlacementImport {
   TBoardSide Side = TBoardSide::Top;  // the side imported
@@ -21,14 +22,22 @@ struct TPlacementImport {
   // the axis was negative).
   TFixed ShiftX = 0;
   TFixed ShiftY = 0;
+  // The corrections applied: the table's name (empty when none), its
+  // warnings, and how many parts a rule matched.
+  std::string Corrections;
+  std::vector<std::string> CorrectionWarnings;
+  size_t Corrected = 0;
 };
 
 // The parts of one side. A file with parts on both sides gives those of
 // `side`; a file with parts on one side gives those, whatever is asked. A
 // bottom part is seen from below: X' = Xmin + Xmax - X over the imported
-// parts, the angle turned the other way. Then each axis on its own: when
-// any value is negative, all are shifted so that the smallest is 0.
-TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side);
+// parts, the angle turned the other way. Then every part whose package a
+// rule of `corrections` matches is corrected (CorrectPart), skipped parts
+// too. Then each axis on its own: when any value is negative, all are
+// shifted so that the smallest is 0.
+TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
+                                  const TRotationCorrections* corrections = nullptr);
 
 // The side ImportPlacements takes when `side` is asked.
 TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
@@ -39,7 +48,8 @@ TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
 bool MayBeInches(const TPlacementFile& file, TBoardSide side);
 
 // The summary shown after an import: rows, form, the unit and whether the
-// file stated it, skipped rows, lines that could not be read, the shift. Windows-1251, lines ended by "\n".
+// file stated it, skipped rows, lines that could not be read, the
+// corrections, the shift. Windows-1251, lines ended by "\n".
 std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import);
 
 // --- The rules of one row --------------------------------------------------

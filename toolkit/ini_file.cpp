@@ -1,12 +1,14 @@
 #include "toolkit/ini_file.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "core/convert.h"
 
 namespace {
 
 constexpr char kIniMark[] = ".ini\\";
+constexpr DWORD kStringSize = 4096;
 
 }  // namespace
 
@@ -19,6 +21,17 @@ int32_t TIniFile::ValueInteger(const std::string& key, int32_t value) {
   }
   return static_cast<int32_t>(
       GetPrivateProfileIntA(Section.c_str(), key.c_str(), value, FileName.c_str()));
+}
+
+std::string TIniFile::ValueString(const std::string& key, const std::string& value) {
+  if (Mode == kIniWriting) {
+    WritePrivateProfileStringA(Section.c_str(), key.c_str(), value.c_str(), FileName.c_str());
+    return value;
+  }
+  char text[kStringSize] = {};
+  const DWORD n = GetPrivateProfileStringA(Section.c_str(), key.c_str(), value.c_str(), text, kStringSize,
+                                           FileName.c_str());
+  return std::string(text, n);
 }
 
 TIniFile* OpenIniFile(const std::string& fileName) {
@@ -49,4 +62,21 @@ TIniFile* OpenPositionIni(const std::string& store) {
   TIniFile* ini = OpenIniFile(StartDir() + store.substr(0, nameEnd));
   if (mark != std::string::npos) ini->Section = store.substr(mark + sizeof(kIniMark) - 1);
   return ini;
+}
+
+std::string UserSettingsFile(const std::string& folderName, const std::string& fileName) {
+  // The variable first: a test (or a portable setup) gives its program a
+  // folder of its own that way.
+  char base[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA("APPDATA", base, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) {
+    base[0] = '\0';
+    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, base) != S_OK) return "";
+  }
+  return std::string(base) + "\\" + folderName + "\\" + fileName;
+}
+
+void CreateIniFolder(const std::string& fileName) {
+  const std::string folder = DirOfPath(fileName);
+  if (folder != fileName) CreateDirectoryA(folder.c_str(), nullptr);
 }

@@ -1,6 +1,6 @@
-// TIniFile: integer values of one section of one ini file, read with a
-// default or written, depending on Mode. One call sequence of ValueInteger
-// thus serves both loading and saving.
+// TIniFile: integer and text values of one section of one ini file, read
+// with a default or written, depending on Mode. One call sequence of
+// ValueInteger and ValueString thus serves both loading and saving.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,8 @@ class TIniFile : public TObj {
   // Reading: the integer stored under Key, or Value when the file, the
   // section or the key is missing.
   int32_t ValueInteger(const std::string& key, int32_t value);
+  // The same for a text of one line (at most 4095 bytes are read back).
+  std::string ValueString(const std::string& key, const std::string& value);
 
  protected:
   ~TIniFile() override = default;
@@ -34,6 +36,14 @@ std::string StartDir();
 // The part of a path up to and including its last backslash; a path without
 // a backslash is returned whole.
 std::string DirOfPath(const std::string& path);
+
+// The ini file `fileName` in the folder `folderName` of the current user's
+// application data (the APPDATA variable, else the shell's folder); empty
+// when there is none. Nothing is created.
+std::string UserSettingsFile(const std::string& folderName, const std::string& fileName);
+// Creates the folder of an ini file when it is missing (its parent must
+// exist), so that the file can be written.
+void CreateIniFolder(const std::string& fileName);
 
 // A window position store of the form "file.ini\section" names an ini file in
 // the program's directory and a section of it.

@@ -9,13 +9,6 @@
 
 namespace {
 
-// Lines of a box: CR LF between them, none after the last.
-std::string BoxText(const std::string& text) {
-  std::string box = WithCrLfLineEnds(text);
-  while (box.size() >= 2 && box.compare(box.size() - 2, 2, "\r\n") == 0) box.resize(box.size() - 2);
-  return box;
-}
-
 // The rows as AddRows takes them: "," between cells, CR LF between lines.
 std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows) {
   std::string text;
@@ -42,7 +35,7 @@ void TVMPlacementImport::Read(TData& data, uint16_t index) {
   HasWaiting = false;
   TPlacementFile file = ReadPlacementFile(bytes, FileName);
   if (!file.Error.empty()) {
-    FireStr(OnError, BoxText(file.Error));
+    FireStr(OnError, BoxLines(file.Error));
     return;
   }
   Waiting = std::move(file);
@@ -78,11 +71,20 @@ void TVMPlacementImport::Import(TBoardSide side) {
   HasWaiting = false;
   Bytes.clear();
   Bytes.shrink_to_fit();
-  const TPlacementImport import = ImportPlacements(Waiting, side);
+  TData none;
+  const std::string tableName = FetchStr(none, CorrectionsName, "");
+  TRotationCorrections table;
+  std::string error;
+  if (!tableName.empty() && !ReadRotationCorrections(FetchStr(none, CorrectionsText, ""), tableName, table, error)) {
+    FireStr(OnError, BoxLines(error));
+    Waiting = TPlacementFile{};
+    return;
+  }
+  const TPlacementImport import = ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table);
   if (!import.Rows.empty()) {
     FireStr(OnRows, ImportRowLines(import.Rows));
     FireNull(OnImported);
   }
-  FireStr(OnSummary, BoxText(ImportSummary(Waiting, import)));
+  FireStr(OnSummary, BoxLines(ImportSummary(Waiting, import)));
   Waiting = TPlacementFile{};
 }

@@ -2,8 +2,10 @@
 // the job. It takes the file's name, then reads the opened stream; a file
 // with parts on both sides waits for the side to be chosen, then a file that
 // states no unit and whose coordinates of that side are all small waits for
-// the unit (inches or millimetres). Nothing reaches the tables unless the
-// file gave parts: an unreadable file only fires OnError.
+// the unit (inches or millimetres). The rotation corrections table, when one
+// is given, applies to every part. Nothing reaches the tables unless the
+// file gave parts: an unreadable file (or a table that cannot be used) only
+// fires OnError.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +19,10 @@ class TVMPlacementImport : public TVMComponent {
  public:
   std::string FileName;  // names the file in messages; ".mnb" tells the side
   TVM_Event Stream;      // data input: the stream to read
+  // Data inputs: the rotation corrections table's name (none when empty)
+  // and its bytes, taken at each import.
+  TVM_Event CorrectionsName;
+  TVM_Event CorrectionsText;
   // Fired (no value) once all bytes have been read, so the owner of the
   // stream can close the file at once.
   TVM_Event OnStreamRead;

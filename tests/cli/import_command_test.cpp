@@ -113,12 +113,41 @@ TEST_F(ImportCommand, ReadsAFileOfNoStatedUnitInTheUnitGivenAndWarnsOfInchesOthe
   }
 }
 
+TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
+  const std::string samples = kSamples + "/../rotations/";
+  const std::string out = Path("out.CSV");
+  const struct {
+    const char* Side;
+    const char* Summary;
+    std::vector<std::string> Rows;  // some rows of the job written
+  } cases[] = {
+      {"top", "исправлено деталей: 17 из 23",
+       {"C1,,,12.7,15.24,0,0,100nF C_0603_1608Metric", "Q1,,,35.56,15.24,-90,0,AO3401A SOT-23",
+        "U8,,,10.16,0,180,0,MCP73831 SOT-23-5", "J1,,,26.84,33.02,0,0,USB_C USB_C_Receptacle_XKB_U262-16XN-4BVC11",
+        "Q3,,,47.62,5.08,-90,0,IRLR024N TO-252-2", "U6,,,17.78,25.4,-45,0,ESP32-C3 QFN-32-1EP_5x5mm_P0.5mm_EP3.7x3.7mm"}},
+      {"bottom", "исправлено деталей: 4 из 6",
+       {"Q2,,,27.94,10.16,180,0,BSS138 SOT-23", "U7,,,38.1,0,-90,0,TXS0108E TSSOP-20_4.4x6.5mm_P0.65mm",
+        "R3,,,45.72,5.08,0,0,0R R_0805_2012Metric"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Side);
+    ASSERT_EQ(Run({samples + "board.csv", "--side", c.Side, "--corrections", samples + "packages.csv", "-o", out}), 0)
+        << Output.Err;
+    EXPECT_NE(Output.Out.find("Поправки поворота: " + samples + "packages.csv, " + c.Summary + "\n"),
+              std::string::npos)
+        << Output.Out;
+    const std::string job = ReadWholeFile(out);
+    for (const std::string& row : c.Rows) EXPECT_NE(job.find("\r\n" + row + ",\r\n"), std::string::npos) << row;
+  }
+}
+
 TEST_F(ImportCommand, WritesNothingOnBadInput) {
   const std::string out = Path("out.CSV");
   WriteWholeFile(out, "old bytes");
   WriteWholeFile(Path("empty.pos"), "");
   WriteWholeFile(Path("junk.pos"), std::string("\0\x01\x02\xFF\xFE junk\n", 11));
   WriteWholeFile(Path("large.pos"), std::string(kJobFileMaxSize + 1, ' '));
+  WriteWholeFile(Path("bad-table.csv"), "Pattern,Rotation\n^R_,x\n");
   struct TCase {
     std::vector<std::string> Args;
     int Status;
@@ -137,6 +166,10 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
       {{kSamples + "/jlc.csv", "--unit", "cm", "-o", out}, 2, "Единицы cm неизвестны: mm, mil или in"},
       {{kSamples + "/jlc.csv", "-o", out, "--into"}, 2, "После --into нет значения"},
       {{kSamples + "/jlc.csv", "-x", "-o", out}, 2, "Неизвестный ключ -x"},
+      {{kSamples + "/jlc.csv", "--corrections", Path("missing.csv"), "-o", out}, 1, "не найден"},
+      {{kSamples + "/jlc.csv", "--corrections", Path("bad-table.csv"), "-o", out}, 1,
+       "bad-table.csv>, строка 2: поворот «x» не число."},
+      {{kSamples + "/jlc.csv", "-o", out, "--corrections"}, 2, "После --corrections нет значения"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Args[0] + " " + c.Message);
@@ -145,7 +178,7 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
     EXPECT_EQ(Output.Out, "");
     EXPECT_EQ(ReadWholeFile(out), "old bytes");
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 4);
+  EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 5);
 }
 
 }  // namespace

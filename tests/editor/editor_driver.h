@@ -25,6 +25,7 @@
 
 #include "job/job_file.h"
 #include "tests/support/program.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/wait.h"
 #include "tests/support/window_text.h"
 #include "tests/support/wine_paths.h"
@@ -43,12 +44,18 @@ inline void PrintTo(const JobTables& tables, std::ostream* out) {
 class TEditorDriver {
  public:
   // Item indexes of the menu template.
-  enum : int { kOpen = 1, kSave = 2, kImport = 3, kProgram = 4, kDistribute = 6, kCheck = 7, kHelp = 8 };
+  enum : int {
+    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kProgram = 6, kDistribute = 8,
+    kCheck = 9, kHelp = 10
+  };
 
   // Starts the editor with the arguments after its name; the window is
   // found by its class, whatever its caption (a file given on the command
-  // line is in it).
-  explicit TEditorDriver(const std::string& arguments = "") : Program(ZR_EDITOR_EXE, arguments) {
+  // line is in it). The editor keeps its settings in `settingsFolder`
+  // (its APPDATA), a fresh folder of the driver's own when empty: a test
+  // never reads or writes the real user's settings.
+  explicit TEditorDriver(const std::string& arguments = "", const std::string& settingsFolder = "")
+      : Settings(settingsFolder), Program(ZR_EDITOR_EXE, arguments) {
     if (!Program.Started) return;
     Form = FindTopLevel("obj_Form", "", 15000);
     if (Form) Remote = VirtualAllocEx(Program.Info.hProcess, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
@@ -341,6 +348,13 @@ class TEditorDriver {
            PostMessageA(Form, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
   }
 
+  // The APPDATA the editor is started with (inherited from this process).
+  struct TSettingsFolder {
+    explicit TSettingsFolder(const std::string& folder) {
+      SetEnvironmentVariableA("APPDATA", (folder.empty() ? Own.Path : folder).c_str());
+    }
+    TTempDir Own;
+  } Settings;
   TProgramRun Program;
   HWND Form = nullptr;
 

@@ -10,6 +10,7 @@
 
 #include "job/job_file.h"
 #include "job/placement_import.h"
+#include "job/rotation_corrections.h"
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
 #include "tests/editor/screen_shot.h"
@@ -123,6 +124,63 @@ TEST(ImportRun, FileWithoutCoordinatesIsRefusedAndChangesNothing) {
   EXPECT_NE(message->find("не похож на файл позиций: нет столбцов X и Y"), std::string::npos) << *message;
   EXPECT_EQ(editor.Tables(), opened);
   EXPECT_EQ(editor.Text(editor.Form), "basic.CSV - " + kTitle);
+}
+
+// Rotation corrections chosen through the menu: a bad table is told and
+// changes nothing, a good one applies to the import and is remembered in
+// the settings across starts until "Без поправок поворота".
+TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
+  constexpr char kCorrectionsCaption[] = "Поправки поворота";
+  TTempDir temp, settings;
+  const std::string bad = temp.File("bad.csv");
+  WriteWholeFile(bad, "Footprint pattern,Rotation\r\n^SOT-23,x\r\n");
+  const std::string table = WindowsPath(ZR_ROTATION_SAMPLES_DIR) + "\\packages.csv";
+  const std::string board = WindowsPath(ZR_ROTATION_SAMPLES_DIR) + "\\board.csv";
+  TRotationCorrections corrections;
+  std::string error;
+  ASSERT_TRUE(ReadRotationCorrections(ReadWholeFile(table), table, corrections, error)) << error;
+  const TPlacementFile file = ReadPlacementFile(ReadWholeFile(board), board);
+  const TPlacementImport corrected = ImportPlacements(file, TBoardSide::Top, &corrections);
+  const TPlacementImport plain = ImportPlacements(file, TBoardSide::Top);
+  ASSERT_NE(corrected.Rows, plain.Rows);
+
+  // Imports the board's top side; the summary box's text.
+  auto import = [&](TEditorDriver& editor) -> std::optional<std::string> {
+    if (!editor.ChooseFile(TEditorDriver::kImport, kImportCaption, board) || !editor.AnswerBox(kImportCaption, IDYES))
+      return std::nullopt;
+    return editor.AnswerBox(kImportCaption);
+  };
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kCorrections, kCorrectionsCaption, bad));
+    const auto refused = editor.AnswerBox(kCorrectionsCaption);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("bad.csv>, строка 2: поворот «x» не число.\r\nПрежний выбор не изменён."),
+              std::string::npos) << *refused;
+    EXPECT_EQ(import(editor), CrLf(ImportSummary(file, plain))) << "no table yet";
+
+    ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kCorrections, kCorrectionsCaption, table));
+    EXPECT_EQ(editor.AnswerBox(kCorrectionsCaption), "Поправки поворота: " + table + "\r\nПравил: 20");
+    ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kCorrections, kCorrectionsCaption, bad));
+    ASSERT_TRUE(editor.AnswerBox(kCorrectionsCaption)) << "the bad table told again";
+    EXPECT_EQ(import(editor), CrLf(ImportSummary(file, corrected))) << "the good table kept";
+    JobTables expected;
+    expected.Components = plain.Rows;
+    expected.Components.insert(expected.Components.end(), corrected.Rows.begin(), corrected.Rows.end());
+    EXPECT_EQ(editor.Tables(), expected);
+  }
+  EXPECT_NE(ReadWholeFile(settings.File("ZR780K Editor\\settings.ini")).find("RotationCorrections=" + table),
+            std::string::npos);
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    EXPECT_EQ(import(editor), CrLf(ImportSummary(file, corrected))) << "remembered from the last start";
+    editor.Command(TEditorDriver::kNoCorrections);
+    EXPECT_EQ(import(editor), CrLf(ImportSummary(file, plain)));
+  }
+  EXPECT_NE(ReadWholeFile(settings.File("ZR780K Editor\\settings.ini")).find("RotationCorrections=\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
+#include "components/processing/rotation_corrections.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
 #include "components/processing/undo_journal.h"
@@ -49,21 +50,29 @@
 #include "job/job_file.h"
 #include "tests/components/visual/visual_test.h"
 #include "tests/support/answerers.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/menu.h"
 
 namespace {
 
 class SchemaNetworkTest : public VisualTest {
  protected:
+  // The schema finds the user's settings through APPDATA: a folder of the
+  // test's own, never the real user's.
   void SetUp() override {
     VisualTest::SetUp();
+    SavedAppData.resize(GetEnvironmentVariableA("APPDATA", SavedAppData.data(), MAX_PATH));
+    SetEnvironmentVariableA("APPDATA", Settings.Path.c_str());
     S = new TClassMainForm_C7FA30(nullptr);
   }
   void TearDown() override {
     delete S;
+    SetEnvironmentVariableA("APPDATA", SavedAppData.empty() ? nullptr : SavedAppData.c_str());
     VisualTest::TearDown();
   }
   TClassMainForm_C7FA30* S = nullptr;
+  TTempDir Settings;
+  std::string SavedAppData = std::string(MAX_PATH, '\0');
 };
 
 struct TExpectedLink {
@@ -95,7 +104,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->FileDrop, S->PlacementView, S->EditCommitHub, S->ImportDialog, S->ImportChosenHub,
       S->ImportReadStream, S->PlacementImport, S->ImportSideQuestion, S->ImportErrorMessage,
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
-      S->FindingsWindow, S->ImportUnitQuestion};
+      S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
+      S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -145,12 +155,19 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 4);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 6);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 2);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
   EXPECT_STREQ(open, "Открыть\tCtrl+O");
+  for (const auto& [position, caption] : {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"}}) {
+    char text[64] = {};
+    GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, caption);
+  }
+  // The choice of rotation corrections is remembered in the user's settings.
+  EXPECT_EQ(S->RotationCorrections->SettingsFile, Settings.Path + "\\ZR780K Editor\\settings.ini");
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
@@ -158,7 +175,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -288,15 +305,24 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementImport.OnAskUnit", &S->PlacementImport->OnAskUnit, MakeEvent<&TVMMessage::ShowMessage>(S->ImportUnitQuestion)},
       {"ImportUnitQuestion.OnYes", &S->ImportUnitQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 0)},
       {"ImportUnitQuestion.OnNo", &S->ImportUnitQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 1)},
+      // Rotation corrections for the imports.
+      {"MenuRouter.OnOutput[4]", &S->MenuRouter->OnOutput[4], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
+      {"MenuRouter.OnOutput[5]", &S->MenuRouter->OnOutput[5], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
+      {"CorrectionsDialog.OnChosen", &S->CorrectionsDialog->OnChosen, MakeEvent<&TVMRotationCorrections::Choose>(S->RotationCorrections)},
+      {"RotationCorrections.OnError", &S->RotationCorrections->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsErrorMessage)},
+      {"RotationCorrections.OnChosen", &S->RotationCorrections->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsChosenMessage)},
+      {"PlacementImport.CorrectionsName", &S->PlacementImport->CorrectionsName, MakeEvent<&TVMRotationCorrections::FileName>(S->RotationCorrections)},
+      {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
+      {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[9]", &S->MenuRouter->OnOutput[9], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -337,7 +363,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindNextKey.OnKey[0]", &S->FindNextKey->OnKey[0], MakeEvent<&TVMDoData::SendData>(S->FindNextText)},
       {"FindNextText.Data", &S->FindNextText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
       {"FindNextText.OnData", &S->FindNextText->OnData, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
-      {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMStartFile::Send>(S->StartFile)},
+      {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMHub::Trigger>(S->StartHub)},
+      {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
       {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
   };
@@ -356,15 +383,15 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 4 ("УП"), 5 and the import's, save
+  // Left open: router outputs 0, 6 ("УП"), 7 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 9u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 11u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[4],
-                                  &S->MenuRouter->OnOutput[5],
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[6],
+                                  &S->MenuRouter->OnOutput[7], &S->CorrectionsDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
@@ -404,7 +431,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 8)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 10)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

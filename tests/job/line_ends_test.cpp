@@ -17,3 +17,10 @@ TEST(CrLfLineEnds, AnOpenLastLineIsClosed) {
   EXPECT_EQ(WithCrLfLineEnds("a\r\nb,"), "a\r\nb,\r\n");
   EXPECT_EQ(WithCrLfLineEnds("\r"), "\r\n");
 }
+
+TEST(BoxLines, PutsCrLfBetweenLinesAndNoneAfterTheLast) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", ""}, {"one", "one"}, {"one\n", "one"}, {"one\ntwo\n\n", "one\r\ntwo"}, {"a\r\nb\rc", "a\r\nb\r\nc"},
+  };
+  for (const auto& [text, box] : cases) EXPECT_EQ(BoxLines(text), box) << text;
+}

@@ -27,13 +27,15 @@ constexpr TCommand kCommands[] = {
     {"import", RunImportCommand},
     {"assign", RunAssignCommand},
     {"check", RunCheckCommand},
+    {"panel", RunPanelCommand},
 };
 
 constexpr char kUsage[] =
     "Использование:\n"
     "  zr780k-job import ФАЙЛ [--side top|bottom] [--into JOB] -o OUT\n"
     "  zr780k-job assign JOB -o OUT\n"
-    "  zr780k-job check JOB\n";
+    "  zr780k-job check JOB\n"
+    "  zr780k-job panel JOB --columns C --rows R --pitch PX,PY [--origin OX,OY] [--skip N[,N…]] -o OUT\n";
 
 #ifdef _WIN32
 // The text in the console's output code page, or as it is when the stream

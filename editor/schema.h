@@ -48,6 +48,7 @@ class TvmStringTableMT;
 class TVMJobFormatCheck;
 class TVMPlacementView;
 class TVMPlacementImport;
+class TVMPanelWindow;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -137,6 +138,9 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMessage* AssignSummaryBox = nullptr;
   TVMJobCheck* JobCheck = nullptr;
   TVMFindingsWindow* FindingsWindow = nullptr;
+  // "Панель плат…": the window and its box for a wrong field.
+  TVMPanelWindow* PanelWindow = nullptr;
+  TVMMessage* PanelErrorMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -43,7 +43,7 @@ inline void PrintTo(const JobTables& tables, std::ostream* out) {
 class TEditorDriver {
  public:
   // Item indexes of the menu template.
-  enum : int { kOpen = 1, kSave = 2, kImport = 3, kProgram = 4, kDistribute = 6, kCheck = 7, kHelp = 8 };
+  enum : int { kOpen = 1, kSave = 2, kImport = 3, kProgram = 4, kDistribute = 6, kCheck = 7, kPanel = 8, kHelp = 9 };
 
   // Starts the editor with the arguments after its name; the window is
   // found by its class, whatever its caption (a file given on the command

@@ -279,6 +279,11 @@ class TEditorDriver {
   // control of the foreground window, which the editor's window is made.
   void PressKeys(std::initializer_list<WORD> keys) {
     SetForegroundWindow(Form);
+    PressKeysInActive(keys);
+  }
+  // The same, to whichever window of the editor is active: a window of its
+  // own over the disabled main window, or the menu being walked.
+  void PressKeysInActive(std::initializer_list<WORD> keys) {
     std::vector<INPUT> input;
     for (WORD key : keys) input.push_back(KeyInput(key, 0));
     for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) input.push_back(KeyInput(*key, KEYEVENTF_KEYUP));

@@ -800,10 +800,12 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FindingsWindow->OnPick[kComponentTable] = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   FindingsWindow->OnRecheck = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
 
-  // The panel: its board rows take the board table's place as one change
-  // (so undo, the title and the view follow), then the view fits the job; a
+  // The panel: a row being edited is written back before the window shows;
+  // the panel's board rows take the board table's place as one change (so
+  // undo, the title and the view follow), then the view fits the job; a
   // wrong field is told in a box over the window, which stays.
   MenuRouter->OnOutput[kMenuPanel] = MakeEvent<&TVMPanelWindow::ShowPanel>(PanelWindow, TVMPanelWindow::kShowPanelPoint);
+  PanelWindow->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
   PanelWindow->OnRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(BoardTable, TvmStringTableMT::kReplaceRowsPoint);
   PanelWindow->OnApplied = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
   PanelWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(PanelErrorMessage, 0);

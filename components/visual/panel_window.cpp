@@ -52,6 +52,7 @@ TVMPanelWindow::~TVMPanelWindow() {
 }
 
 void TVMPanelWindow::ShowPanel(TData& data, uint16_t index) {
+  FireNull(OnOpening);
   if (!Control && !ControlDestroyed) MakeWindow();
   if (!Control || !Ok) return;
   if (Parent && Parent->HasWindow()) EnableWindow(Parent->Handle, FALSE);

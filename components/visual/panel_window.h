@@ -25,6 +25,7 @@ class TVMPanelWindow : public TVMWin {
   static constexpr int32_t kFieldCount = 7;  // one per TPanelField, in its order
 
   // --- Points ----------------------------------------------------------------
+  TVM_Event OnOpening;  // before the window shows (edits in progress are written back)
   TVM_Event OnRows;     // String: the board rows, row lines with CR LF between them
   TVM_Event OnApplied;  // the rows have been given
   TVM_Event OnInvalid;  // String: what is wrong, "Шаг по X: «a» не число"

@@ -309,6 +309,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
       {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},

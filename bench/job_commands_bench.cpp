@@ -1,15 +1,17 @@
-// "Распределить" and "Проверить" in the editor's own network, each against
-// opening the same job, side by side in one run: a generated job of 50,000
-// component rows and 200 feeders (bench/feeder_job.h).
+// "Распределить", "Проверить" and a panel of 32 boards (8 x 4, the most a
+// panel usually holds; then its undo) in the editor's own network, each against opening the same job,
+// side by side in one run: a generated job of 50,000 component rows and 200
+// feeders (bench/feeder_job.h).
 //
 // The schema is built and switched on as the program does. The open enters
 // where the open dialog hands on the chosen name; the two commands where
-// the menu router hands on their items, so every link, table and window
-// they reach is the program's own. Only the summary box is left out: it is
+// the menu router hands on their items (the panel where its window hands on
+// the rows, and its undo where Ctrl+Z enters), so every link, table and
+// window they reach is the program's own. Only the summary box is left out: it is
 // modal and waits for the user, so the summary is taken as it is fired.
 // Each time runs until the pending messages (painting included) are
 // handled. Per run, in a process of its own, the job is opened into an
-// empty editor, checked, then assigned.
+// empty editor, checked, assigned, made a panel, and the panel undone.
 //
 //   bench_job_commands                  prints the figures
 //   ZR_BENCH_RUNS=n bench_job_commands  n runs (default 5)
@@ -29,17 +31,21 @@
 #include "components/processing/feeder_assign.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/open_dialog.h"
+#include "components/processing/undo_journal.h"
+#include "components/visual/hot_keys.h"
+#include "components/visual/panel_window.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/schema.h"
+#include "job/board_panel.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 // The menu items' router outputs (the menu template's order).
-constexpr size_t kDistributeOutput = 6;
-constexpr size_t kCheckOutput = 7;
+constexpr size_t kDistributeOutput = 8;
+constexpr size_t kCheckOutput = 9;
 
 // Receives the summary in place of the modal box.
 class TSummaryTaker : public TVMComponent {
@@ -72,8 +78,20 @@ void WriteWhole(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-// One run in this process: the job opened, checked, then assigned; the
-// three times written to `out`.
+// The rows of a panel of 8 x 4 boards, as its window hands them on. The
+// view then draws every component on each of them: 1.6 million marks.
+std::string PanelRows() {
+  TBoardPanel panel;
+  panel.Columns = 8;
+  panel.Rows = 4;
+  panel.PitchX = panel.PitchY = 25 * kFixedPerMillimetre;
+  std::string lines;
+  for (const JobRow& row : PanelBoardRows(panel)) lines += row[0] + "," + row[1] + "," + row[2] + "," + row[3] + "\r\n";
+  return lines;
+}
+
+// One run in this process: the job opened, checked, assigned, made a panel
+// and the panel undone; the five times written to `out`.
 int RunOnce(const std::string& path, const std::string& out) {
   SchemaInstance = new TClassMainForm_C7FA30(nullptr);
   TClassMainForm_C7FA30* s = SchemaInstance;
@@ -85,9 +103,16 @@ int RunOnce(const std::string& path, const std::string& out) {
   const int rows = s->ComponentTable->RowCount();
   const double check = Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); });
   const double assign = Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); });
+  const std::string panelRows = PanelRows();
+  const double panel = Timed([&] {
+    FireStr(s->PanelWindow->OnRows, panelRows);
+    FireNull(s->PanelWindow->OnApplied);
+  });
+  const int boards = s->BoardTable->RowCount();
+  const double undo = Timed([&] { FireNull(s->UndoKeys->OnKey[0]); });
   FILE* file = std::fopen(out.c_str(), "w");
   if (!file) return 1;
-  std::fprintf(file, "%f %f %f %d\n%s\n", open, check, assign, rows,
+  std::fprintf(file, "%f %f %f %f %f %d %d\n%s\n", open, check, assign, panel, undo, rows, boards,
                summary.Last.substr(0, summary.Last.find('\r')).c_str());
   std::fclose(file);
   return 0;
@@ -102,18 +127,18 @@ int main(int argc, char** argv) {
 
   // Each run is a process of its own: the editor opens a job into the
   // tables it has, so every run starts from an empty editor.
-  TFigures open, check, assign;
-  int rows = 0;
+  TFigures open, check, assign, panel, undo;
+  int rows = 0, boards = 0;
   char summary[512] = {};
   for (int run = 0; run < runs; ++run) {
     if (!RunSelf("--once " + path + " " + out)) return 1;
     FILE* file = std::fopen(out.c_str(), "r");
     if (!file) return 1;
-    double o = 0, c = 0, a = 0;
-    if (std::fscanf(file, "%lf %lf %lf %d ", &o, &c, &a, &rows) != 4) return 1;
+    double o = 0, c = 0, a = 0, p = 0, u = 0;
+    if (std::fscanf(file, "%lf %lf %lf %lf %lf %d %d ", &o, &c, &a, &p, &u, &rows, &boards) != 7) return 1;
     if (!std::fgets(summary, sizeof summary, file)) summary[0] = 0;
     std::fclose(file);
-    open.Ms.push_back(o), check.Ms.push_back(c), assign.Ms.push_back(a);
+    open.Ms.push_back(o), check.Ms.push_back(c), assign.Ms.push_back(a), panel.Ms.push_back(p), undo.Ms.push_back(u);
   }
   std::remove(path.c_str());
   std::remove(out.c_str());
@@ -124,6 +149,9 @@ int main(int argc, char** argv) {
   std::printf("  open the job           %8.1f ms\n", openMs);
   std::printf("  Проверить              %8.1f ms   %.2f x open\n", checkMs, checkMs / openMs);
   std::printf("  Распределить           %8.1f ms   %.2f x open\n", assignMs, assignMs / openMs);
+  const double panelMs = panel.Median(), undoMs = undo.Median();
+  std::printf("  Панель плат, %d плат %8.1f ms   %.2f x open\n", boards, panelMs, panelMs / openMs);
+  std::printf("  its undo (Ctrl+Z)      %8.1f ms   %.2f x open\n", undoMs, undoMs / openMs);
   std::printf("  summary: %s", summary);
   return 0;
 }

@@ -15,3 +15,4 @@ struct TCommandOutput {
 int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunAssignCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunCheckCommand(const std::vector<std::string>& args, TCommandOutput& output);
+int RunPanelCommand(const std::vector<std::string>& args, TCommandOutput& output);

@@ -27,6 +27,7 @@ constexpr TCommand kCommands[] = {
     {"import", RunImportCommand},
     {"assign", RunAssignCommand},
     {"check", RunCheckCommand},
+    {"panel", RunPanelCommand},
 };
 
 constexpr char kUsage[] =
@@ -34,6 +35,7 @@ constexpr char kUsage[] =
     "  zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
     "  zr780k-job assign JOB -o OUT\n"
     "  zr780k-job check JOB\n"
+    "  zr780k-job panel JOB --columns C --rows R --pitch PX,PY [--origin OX,OY] [--skip N[,N…]] -o OUT\n"
     "  zr780k-job --version\n";
 
 #ifdef _WIN32

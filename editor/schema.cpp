@@ -31,6 +31,7 @@
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
+#include "components/visual/panel_window.h"
 #include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
@@ -57,7 +58,7 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
   kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuProgram,
-  kMenuActions, kMenuDistribute, kMenuCheck, kMenuHelp, kMenuItemCount
+  kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
@@ -74,8 +75,8 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…", the two items of rotation corrections and "Проверить"
-// are additions to the composition's menu.
+// "Импорт позиций…", the two items of rotation corrections, "Проверить" and
+// "Панель плат…" are additions to the composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -90,6 +91,7 @@ constexpr char kMenuTemplate[] =
     "(\r\n"
     "Распределить\r\n"
     "Проверить\tF7\r\n"
+    "Панель плат…\r\n"
     ")\r\n"
     "Помощь";
 
@@ -671,6 +673,18 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // the start-up file opened.
   StartHub = Keep(new TVMHub);
   StartHub->SetCount(2);
+
+  // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
+  // first shown.
+  PanelWindow = Keep(new TVMPanelWindow(form));
+  PanelWindow->Font = EditorFont();
+
+  // 85. PanelErrorMessage: which field of the panel is wrong (the text it is
+  // fired).
+  PanelErrorMessage = Keep(new TVMMessage);
+  PanelErrorMessage->Caption = "Панель плат";
+  PanelErrorMessage->Buttons = kButtonsOk;
+  PanelErrorMessage->Icon = kIconExclamation;
 }
 
 // The links of the additions, one line per link.
@@ -842,6 +856,16 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FindingsWindow->OnPick[kBoardTable] = MakeEvent<&TvmStringTableMT::SelectRow>(BoardTable, kTableSelectRow);
   FindingsWindow->OnPick[kComponentTable] = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   FindingsWindow->OnRecheck = MakeEvent<&TVMJobCheck::Check>(JobCheck, 0);
+
+  // The panel: a row being edited is written back before the window shows;
+  // the panel's board rows take the board table's place as one change (so
+  // undo, the title and the view follow), then the view fits the job; a
+  // wrong field is told in a box over the window, which stays.
+  MenuRouter->OnOutput[kMenuPanel] = MakeEvent<&TVMPanelWindow::ShowPanel>(PanelWindow, TVMPanelWindow::kShowPanelPoint);
+  PanelWindow->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  PanelWindow->OnRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(BoardTable, TvmStringTableMT::kReplaceRowsPoint);
+  PanelWindow->OnApplied = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
+  PanelWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(PanelErrorMessage, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -49,6 +49,7 @@ class TVMJobFormatCheck;
 class TVMPlacementView;
 class TVMPlacementImport;
 class TVMRotationCorrections;
+class TVMPanelWindow;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -147,6 +148,9 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMessage* CorrectionsErrorMessage = nullptr;
   TVMMessage* CorrectionsChosenMessage = nullptr;
   TVMHub* StartHub = nullptr;
+  // "Панель плат…": the window and its box for a wrong field.
+  TVMPanelWindow* PanelWindow = nullptr;
+  TVMMessage* PanelErrorMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

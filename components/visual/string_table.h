@@ -108,8 +108,8 @@ class TvmStringTableMT : public TVMWin {
   // learns the row without reading the table. Only when connected.
   TVM_Event OnRowStored;
   // String: a change the user made (an edited row whose cells differ
-  // afterwards, an inserted or a removed row, the rows of AddRows or
-  // ChangeRows), packed as an edit record (row_edit.h). UndoEdit and
+  // afterwards, an inserted or a removed row, the rows of AddRows,
+  // ChangeRows or ReplaceRows), packed as an edit record (row_edit.h). UndoEdit and
   // RedoEdit take it back.
   TVM_Event OnEdit;
 
@@ -142,6 +142,11 @@ class TvmStringTableMT : public TVMWin {
   // does not fit the table (a row not there, an edit that is no cell edit)
   // changes nothing.
   void ChangeRows(TData& data, uint16_t index);
+  // String: row lines as for AddRows. They become the table's rows, in
+  // place of every row it held: each removed row fires OnRowDeleted, each
+  // new one OnRowInserted, and the whole is reported as one change. Rows
+  // the table holds already change nothing.
+  void ReplaceRows(TData& data, uint16_t index);
   // Reverse or repeat a change reported by OnEdit (the value is its record);
   // a batch is undone from its last edit back and redone from its first.
   void UndoEdit(TData& data, uint16_t index);
@@ -159,6 +164,7 @@ class TvmStringTableMT : public TVMWin {
   static constexpr uint16_t kSelectRowPoint = 5;
   static constexpr uint16_t kAddRowsPoint = 6;
   static constexpr uint16_t kChangeRowsPoint = 7;
+  static constexpr uint16_t kReplaceRowsPoint = 8;
 
   // The list view, null before Init and after its window destroyed it.
   TListView* ListView() const;

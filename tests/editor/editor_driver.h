@@ -46,7 +46,7 @@ class TEditorDriver {
   // Item indexes of the menu template.
   enum : int {
     kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kProgram = 6, kDistribute = 8,
-    kCheck = 9, kHelp = 10
+    kCheck = 9, kPanel = 10, kHelp = 11
   };
 
   // Starts the editor with the arguments after its name; the window is
@@ -286,6 +286,11 @@ class TEditorDriver {
   // control of the foreground window, which the editor's window is made.
   void PressKeys(std::initializer_list<WORD> keys) {
     SetForegroundWindow(Form);
+    PressKeysInActive(keys);
+  }
+  // The same, to whichever window of the editor is active: a window of its
+  // own over the disabled main window, or the menu being walked.
+  void PressKeysInActive(std::initializer_list<WORD> keys) {
     std::vector<INPUT> input;
     for (WORD key : keys) input.push_back(KeyInput(key, 0));
     for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) input.push_back(KeyInput(*key, KEYEVENTF_KEYUP));

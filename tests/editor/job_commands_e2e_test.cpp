@@ -1,16 +1,18 @@
-// "Распределить" and "Проверить" in the built editor, driven from outside as
-// a user would: the menu, the summary box, the keys, and what the tables
-// and the findings window show.
+// "Распределить", "Проверить" and "Панель плат…" in the built editor, driven
+// from outside as a user would: the menu, the summary box, the keys, and
+// what the tables, the findings window and the panel window show.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "job/job_file.h"
 #include "tests/editor/editor_driver.h"
 #include "tests/editor/job_samples.h"
+#include "tests/editor/screen_shot.h"
 #include "tests/support/files.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/wait.h"
@@ -127,6 +129,98 @@ TEST(JobCommandsRun, CheckListsThePlantedErrorAndEnterSelectsItsRow) {
   PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_TRUE(WaitUntil([&] { return TEditorDriver::SelectedRow(components) == 3; }));
+}
+
+// The edit boxes of a window, top to bottom.
+std::vector<HWND> FieldsOf(HWND window) {
+  std::vector<HWND> fields;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) -> BOOL {
+        const std::string name = WindowClass(child);
+        if (lstrcmpiA(name.c_str(), "Edit") == 0 || lstrcmpiA(name.c_str(), "obj_EDIT") == 0)
+          reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&fields));
+  auto top = [](HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r.top;
+  };
+  std::sort(fields.begin(), fields.end(), [&](HWND a, HWND b) { return top(a) < top(b); });
+  return fields;
+}
+
+// Types digits and minus signs as keys (the same on any keyboard layout),
+// then presses `end` (Tab to the next field, Enter for OK).
+void Type(TEditorDriver& editor, const std::string& text, WORD end) {
+  for (char c : text) editor.PressKeysInActive({c == '-' ? static_cast<WORD>(VK_OEM_MINUS) : static_cast<WORD>(c)});
+  editor.PressKeysInActive({end});
+}
+
+TEST(JobCommandsRun, PanelFillsTheBoardTableAsOneChangeAndABadFieldKeepsTheWindow) {
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(JobSamplePath("panel.CSV")));
+  const JobTables opened = editor.Tables();
+  ASSERT_EQ(opened.Boards.size(), 4u);
+  HWND boards = editor.Table(kBoardColumns);
+
+  // Действия → Панель плат… by keys: the menu bar, its second menu, its third item.
+  editor.PressKeys({VK_F10});
+  for (WORD key : {VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) editor.PressKeysInActive({key});
+  HWND window = FindCaptioned(editor, "Панель плат");
+  ASSERT_NE(window, nullptr);
+  const std::vector<HWND> fields = FieldsOf(window);
+  ASSERT_EQ(fields.size(), 7u);
+  EXPECT_FALSE(IsWindowEnabled(editor.Form)) << "the main window waits for the panel";
+  ASSERT_TRUE(WaitUntil([&] { return editor.HasFocus(fields[0]); }));
+
+  // Each field typed over (its text is selected on entry), Tab to the next;
+  // board 9 of a 2 x 3 panel is told by the field's name.
+  const char* values[] = {"2", "3", "100", "100", "-10", "5"};
+  for (const char* value : values) Type(editor, value, VK_TAB);
+  Type(editor, "9", VK_TAB);
+  // Typed keys come after the messages sent: wait for them to arrive.
+  ASSERT_TRUE(WaitUntil([&] { return TEditorDriver::Text(fields[6]) == "9" && !editor.HasFocus(fields[6]); }));
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_TRUE(TScreenShot::Of(window).Save(ZR_SHOT_DIR "/editor-panel-window.bmp"));
+  editor.PressKeysInActive({VK_RETURN});
+  EXPECT_EQ(editor.AnswerBox("Панель плат"), "Пропустить платы: платы 9 нет: номера от 1 до 6");
+  EXPECT_TRUE(IsWindowVisible(window)) << "the window stays";
+  EXPECT_TRUE(WaitUntil([&] { return editor.HasFocus(fields[6]); })) << "with the wrong field focused";
+  EXPECT_EQ(editor.Tables(), opened);
+
+  Type(editor, "4", VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
+  JobTables panel = opened;
+  panel.Boards = {{"1", "-10", "5", "0"}, {"2", "90", "5", "0"},   {"3", "-10", "105", "0"},
+                  {"4", "90", "105", "1"}, {"5", "-10", "205", "0"}, {"6", "90", "205", "0"}};
+  ASSERT_TRUE(editor.WaitRows(boards, 6));
+  EXPECT_EQ(editor.Tables(), panel);
+  EXPECT_TRUE(IsWindowEnabled(editor.Form));
+  EXPECT_EQ(editor.WaitTitle("*panel.CSV - ZR780K Editor"), "*panel.CSV - ZR780K Editor");
+  ASSERT_TRUE(editor.Sync());
+  EXPECT_TRUE(TScreenShot::Of(editor.Form).Save(ZR_SHOT_DIR "/editor-panel.bmp"));
+
+  // One Ctrl+Z brings the old boards back, Ctrl+Y the panel again.
+  editor.PressKeys({VK_CONTROL, 'Z'});
+  EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == opened; }));
+  EXPECT_EQ(editor.Tables(), opened);
+  EXPECT_EQ(editor.WaitTitle("panel.CSV - ZR780K Editor"), "panel.CSV - ZR780K Editor");
+  editor.PressKeys({VK_CONTROL, 'Y'});
+  EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == panel; }));
+
+  // Shown again, the window holds the last panel; Esc changes nothing.
+  editor.Command(TEditorDriver::kPanel);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) && editor.HasFocus(fields[0]); }));
+  EXPECT_EQ(TEditorDriver::Text(fields[1]), "3");
+  EXPECT_EQ(TEditorDriver::Text(fields[6]), "4");
+  Type(editor, "7", VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
+  ASSERT_TRUE(editor.Sync());
+  EXPECT_EQ(editor.Tables(), panel);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@
 #include "components/visual/label.h"
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
+#include "components/visual/panel_window.h"
 #include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "job/job_format.h"
@@ -105,17 +106,20 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ImportReadStream, S->PlacementImport, S->ImportSideQuestion, S->ImportErrorMessage,
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
       S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
-      S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub};
+      S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
+      S->PanelErrorMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
 
   // The window components' controls exist in creation order inside the form;
-  // the findings window is a window of its own, made at the first check.
+  // the findings and panel windows are windows of their own, made when
+  // first shown.
   EXPECT_EQ(S->FindingsWindow->Control, nullptr);
+  EXPECT_EQ(S->PanelWindow->Control, nullptr);
   std::vector<HWND> created;
   for (TVMComponent* c : S->CreationOrder())
-    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow) {
+    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow && w != S->PanelWindow) {
       ASSERT_NE(w->Control, nullptr);
       EXPECT_EQ(GetParent(w->Control->Handle), S->MainForm->Control->Handle);
       created.push_back(w->Control->Handle);
@@ -156,7 +160,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 6);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 2);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 3);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
@@ -175,7 +179,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -333,6 +337,12 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[2]", &S->FindingsWindow->OnPick[2], MakeEvent<&TvmStringTableMT::SelectRow>(S->BoardTable, 5)},
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      // "Панель плат…".
+      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
+      {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
+      {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -386,7 +396,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   // Left open: router outputs 0, 6 ("УП"), 7 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 11u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 12u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
@@ -431,7 +441,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 10)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 11)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

@@ -557,4 +557,58 @@ TEST_F(StringTableTest, AddRowsAndChangeRowsAreEachOneChangeForUndoAndRedo) {
   EXPECT_EQ(2u, journal.UndoCount());
 }
 
+// A table made anew is one change: one undo brings every old row back in
+// its place, one redo the new rows; each row goes and comes with the events
+// a removal and an insert fire.
+TEST_F(StringTableTest, ReplaceRowsIsOneChangeForUndoAndRedo) {
+  Open("A\r\nB\r\nC");
+  for (const char* line : {"1,0,0", "2,5,0", "3,10,0"}) Add(line);
+  TVMUndoJournal journal;
+  journal.SetCount(1);
+  journal.OnUndo[0] = MakeEvent<&TvmStringTableMT::UndoEdit>(table_);
+  journal.OnRedo[0] = MakeEvent<&TvmStringTableMT::RedoEdit>(table_);
+  table_->OnEdit = MakeEvent<&TVMUndoJournal::Record>(&journal);
+  TProbe inserted, deleted;
+  table_->OnRowInserted = inserted.Action();
+  table_->OnRowDeleted = deleted.Action();
+  auto rows = [&] {
+    std::vector<Texts> cells;
+    for (int32_t row = 0; row < table_->RowCount(); ++row) cells.push_back(Cells(row));
+    return cells;
+  };
+  const std::vector<Texts> old = rows();
+  TVM_Event replace = MakeEvent<&TvmStringTableMT::ReplaceRows>(table_, TvmStringTableMT::kReplaceRowsPoint);
+  TVM_Event undo = MakeEvent<&TVMUndoJournal::Undo>(&journal);
+  TVM_Event redo = MakeEvent<&TVMUndoJournal::Redo>(&journal);
+
+  const struct {
+    const char* Lines;
+    std::vector<Texts> Rows;
+    Texts Deleted, Inserted;  // the events of the change itself
+  } cases[] = {
+      {"a,b,c\r\nd,e\r\n", {{"a", "b", "c"}, {"d", "e", ""}}, {"2", "1", "0"}, {"0", "1"}},
+      {"x,y,z,extra", {{"x", "y", "z"}}, {"2", "1", "0"}, {"0"}},
+      {"", {}, {"2", "1", "0"}, {}},
+  };
+  for (const auto& c : cases) {
+    inserted.Calls.clear(), deleted.Calls.clear();
+    FireStr(replace, c.Lines);
+    EXPECT_EQ(c.Rows, rows()) << c.Lines;
+    EXPECT_EQ(c.Deleted, deleted.Texts()) << c.Lines;
+    EXPECT_EQ(c.Inserted, inserted.Texts()) << c.Lines;
+    EXPECT_EQ(1u, journal.UndoCount());
+    FireNull(undo);
+    EXPECT_EQ(old, rows()) << "one undo: " << c.Lines;
+    FireNull(redo);
+    EXPECT_EQ(c.Rows, rows()) << "one redo: " << c.Lines;
+    FireNull(undo);
+    EXPECT_EQ(old, rows());
+    EXPECT_EQ(1u, journal.RedoCount());
+  }
+  // The rows the table holds already are no change.
+  FireStr(replace, "1,0,0\r\n2,5,0\r\n3,10,0");
+  EXPECT_EQ(0u, journal.UndoCount());
+  EXPECT_EQ(old, rows());
+}
+
 }  // namespace

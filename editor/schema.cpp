@@ -146,6 +146,15 @@ void SetOkBox(TVMMessage* box, const char* caption, uint8_t icon) {
   box->Icon = icon;
 }
 
+// A question with Да, Нет and Отмена, Да the default.
+void SetQuestionBox(TVMMessage* box, const char* caption, const char* message, uint8_t icon) {
+  box->Message = message;
+  box->Caption = caption;
+  box->Buttons = kButtonsYesNoCancel;
+  box->Icon = icon;
+  box->DefaultButton = kDefaultFirst;
+}
+
 void SetLabel(TVMLabel* label, const char* caption) {
   label->Transparent = false;
   label->Caption = caption;
@@ -549,11 +558,7 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 59. SaveChangesQuestion: asked when the window closes with unsaved changes.
   SaveChangesQuestion = Keep(new TVMMessage);
-  SaveChangesQuestion->Message = "Сохранить изменения?";
-  SaveChangesQuestion->Caption = "ZR780K Editor";
-  SaveChangesQuestion->Buttons = kButtonsYesNoCancel;
-  SaveChangesQuestion->Icon = kIconExclamation;
-  SaveChangesQuestion->DefaultButton = kDefaultFirst;
+  SetQuestionBox(SaveChangesQuestion, "ZR780K Editor", "Сохранить изменения?", kIconExclamation);
 
   // 60. UndoKeys: Ctrl+Z undoes, Ctrl+Y redoes; in a text box (a cell being
   // edited, the search box) they act on its text instead.
@@ -610,13 +615,10 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 71. ImportSideQuestion: which side of a file with parts on both.
   ImportSideQuestion = Keep(new TVMMessage);
-  ImportSideQuestion->Message =
-      "В файле детали на обеих сторонах платы.\r\n"
-      "Импортировать верхнюю сторону (Да) или нижнюю (Нет)?";
-  ImportSideQuestion->Caption = "Импорт позиций";
-  ImportSideQuestion->Buttons = kButtonsYesNoCancel;
-  ImportSideQuestion->Icon = kIconQuestion;
-  ImportSideQuestion->DefaultButton = kDefaultFirst;
+  SetQuestionBox(ImportSideQuestion, "Импорт позиций",
+                 "В файле детали на обеих сторонах платы.\r\n"
+                 "Импортировать верхнюю сторону (Да) или нижнюю (Нет)?",
+                 kIconQuestion);
 
   // 72. ImportErrorMessage: why a file gives no rows (the text it is fired).
   ImportErrorMessage = Keep(new TVMMessage);
@@ -646,11 +648,8 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // 78. ImportUnitQuestion: inches or millimetres, for a file that states no
   // unit and whose coordinates are all small.
   ImportUnitQuestion = Keep(new TVMMessage);
-  ImportUnitQuestion->Message = "В файле не указаны единицы, а все координаты меньше 25. Считать их дюймами?";
-  ImportUnitQuestion->Caption = "Импорт позиций";
-  ImportUnitQuestion->Buttons = kButtonsYesNoCancel;
-  ImportUnitQuestion->Icon = kIconQuestion;
-  ImportUnitQuestion->DefaultButton = kDefaultFirst;
+  SetQuestionBox(ImportUnitQuestion, "Импорт позиций",
+                 "В файле не указаны единицы, а все координаты меньше 25. Считать их дюймами?", kIconQuestion);
 
   // 79. CorrectionsDialog: the table of rotation corrections to apply.
   CorrectionsDialog = Keep(new TVMODialog);
@@ -682,9 +681,7 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // 85. PanelErrorMessage: which field of the panel is wrong (the text it is
   // fired).
   PanelErrorMessage = Keep(new TVMMessage);
-  PanelErrorMessage->Caption = "Панель плат";
-  PanelErrorMessage->Buttons = kButtonsOk;
-  PanelErrorMessage->Icon = kIconExclamation;
+  SetOkBox(PanelErrorMessage, "Панель плат", kIconExclamation);
 }
 
 // The links of the additions, one line per link.

@@ -9,9 +9,11 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The quoted text starting at line[at] (a quote) without its quotes, and the
-// position after the closing quote (the line's end when there is none).
-std::string Unquote(std::string_view line, size_t& at) {
+// position after the closing quote (the line's end when there is none, and
+// `closed` then false).
+std::string Unquote(std::string_view line, size_t& at, bool& closed) {
   std::string text;
+  closed = false;
   for (++at; at < line.size(); ++at) {
     if (line[at] != '"') {
       text += line[at];
@@ -20,6 +22,7 @@ std::string Unquote(std::string_view line, size_t& at) {
       ++at;
     } else {
       ++at;
+      closed = true;
       break;
     }
   }
@@ -62,14 +65,17 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> SplitSeparated(std::string_view line, char separator) {
+std::vector<std::string> SplitSeparated(std::string_view line, char separator, bool* quotesClosed) {
   std::vector<std::string> fields;
   size_t at = 0;
+  if (quotesClosed) *quotesClosed = true;
   while (true) {
     while (at < line.size() && IsBlank(line[at]) && line[at] != separator) ++at;
     std::string field;
     if (at < line.size() && line[at] == '"') {
-      field = Unquote(line, at);
+      bool closed = true;
+      field = Unquote(line, at, closed);
+      if (!closed && quotesClosed) *quotesClosed = false;
       while (at < line.size() && line[at] != separator) ++at;
     } else {
       const size_t end = std::min(line.find(separator, at), line.size());
@@ -93,7 +99,8 @@ std::vector<TWord> SplitWords(std::string_view line) {
     TWord word;
     word.Start = at;
     if (line[at] == '"') {
-      word.Text = Unquote(line, at);
+      bool closed = true;
+      word.Text = Unquote(line, at, closed);
       word.Quoted = true;
     } else {
       while (at < line.size() && !IsBlank(line[at])) ++at;

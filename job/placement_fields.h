@@ -14,8 +14,9 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Fields between `separator`s, spaces around them dropped. A field that
 // starts with '"' runs to the closing quote ("" is a quote inside it) and
-// may hold the separator.
-std::vector<std::string> SplitSeparated(std::string_view line, char separator);
+// may hold the separator; `quotesClosed`, when given, tells whether every
+// such quote was closed.
+std::vector<std::string> SplitSeparated(std::string_view line, char separator, bool* quotesClosed = nullptr);
 
 // A run of non-blank characters (or a quoted text, without its quotes) and
 // where it stands in the line.

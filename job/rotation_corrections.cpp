@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <map>
-#include <optional>
 
+#include "job/placement_fields.h"
 #include "job/text_decoding.h"
 
 namespace {
@@ -37,60 +37,10 @@ std::string HeaderKey(const std::string& name) {
   return key;
 }
 
-// The fields of one line: "," between them, each trimmed; a quoted field
-// keeps its spaces and "," and reads a doubled quote as one. Nothing when a
-// quote is not closed.
-std::optional<std::vector<std::string>> SplitFields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t at = 0;
-  while (true) {
-    std::string field;
-    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
-    if (at < line.size() && line[at] == '"') {
-      for (++at;; ++at) {
-        if (at >= line.size()) return std::nullopt;
-        if (line[at] != '"') {
-          field += line[at];
-        } else if (at + 1 < line.size() && line[at + 1] == '"') {
-          field += '"';
-          ++at;
-        } else {
-          ++at;
-          break;
-        }
-      }
-      const size_t comma = line.find(',', at);
-      field += Trimmed(line.substr(at, comma - at));
-      at = comma;
-    } else {
-      const size_t comma = line.find(',', at);
-      field = Trimmed(line.substr(at, comma - at));
-      at = comma;
-    }
-    fields.push_back(field);
-    if (at == std::string::npos) return fields;
-    ++at;
-  }
-}
-
 bool IsBlank(const std::vector<std::string>& fields) {
   for (const std::string& field : fields)
     if (!field.empty()) return false;
   return true;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
 }
 
 std::string Quoted(const std::string& text) { return "«" + text + "»"; }
@@ -99,7 +49,8 @@ std::string Quoted(const std::string& text) { return "«" + text + "»"; }
 
 bool ReadRotationCorrections(const std::string& bytes, const std::string& name, TRotationCorrections& table,
                              std::string& error) {
-  const std::vector<std::string> lines = Lines(PlacementTextToCp1251(bytes));
+  const std::string text = PlacementTextToCp1251(bytes);
+  const std::vector<std::string_view> lines = SplitLines(text);
   TRotationCorrections read;
   read.Name = name;
   auto refuse = [&](size_t line, const std::string& reason) {
@@ -112,17 +63,18 @@ bool ReadRotationCorrections(const std::string& bytes, const std::string& name, 
   std::map<std::string, size_t> patternLines;
   for (size_t i = 0; i < lines.size(); ++i) {
     const size_t line = i + 1;
-    const auto fields = SplitFields(lines[i]);
-    if (!fields) return refuse(line, "кавычка не закрыта");
-    if (IsBlank(*fields) || (*fields)[0].rfind('#', 0) == 0) continue;
+    bool quotesClosed = true;
+    const std::vector<std::string> fields = SplitSeparated(lines[i], ',', &quotesClosed);
+    if (!quotesClosed) return refuse(line, "кавычка не закрыта");
+    if (IsBlank(fields) || fields[0].rfind('#', 0) == 0) continue;
 
     if (!hasHeader) {
       hasHeader = true;
       for (size_t c = 0; c < kColumnCount; ++c) {
         column[c] = SIZE_MAX;
-        for (size_t f = 0; f < fields->size() && column[c] == SIZE_MAX; ++f)
+        for (size_t f = 0; f < fields.size() && column[c] == SIZE_MAX; ++f)
           for (const std::string& known : kColumnNames[c])
-            if (HeaderKey((*fields)[f]) == known) column[c] = f;
+            if (HeaderKey(fields[f]) == known) column[c] = f;
       }
       if (column[kPattern] == SIZE_MAX)
         return refuse(line, "нет столбца шаблона (Footprint pattern, Regex, Pattern, Шаблон)");
@@ -131,7 +83,7 @@ bool ReadRotationCorrections(const std::string& bytes, const std::string& name, 
       continue;
     }
 
-    auto field = [&](TColumn c) { return column[c] < fields->size() ? (*fields)[column[c]] : std::string(); };
+    auto field = [&](TColumn c) { return column[c] < fields.size() ? fields[column[c]] : std::string(); };
     TRotationRule rule;
     rule.Line = line;
     rule.Pattern = field(kPattern);

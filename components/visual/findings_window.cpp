@@ -7,7 +7,6 @@
 #include "toolkit/control_create.h"
 #include "toolkit/key_preview.h"
 #include "toolkit/list_view.h"
-#include "toolkit/navigation.h"
 
 namespace {
 
@@ -70,12 +69,7 @@ void TVMFindingsWindow::MakeWindow() {
     Top = owner.top + kOffsetY;
   }
   // Made hidden: it shows once the list is filled.
-  const bool visible = Visible;
-  Visible = false;
-  TVMWin::Init();
-  Visible = visible;
-  if (!Control) return;
-  EnableTabNavigation(Control);
+  if (!InitHiddenWindow()) return;
   MakeParts();
   Control->CreateWindowNow();
 }

@@ -3,7 +3,6 @@
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"
 #include "toolkit/key_preview.h"
-#include "toolkit/navigation.h"
 
 namespace {
 
@@ -73,12 +72,7 @@ void TVMPanelWindow::MakeWindow() {
     Left = owner.left + (owner.right - owner.left - Width) / 2;
     Top = owner.top + (owner.bottom - owner.top - Height) / 3;
   }
-  const bool visible = Visible;
-  Visible = false;
-  TVMWin::Init();
-  Visible = visible;
-  if (!Control) return;
-  EnableTabNavigation(Control);
+  if (!InitHiddenWindow()) return;
   MakeParts();
   Control->CreateWindowNow();
 }

@@ -70,6 +70,16 @@ void TVMWin::AdoptControl(TControl* control) {
   if (Control) Control->DestroyHandler = MakeMethod<&TVMWin::OnControlDestroyed>(this);
 }
 
+bool TVMWin::InitHiddenWindow() {
+  const bool visible = Visible;
+  Visible = false;
+  TVMWin::Init();
+  Visible = visible;
+  if (!Control) return false;
+  EnableTabNavigation(Control);
+  return true;
+}
+
 void TVMWin::OnControlDestroyed(TObj* sender) {
   if (sender == Companion) {
     Companion = nullptr;

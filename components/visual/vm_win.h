@@ -127,6 +127,10 @@ class TVMWin : public TVMComponent {
   bool CallSavedHandler(TMsg& msg, LRESULT& result);
   // Watches the control, so that the component learns when the toolkit frees it.
   void AdoptControl(TControl* control);
+  // For a window of its own: applies the properties with the window kept
+  // hidden (it shows when asked) and lets Tab move between its parts. False
+  // when there is no control.
+  bool InitHiddenWindow();
 
  private:
   TControl* GetControl() { return Control; }

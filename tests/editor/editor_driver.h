@@ -302,10 +302,18 @@ class TEditorDriver {
     POINT p{x, y};
     ClientToScreen(window, &p);
     SetCursorPos(p.x, p.y);
+    // Each event carries the point itself: a click sent right after the
+    // pointer was moved may otherwise land where it stood before (on the
+    // row clicked a moment ago, which makes it a double click there).
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& event : input) {
+      event.type = INPUT_MOUSE;
+      event.mi.dx = MulDiv(p.x, 65535, width - 1);
+      event.mi.dy = MulDiv(p.y, 65535, height - 1);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
   }
   // Clicks the first cell of a table row (in view) and waits until the row

@@ -127,21 +127,3 @@ TEST_F(IniFileTest, TextValuesRoundTripAndMissingOnesGiveTheDefault) {
   ini->Free();
 }
 
-TEST_F(IniFileTest, UserSettingsFileLiesInTheApplicationDataFolder) {
-  char saved[MAX_PATH] = {};
-  const DWORD had = GetEnvironmentVariableA("APPDATA", saved, MAX_PATH);
-  ASSERT_TRUE(SetEnvironmentVariableA("APPDATA", dir.Path.c_str()));
-  const std::string path = UserSettingsFile("ZR780K Editor", "settings.ini");
-  SetEnvironmentVariableA("APPDATA", had ? saved : nullptr);
-  EXPECT_EQ(path, dir_ + "ZR780K Editor\\settings.ini");
-  EXPECT_EQ(GetFileAttributesA((dir_ + "ZR780K Editor").c_str()), INVALID_FILE_ATTRIBUTES) << "not made yet";
-  CreateIniFolder(path);
-  TIniFile* ini = OpenIniFile(path);
-  ini->Mode = kIniWriting;
-  ini->Section = "Import";
-  ini->ValueString("Table", "t.csv");
-  ini->Free();
-  EXPECT_NE(ReadWholeFile(path).find("Table=t.csv"), std::string::npos);
-  const DWORD folder = GetFileAttributesA((dir_ + "ZR780K Editor").c_str());
-  EXPECT_TRUE(folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY));
-}

@@ -1,4 +1,5 @@
-// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE]
+//                        [--bottom-view top|below] [--turn lr|tb] -o OUT
 #include <string>
 #include <vector>
 
@@ -11,8 +12,11 @@
 namespace {
 
 constexpr char kImportUsage[] =
-    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
-    "  --unit: единицы файла, в котором они не указаны (по умолчанию мм)\n";
+    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE]\n"
+    "                                 [--bottom-view top|below] [--turn lr|tb] -o OUT\n"
+    "  --unit: единицы файла, в котором они не указаны (по умолчанию мм)\n"
+    "  --bottom-view: нижняя сторона в файле дана сверху (top) или со стороны низа (below); без ключа по файлу\n"
+    "  --turn: плата переворачивается слева направо (lr, по умолчанию) или сверху вниз (tb)\n";
 
 struct TImportArgs {
   std::string File;
@@ -21,19 +25,37 @@ struct TImportArgs {
   std::string Out;
   TBoardSide Side = TBoardSide::Top;
   TLengthUnit Unit = TLengthUnit::Unknown;  // Unknown: no --unit
+  TBottomRule Bottom;
 };
+
+// The value of --bottom-view or --turn: one of two words.
+bool ReadBottomOption(const std::string& option, const std::string& value, TBottomRule& rule, std::string& error) {
+  if (option == "--bottom-view" && (value == "top" || value == "below")) {
+    rule.View = value == "top" ? TBottomView::FromTop : TBottomView::FromBelow;
+  } else if (option == "--turn" && (value == "lr" || value == "tb")) {
+    rule.Turn = value == "lr" ? TBottomTurn::LeftRight : TBottomTurn::TopBottom;
+  } else {
+    error = "Значение " + value + " ключа " + option + " неизвестно: " +
+            (option == "--turn" ? "lr или tb\n" : "top или below\n");
+    return false;
+  }
+  return true;
+}
 
 // False with a message when the words are not the command's.
 bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
-    const bool takesValue =
-        word == "--side" || word == "--unit" || word == "--into" || word == "--corrections" || word == "-o";
+    const bool bottomOption = word == "--bottom-view" || word == "--turn";
+    const bool takesValue = bottomOption || word == "--side" || word == "--unit" || word == "--into" ||
+                            word == "--corrections" || word == "-o";
     if (takesValue && i + 1 >= args.size()) {
       error = "После " + word + " нет значения\n";
       return false;
     }
-    if (word == "--side") {
+    if (bottomOption) {
+      if (!ReadBottomOption(word, args[++i], parsed.Bottom, error)) return false;
+    } else if (word == "--side") {
       const std::string& side = args[++i];
       if (side != "top" && side != "bottom") {
         error = "Сторона " + side + " неизвестна: top или bottom\n";
@@ -106,7 +128,8 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
     if (!ReadJobBytes(parsed.Into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
-  const TPlacementImport import = ImportPlacements(file, parsed.Side, parsed.Corrections.empty() ? nullptr : &corrections);
+  const TPlacementImport import =
+      ImportPlacements(file, parsed.Side, parsed.Corrections.empty() ? nullptr : &corrections, parsed.Bottom);
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);

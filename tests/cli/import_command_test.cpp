@@ -126,8 +126,8 @@ TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
         "U8,,,10.16,0,180,0,MCP73831 SOT-23-5", "J1,,,26.84,33.02,0,0,USB_C USB_C_Receptacle_XKB_U262-16XN-4BVC11",
         "Q3,,,47.62,5.08,-90,0,IRLR024N TO-252-2", "U6,,,17.78,25.4,-45,0,ESP32-C3 QFN-32-1EP_5x5mm_P0.5mm_EP3.7x3.7mm"}},
       {"bottom", "исправлено деталей: 4 из 6",
-       {"Q2,,,27.94,10.16,180,0,BSS138 SOT-23", "U7,,,38.1,0,-90,0,TXS0108E TSSOP-20_4.4x6.5mm_P0.65mm",
-        "R3,,,45.72,5.08,0,0,0R R_0805_2012Metric"}},
+       {"Q2,,,27.94,10.16,0,0,BSS138 SOT-23", "U7,,,38.1,0,90,0,TXS0108E TSSOP-20_4.4x6.5mm_P0.65mm",
+        "R3,,,45.72,5.08,180,0,0R R_0805_2012Metric"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Side);
@@ -138,6 +138,39 @@ TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
         << Output.Out;
     const std::string job = ReadWholeFile(out);
     for (const std::string& row : c.Rows) EXPECT_NE(job.find("\r\n" + row + ",\r\n"), std::string::npos) << row;
+  }
+}
+
+// The bottom of a file whose X are negated: found seen from below by the
+// signs of X, or told; turned over either way.
+TEST_F(ImportCommand, TurnsTheBottomSideInTheViewAndTheTurnGiven) {
+  const std::string out = Path("out.CSV"), file = kSamples + "/kicad-text.pos";
+  const struct {
+    std::vector<std::string> Options;
+    const char* Rule;  // the summary's line of the rule, after "Нижняя сторона: "
+    const char* C21;
+    const char* C22;
+  } cases[] = {
+      {{}, "переворот слева направо; X в файле дан со стороны низа (по знакам X), возвращён к виду сверху; "
+           "угол = 180° - угол файла", "120,0,-135", "133.53,4.51,0"},
+      {{"--turn", "tb"}, "переворот сверху вниз; X в файле дан со стороны низа (по знакам X), возвращён к виду "
+                         "сверху; угол = -угол файла", "133.53,4.51,45", "120,0,180"},
+      {{"--bottom-view", "below", "--turn", "tb"}, "переворот сверху вниз; X в файле дан со стороны низа (ключ "
+                                                  "--bottom-view), возвращён к виду сверху; угол = -угол файла",
+       "133.53,4.51,45", "120,0,180"},
+      {{"--bottom-view", "top", "--turn", "lr"}, "переворот слева направо; X в файле дан со стороны верха (ключ "
+                                                "--bottom-view); угол = 180° - угол файла", "13.53,0,-135",
+       "0,4.51,0"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {file, "--side", "bottom", "-o", out};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    SCOPED_TRACE(c.Rule);
+    ASSERT_EQ(Run(args), 0) << Output.Err;
+    EXPECT_NE(Output.Out.find(std::string("\nНижняя сторона: ") + c.Rule + "\n"), std::string::npos) << Output.Out;
+    const std::string job = ReadWholeFile(out);
+    EXPECT_NE(job.find(std::string("\r\nC21,,,") + c.C21 + ",0,100nF C_0805_2012Metric,\r\n"), std::string::npos) << job;
+    EXPECT_NE(job.find(std::string("\r\nC22,,,") + c.C22 + ",0,1uF C_0603_1608Metric,\r\n"), std::string::npos) << job;
   }
 }
 
@@ -170,6 +203,10 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
       {{kSamples + "/jlc.csv", "--corrections", Path("bad-table.csv"), "-o", out}, 1,
        "bad-table.csv>, строка 2: поворот «x» не число."},
       {{kSamples + "/jlc.csv", "-o", out, "--corrections"}, 2, "После --corrections нет значения"},
+      {{kSamples + "/jlc.csv", "--turn", "up", "-o", out}, 2, "Значение up ключа --turn неизвестно: lr или tb"},
+      {{kSamples + "/jlc.csv", "--bottom-view", "side", "-o", out}, 2,
+       "Значение side ключа --bottom-view неизвестно: top или below"},
+      {{kSamples + "/jlc.csv", "-o", out, "--turn"}, 2, "После --turn нет значения"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Args[0] + " " + c.Message);

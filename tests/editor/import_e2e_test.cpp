@@ -194,15 +194,24 @@ std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
   if (popup && editor.Sync()) {
     RECT client{};
     GetClientRect(popup, &client);
-    const TScreenShot shot = TScreenShot::Of(popup);
-    const int border = (shot.Height - client.bottom) / 2, itemHeight = client.bottom / 8;
-    // A row's check column holds a mark when it has pixels of the text's
-    // colour.
-    auto marked = [&](int item) {
-      const RECT column{border, border + item * itemHeight, border + 14, border + (item + 1) * itemHeight};
-      return shot.Count(GetSysColor(COLOR_MENUTEXT), column) > 4;
+    TScreenShot shot;
+    int border = 0;
+    const int itemHeight = client.bottom / 8;
+    // Pixels of the text's colour in a part of an item's row, inside the
+    // frame: its check column (left), or its text.
+    auto inked = [&](int item, int left, int right) {
+      const RECT part{border + left, border + item * itemHeight, border + right, border + (item + 1) * itemHeight};
+      return shot.Count(GetSysColor(COLOR_MENUTEXT), part) > 4;
     };
-    checked = std::pair{marked(5), marked(6)};
+    // Once the menu has painted the texts of its items (the first one may be
+    // selected and drawn in other colours), the check column of each turn's
+    // row holds a mark or not.
+    if (WaitUntil([&] {
+          shot = TScreenShot::Of(popup);
+          border = (shot.Height - client.bottom) / 2;
+          return inked(1, 16, client.right - 8) && inked(7, 16, client.right - 8);
+        }))
+      checked = std::pair{inked(5, 2, 14), inked(6, 2, 14)};
   }
   editor.PressKeysInActive({VK_ESCAPE});
   editor.PressKeysInActive({VK_ESCAPE});

@@ -10,7 +10,6 @@
 
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "components/processing/array_enum.h"
@@ -173,16 +172,6 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
-  }
-  // The turns are radio items, left to right checked until the settings
-  // are read.
-  for (const auto& [position, checked] : {std::pair{5u, true}, std::pair{6u, false}}) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE;
-    ASSERT_TRUE(GetMenuItemInfoA(GetSubMenu(bar, 0), position, TRUE, &info));
-    EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
-    EXPECT_EQ((info.fState & MFS_CHECKED) != 0, checked) << position;
   }
   // The choices of rotation corrections and of the turn are remembered in
   // the user's settings.
@@ -455,33 +444,6 @@ intptr_t RecordShellOpen(void* owner, const char* verb, const char* file, const 
   LastShellCall = {LastShellCall.Count + 1, owner, verb ? verb : "", file ? file : "",
                    params ? params : "", folder ? folder : "", showCmd};
   return 42;
-}
-
-// The turn of the bottom side: the remembered one is checked once the
-// network is on; a chosen one takes the check from the other and is written
-// to the settings.
-TEST_F(SchemaNetworkTest, TurnOfTheBottomSideChecksItsItemAndIsRemembered) {
-  const std::string ini = S->BottomTurn->SettingsFile;
-  CreateDirectoryA((Settings.Path + "\\ZR780K Editor").c_str(), nullptr);
-  WritePrivateProfileStringA("Import", "BottomTurn", "tb", ini.c_str());
-  SwitchOnNetwork(S->MainForm);
-  HMENU file = GetSubMenu(GetMenu(S->MainForm->Control->Handle), 0);
-  auto checked = [&] {
-    return std::pair{(GetMenuState(file, 5, MF_BYPOSITION) & MF_CHECKED) != 0,
-                     (GetMenuState(file, 6, MF_BYPOSITION) & MF_CHECKED) != 0};
-  };
-  auto remembered = [&] {
-    char text[16] = {};
-    GetPrivateProfileStringA("Import", "BottomTurn", "", text, sizeof text, ini.c_str());
-    return std::string(text);
-  };
-  EXPECT_EQ(checked(), std::pair(false, true));
-  for (const auto& [item, lr, tb, name] : {std::tuple{6, true, false, "lr"}, std::tuple{7, false, true, "tb"}}) {
-    const int32_t id = MenuItemByIdOrIndex(S->MainMenu->Menu, item)->ItemId;
-    SendMessageA(S->MainForm->Control->Handle, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    EXPECT_EQ(checked(), std::pair(lr, tb)) << name;
-    EXPECT_EQ(remembered(), name);
-  }
 }
 
 TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {

@@ -23,7 +23,7 @@ TEST(JobProgram, ImportsAPlacementFileIntoANewJobAndRefusesABadOne) {
   ASSERT_EQ(run.ExitCode(), 0);
   const JobTables job = ReadJobFile(ReadWholeFile(out));
   ASSERT_EQ(job.Components.size(), 1u);
-  EXPECT_EQ(JoinRow(job.Components[0], kComponentColumns), "D4,,,12.7,0,-30,0,1N4148 SOD-123,");
+  EXPECT_EQ(JoinRow(job.Components[0], kComponentColumns), "D4,,,12.7,0,150,0,1N4148 SOD-123,");
 
   const std::string bad = dir.File("bad.pos");
   WriteWholeFile(bad, "not a placement file\n");

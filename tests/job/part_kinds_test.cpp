@@ -2,8 +2,12 @@
 // texts, the order of the kinds and the designators as a window shows them.
 #include "job/part_kinds.h"
 
+#include "job/part_kind_change.h"
+
 #include <gtest/gtest.h>
 
+#include "job/feeder_numbers.h"
+#include "job/job_cell.h"
 #include "tests/job/job_rows.h"
 
 namespace {
@@ -103,6 +107,57 @@ TEST(PartKinds, PositionsStopWhereTheLimitIsReached) {
       {", ", 1, "C1, …"},
   };
   for (const auto& c : cases) EXPECT_EQ(PartKindPositions(job, kind, c.Separator, c.Limit), c.Expected) << c.Limit;
+}
+
+// A feeder given to the kind "100n": its rows, the feeder tables kept in step.
+TEST(PartKindChange, SetsEveryRowAndKeepsTheFeederTablesInStep) {
+  JobTables job;
+  job.Feeders = {FeederRow(kFeederTable, "1", "10k"), FeederRow(kFeederTable, "2", "", "1")};
+  job.SpecialFeeders = {FeederRow(kSpecialFeederTable, "30", "")};
+  job.Components = {ComponentRow("C1,,,1,1,0,0,100n"), ComponentRow("R1,,,1,1,0,0,10k"),
+                    ComponentRow("C2,3,7,1,1,0,1,100N"), ComponentRow("C3,,,1,1,0,0,100n")};
+  const TPartKind kind = PartKinds(job).at(0);
+  ASSERT_EQ(kind.Kind, "100n");
+  JobRow added(kFeederColumns);
+  added[kFeederNumberColumn] = "08", added[kFeederCommentColumn] = "100n";
+  const struct {
+    TKindCells Cells;
+    bool Add;
+    std::vector<size_t> Rows;        // rows changed
+    const char* Row2;                // row 2 afterwards
+    bool Missing;                    // the question is asked
+    std::optional<JobRow> Added;
+    int CommentTable;                // -1: no comment filled
+  } cases[] = {
+      {{"08", {}, {}}, true, {0, 2, 3}, "C2,3,08,1,1,0,1,100N", true, added, -1},
+      {{"08", {}, {}}, false, {0, 2, 3}, "C2,3,08,1,1,0,1,100N", true, {}, -1},
+      {{"02", "4", {}}, false, {0, 2, 3}, "C2,4,02,1,1,0,1,100N", false, {}, kFeederTable},  // a skipped feeder exists
+      {{"030", {}, {}}, false, {0, 2, 3}, "C2,3,030,1,1,0,1,100N", false, {}, kSpecialFeederTable},
+      {{"1", {}, "1"}, false, {0, 2, 3}, "C2,3,1,1,1,0,1,100N", false, {}, -1},  // its comment is kept
+      {{"x1", {}, {}}, true, {0, 2, 3}, "C2,3,x1,1,1,0,1,100N", false, {}, -1},  // no number: no question
+      {{{}, "", "1"}, false, {0, 2, 3}, "C2,,7,1,1,0,1,100N", false, {}, -1},
+      {{"7", "3", "1"}, false, {0, 3}, "C2,3,7,1,1,0,1,100N", true, {}, -1},
+  };
+  for (const auto& c : cases) {
+    const std::string label = c.Cells.Feeder.value_or("-");
+    EXPECT_EQ(IsMissingFeeder(job, c.Cells.Feeder.value_or("")), c.Missing) << label;
+    const TKindChange change = KindChange(job, kind, c.Cells, c.Add);
+    std::vector<size_t> rows;
+    for (const TRowChange& row : change.Components) {
+      EXPECT_EQ(row.Before, job.Components[row.Row]) << label;
+      rows.push_back(row.Row);
+      if (row.Row == 2) {
+        EXPECT_EQ(row.After, ComponentRow(c.Row2)) << label;
+      }
+    }
+    EXPECT_EQ(rows, c.Rows) << label;
+    EXPECT_EQ(change.AddedFeeder, c.Added) << label;
+    ASSERT_EQ(change.Comment.has_value(), c.CommentTable >= 0) << label;
+    if (!change.Comment) continue;
+    EXPECT_EQ(change.Comment->Table, c.CommentTable) << label;
+    EXPECT_EQ(change.Comment->Row.Row, c.CommentTable == kFeederTable ? 1u : 0u) << label;
+    EXPECT_EQ(JobCell(change.Comment->Row.After, FeederCommentColumn(change.Comment->Table)), "100n") << label;
+  }
 }
 
 }  // namespace

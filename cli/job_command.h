@@ -15,10 +15,12 @@ struct TCommandOutput {
 };
 
 // Each command's words and options, for its usage and help.
-extern const TCommandSyntax kImportSyntax, kAssignSyntax, kCheckSyntax, kPanelSyntax, kFeedersSyntax;
+extern const TCommandSyntax kImportSyntax, kAssignSyntax, kCheckSyntax, kPanelSyntax, kFeedersSyntax,
+    kPartsSyntax;
 
 int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunAssignCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunCheckCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunPanelCommand(const std::vector<std::string>& args, TCommandOutput& output);
 int RunFeedersCommand(const std::vector<std::string>& args, TCommandOutput& output);
+int RunPartsCommand(const std::vector<std::string>& args, TCommandOutput& output);

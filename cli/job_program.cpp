@@ -17,6 +17,7 @@ const TCommand kCommands[] = {
     {kCheckSyntax, RunCheckCommand},
     {kPanelSyntax, RunPanelCommand},
     {kFeedersSyntax, RunFeedersCommand},
+    {kPartsSyntax, RunPartsCommand},
 };
 
 // The program's own words, after its commands.

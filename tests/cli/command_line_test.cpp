@@ -86,6 +86,7 @@ TEST(JobProgram, HelpsWithEveryCommandAndEachCommandWithEveryOption) {
                  "\n  --skip N[,N…] ", "\n  -o OUT "}},
       {"feeders", {"Использование: zr780k-job feeders JOB --from OTHER_JOB -o OUT\n", "\n  JOB ",
                    "\n  --from OTHER_JOB ", "\n  -o OUT "}},
+      {"parts", {"Использование: zr780k-job parts JOB\n", "\n  JOB "}},
   };
   TCommandOutput program;
   ASSERT_EQ(RunJobProgram({"--help"}, "1.2.3", program), 0);

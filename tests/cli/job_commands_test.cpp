@@ -1,4 +1,4 @@
-// The command-line program's "assign", "check" and "feeders" commands on real files:
+// The command-line program's "assign", "check", "feeders" and "parts" commands on real files:
 // the bytes written, the texts and the exit statuses, and nothing written
 // when something is wrong.
 #include "cli/job_command.h"
@@ -177,6 +177,44 @@ TEST_F(JobCommands, FeedersWritesNothingWhenAJobCannotBeReadOrTheCommandLineIsWr
     EXPECT_EQ(output.Out, "");
     EXPECT_EQ(ReadWholeFile(out), "old");
     EXPECT_EQ(Names(), names) << c.Err;
+  }
+}
+
+TEST_F(JobCommands, PartsPrintsTheSetupListByKind) {
+  // Two boards placed and one skipped; kinds whose rows are mixed up, a
+  // feeder named as "01", one that no feeder table has, comments of no words.
+  WriteWholeFile(File("job.CSV"), std::string(kJobMakerLine) + "\r\n" + kFeederHeaderLine + "\r\n" +
+                                      "1,100,50" + kEmptyCells + "0,10k 0603,\r\n" + kSpecialFeederHeaderLine +
+                                      "\r\n" + kBoardHeaderLine + "\r\n1,0,0,0,\r\n2,50,0,0,\r\n3,100,0,1,\r\n" +
+                                      kComponentHeaderLine + "\r\n"
+                                      "R1,1,1,10,5,90,0,10k 0603,\r\n"
+                                      "C1,2,7,20,5,0,0,100n,\r\n"
+                                      "X1,,,30,5,0,0,,\r\n"
+                                      "R2,1,01,40,5,0,0,10K  0603,\r\n"
+                                      "C2,,,50,5,0,1,100n,\r\n"
+                                      "X2,,,60,5,0,0,-,\r\n");
+  const struct {
+    std::vector<std::string> Args;
+    int Status;
+    std::string Out;
+    const char* Err;
+  } cases[] = {
+      {{File("job.CSV")},
+       0,
+       "Вид\tСтавить\tНа панель\tПропуск\tПитатель\tСопло\tПозиции\n"
+       "\t2\t4\t0\t\t\tX1 X2\n"
+       "100n\t1\t2\t0,1\t7\t2\tC1 C2\n"
+       "10k 0603\t2\t4\t0\t1,01\t1\tR1 R2\n",
+       ""},
+      {{File("none.CSV")}, 1, "", "не найден"},
+      {{}, 2, "", "Не указан файл задания\nИспользование: zr780k-job parts JOB\n"},
+      {{File("job.CSV"), "-o", File("out.CSV")}, 2, "", "Неизвестный ключ -o"},
+  };
+  for (const auto& c : cases) {
+    TCommandOutput output;
+    EXPECT_EQ(RunPartsCommand(c.Args, output), c.Status) << c.Err;
+    EXPECT_EQ(output.Out, c.Out);
+    EXPECT_NE(output.Err.find(c.Err), std::string::npos) << output.Err;
   }
 }
 

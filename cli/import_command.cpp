@@ -1,4 +1,5 @@
-// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE]
+//                        [--bottom-view top|below] [--turn lr|tb] -o OUT
 #include <string>
 #include <vector>
 
@@ -25,6 +26,21 @@ std::string CheckUnit(const std::string&, const std::string& unit) {
   return UnitNamed(unit) != TLengthUnit::Unknown ? "" : "Единицы " + unit + " неизвестны: mm, mil или in";
 }
 
+// The value of --bottom-view or --turn: one of two words.
+std::string CheckBottomOption(const std::string& option, const std::string& value) {
+  const bool turn = option == "--turn";
+  const bool known = turn ? value == "lr" || value == "tb" : value == "top" || value == "below";
+  return known ? "" : "Значение " + value + " ключа " + option + " неизвестно: " + (turn ? "lr или tb" : "top или below");
+}
+
+TBottomRule BottomRule(const TCommandArgs& parsed) {
+  TBottomRule rule;
+  if (parsed["--turn"] == "tb") rule.Turn = TBottomTurn::TopBottom;
+  const std::string& view = parsed["--bottom-view"];
+  if (!view.empty()) rule.View = view == "top" ? TBottomView::FromTop : TBottomView::FromBelow;
+  return rule;
+}
+
 int Fail(TCommandOutput& output, const std::string& message) {
   output.Err += message;
   if (message.empty() || message.back() != '\n') output.Err += '\n';
@@ -44,6 +60,11 @@ const TCommandSyntax kImportSyntax = {
         {"--unit", "mm|mil|in", "единицы файла, в котором они не указаны (по умолчанию мм)", nullptr, CheckUnit},
         {"--into", "JOB", "задание, к компонентам которого добавить позиции (само оно не меняется)"},
         {"--corrections", "TABLE", "таблица поправок поворота по корпусам"},
+        {"--bottom-view", "top|below",
+         "нижняя сторона в файле дана сверху (top) или со стороны низа (below); без ключа по файлу", nullptr,
+         CheckBottomOption},
+        {"--turn", "lr|tb", "плата переворачивается слева направо (lr, по умолчанию) или сверху вниз (tb)", nullptr,
+         CheckBottomOption},
         {"-o", "OUT", "файл задания, который записать", "файл задания (-o OUT)"},
     },
 };
@@ -76,7 +97,8 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
     if (!ReadJobBytes(into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
-  const TPlacementImport import = ImportPlacements(file, side, corrections.empty() ? nullptr : &rules);
+  const TPlacementImport import =
+      ImportPlacements(file, side, corrections.empty() ? nullptr : &rules, BottomRule(parsed));
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);

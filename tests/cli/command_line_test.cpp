@@ -75,9 +75,9 @@ TEST(JobProgram, HelpsWithEveryCommandAndEachCommandWithEveryOption) {
     std::vector<const char*> Shown;  // the usage line, then what each line names
   } commands[] = {
       {"import", {"Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] "
-                  "[--corrections TABLE] -o OUT\n",
+                  "[--corrections TABLE] [--bottom-view top|below] [--turn lr|tb] -o OUT\n",
                   "\n  ФАЙЛ ", "\n  --side top|bottom ", "\n  --unit mm|mil|in ", "\n  --into JOB ",
-                  "\n  --corrections TABLE ", "\n  -o OUT "}},
+                  "\n  --corrections TABLE ", "\n  --bottom-view top|below ", "\n  --turn lr|tb ", "\n  -o OUT "}},
       {"assign", {"Вызов: zr780k-job assign ЗАДАНИЕ -o НОВОЕ_ЗАДАНИЕ\n", "\n  ЗАДАНИЕ ", "\n  -o НОВОЕ_ЗАДАНИЕ "}},
       {"check", {"Вызов: zr780k-job check ЗАДАНИЕ\n", "\n  ЗАДАНИЕ "}},
       {"panel", {"Использование: zr780k-job panel JOB --columns C --rows R --pitch PX,PY [--origin OX,OY] "

@@ -52,6 +52,15 @@ std::string ReadWords(const TCommandSyntax& syntax, const std::vector<std::strin
   return "";
 }
 
+// Lines aligned in two columns: "  NAME   what it is\n" each.
+std::string HelpLines(const std::vector<std::pair<std::string, std::string>>& lines) {
+  size_t width = 0;
+  for (const auto& line : lines) width = std::max(width, line.first.size());
+  std::string text;
+  for (const auto& [name, help] : lines) text += "  " + name + std::string(width - name.size() + 3, ' ') + help + "\n";
+  return text;
+}
+
 std::string UsageLine(const TCommandSyntax& syntax) {
   return std::string(syntax.UsageLead) + ": " + CommandSynopsis(syntax) + "\n";
 }
@@ -88,14 +97,6 @@ std::string CommandSynopsis(const TCommandSyntax& syntax) {
   for (const TArgument& argument : syntax.Arguments)
     synopsis += " " + (argument.Missing || !argument.Option ? Shown(argument) : "[" + Shown(argument) + "]");
   return synopsis;
-}
-
-std::string HelpLines(const std::vector<std::pair<std::string, std::string>>& lines) {
-  size_t width = 0;
-  for (const auto& line : lines) width = std::max(width, line.first.size());
-  std::string text;
-  for (const auto& [name, help] : lines) text += "  " + name + std::string(width - name.size() + 3, ' ') + help + "\n";
-  return text;
 }
 
 std::string CommandUsage(const TCommandSyntax& syntax) { return UsageLine(syntax) + ArgumentLines(syntax); }

@@ -57,6 +57,3 @@ std::string CommandUsage(const TCommandSyntax& syntax);
 
 // The usage line, what the command does, and a line for each word and option.
 std::string CommandHelp(const TCommandSyntax& syntax);
-
-// Help lines aligned in two columns: "  NAME   what it is\n" each.
-std::string HelpLines(const std::vector<std::pair<std::string, std::string>>& lines);

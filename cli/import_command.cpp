@@ -56,7 +56,7 @@ const TCommandSyntax kImportSyntax = {
     {
         {nullptr, kFile, "файл позиций (KiCad, Altium, Eagle, EasyEDA, JLC, DipTrace или таблица с X и Y)",
          "файл позиций"},
-        {"--side", "top|bottom", "сторона платы (по умолчанию top); нижняя отражается по X", nullptr, CheckSide},
+        {"--side", "top|bottom", "сторона платы (по умолчанию top); нижняя переворачивается, как задают --bottom-view и --turn", nullptr, CheckSide},
         {"--unit", "mm|mil|in", "единицы файла, в котором они не указаны (по умолчанию мм)", nullptr, CheckUnit},
         {"--into", "JOB", "задание, к компонентам которого добавить позиции (само оно не меняется)"},
         {"--corrections", "TABLE", "таблица поправок поворота по корпусам"},

@@ -3,6 +3,7 @@
 #include "components/processing/array_enum.h"
 #include "components/processing/array_find.h"
 #include "components/processing/block_find.h"
+#include "components/processing/bottom_turn.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
@@ -57,8 +58,8 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuProgram,
-  kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuHelp, kMenuItemCount
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
+  kMenuTurnTopBottom, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
@@ -75,8 +76,9 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…", the two items of rotation corrections, "Проверить" and
-// "Панель плат…" are additions to the composition's menu.
+// "Импорт позиций…", the two items of rotation corrections, the two turns of
+// the bottom side (radio items, one checked), "Проверить" and "Панель плат…"
+// are additions to the composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -85,6 +87,8 @@ constexpr char kMenuTemplate[] =
     "Импорт позиций…\tCtrl+I\r\n"
     "Поправки поворота…\r\n"
     "Без поправок поворота\r\n"
+    "+!Нижняя сторона: переворот слева направо\r\n"
+    "-!Нижняя сторона: переворот сверху вниз\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
@@ -669,9 +673,9 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   SetOkBox(CorrectionsChosenMessage, "Поправки поворота", kIconInformation);
 
   // 83. StartHub: once the network is on, the remembered table is read, then
-  // the start-up file opened.
+  // the start-up file opened, then the remembered turn of the bottom side read.
   StartHub = Keep(new TVMHub);
-  StartHub->SetCount(2);
+  StartHub->SetCount(3);
 
   // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
   // first shown.
@@ -682,6 +686,11 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // fired).
   PanelErrorMessage = Keep(new TVMMessage);
   SetOkBox(PanelErrorMessage, "Панель плат", kIconExclamation);
+
+  // 86. BottomTurn: how the board is turned over for its bottom side,
+  // remembered in the settings file of the rotation corrections.
+  BottomTurn = Keep(new TVMBottomTurn);
+  BottomTurn->SettingsFile = RotationCorrections->SettingsFile;
 }
 
 // The links of the additions, one line per link.
@@ -830,6 +839,16 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   RotationCorrections->OnChosen = MakeEvent<&TVMMessage::ShowMessage>(CorrectionsChosenMessage, 0);
   PlacementImport->CorrectionsName = MakeEvent<&TVMRotationCorrections::FileName>(RotationCorrections, 0);
   PlacementImport->CorrectionsText = MakeEvent<&TVMRotationCorrections::Text>(RotationCorrections, 0);
+
+  // The turn of the bottom side: the item chosen is checked (the other one
+  // unchecked) and remembered, as the remembered one is at start; every
+  // import takes the turn in force.
+  MenuRouter->OnOutput[kMenuTurnLeftRight] = MakeEvent<&TVMBottomTurn::Choose>(BottomTurn, TVMBottomTurn::kLeftRight);
+  MenuRouter->OnOutput[kMenuTurnTopBottom] = MakeEvent<&TVMBottomTurn::Choose>(BottomTurn, TVMBottomTurn::kTopBottom);
+  BottomTurn->OnTurn[TVMBottomTurn::kLeftRight] = MakeEvent<&TVMMenu::CheckItem>(MainMenu, kMenuTurnLeftRight);
+  BottomTurn->OnTurn[TVMBottomTurn::kTopBottom] = MakeEvent<&TVMMenu::CheckItem>(MainMenu, kMenuTurnTopBottom);
+  StartHub->OnOutput[2] = MakeEvent<&TVMBottomTurn::Load>(BottomTurn, 0);
+  PlacementImport->BottomTurn = MakeEvent<&TVMBottomTurn::Turn>(BottomTurn, 0);
 
   // Feeders and the check: both commands read the four tables through their
   // array outputs (the link index names the table); the feeders come back

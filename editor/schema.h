@@ -50,6 +50,7 @@ class TVMPlacementView;
 class TVMPlacementImport;
 class TVMRotationCorrections;
 class TVMPanelWindow;
+class TVMBottomTurn;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -151,6 +152,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   // "Панель плат…": the window and its box for a wrong field.
   TVMPanelWindow* PanelWindow = nullptr;
   TVMMessage* PanelErrorMessage = nullptr;
+  // How the board is turned over for its bottom side, remembered.
+  TVMBottomTurn* BottomTurn = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -80,7 +80,9 @@ void TVMPlacementImport::Import(TBoardSide side) {
     Waiting = TPlacementFile{};
     return;
   }
-  const TPlacementImport import = ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table);
+  TBottomRule bottom;
+  if (FetchInt(none, BottomTurn, kTurnLeftRight) == kTurnTopBottom) bottom.Turn = TBottomTurn::TopBottom;
+  const TPlacementImport import = ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table, bottom);
   if (!import.Rows.empty()) {
     FireStr(OnRows, ImportRowLines(import.Rows));
     FireNull(OnImported);

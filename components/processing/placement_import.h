@@ -2,8 +2,9 @@
 // the job. It takes the file's name, then reads the opened stream; a file
 // with parts on both sides waits for the side to be chosen, then a file that
 // states no unit and whose coordinates of that side are all small waits for
-// the unit (inches or millimetres). The rotation corrections table, when one
-// is given, applies to every part. Nothing reaches the tables unless the
+// the unit (inches or millimetres). A bottom side is turned over as the
+// BottomTurn input says; the rotation corrections table, when one is given,
+// applies to every part. Nothing reaches the tables unless the
 // file gave parts: an unreadable file (or a table that cannot be used) only
 // fires OnError.
 #pragma once
@@ -23,6 +24,11 @@ class TVMPlacementImport : public TVMComponent {
   // and its bytes, taken at each import.
   TVM_Event CorrectionsName;
   TVM_Event CorrectionsText;
+  // Data input: Integer, how a bottom side is turned over (kTurnLeftRight,
+  // the default, or kTurnTopBottom), taken at each import.
+  TVM_Event BottomTurn;
+  static constexpr int32_t kTurnLeftRight = 0;
+  static constexpr int32_t kTurnTopBottom = 1;
   // Fired (no value) once all bytes have been read, so the owner of the
   // stream can close the file at once.
   TVM_Event OnStreamRead;

@@ -44,6 +44,11 @@ void TVMMenu::SetMenu(const std::string& menuTemplate) {
   CollectShortcuts();
 }
 
+void TVMMenu::CheckItem(TData& data, uint16_t index) {
+  TMenu* item = Menu ? MenuItemByIdOrIndex(Menu, index) : nullptr;
+  if (item && item != Menu) CheckRadioItem(item);
+}
+
 void TVMMenu::CollectShortcuts() {
   Shortcuts.clear();
   for (int32_t index = 0;; ++index) {

@@ -51,6 +51,10 @@ class TVMMenu : public TVMComponent {
   // (replacing the one an earlier call built).
   void SetMenu(const std::string& menuTemplate);
 
+  // Action: checks the item whose index is the link index; a radio item
+  // ("-!" in the template) unchecks the others of its group.
+  void CheckItem(TData& data, uint16_t index);
+
  private:
   bool FormMessage(TControl* sender, TMsg& msg, LRESULT& result);
   bool TakeShortcut(const TMsg& msg);

@@ -45,8 +45,8 @@ class TEditorDriver {
  public:
   // Item indexes of the menu template.
   enum : int {
-    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kProgram = 6, kDistribute = 8,
-    kCheck = 9, kPanel = 10, kHelp = 11
+    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kTurnLeftRight = 6,
+    kTurnTopBottom = 7, kProgram = 8, kDistribute = 10, kCheck = 11, kPanel = 12, kHelp = 13
   };
 
   // Starts the editor with the arguments after its name; the window is

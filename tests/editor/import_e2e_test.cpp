@@ -183,4 +183,87 @@ TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
             std::string::npos);
 }
 
+// Which of the two turns of the bottom side the open Файл menu shows
+// checked: the menu is opened by keys (another process cannot read it), and
+// the check column of each item's row is looked at.
+std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
+  editor.PressKeys({VK_F10});
+  editor.PressKeysInActive({VK_DOWN});
+  HWND popup = editor.FindTopLevel("#32768", "", 10000);
+  std::optional<std::pair<bool, bool>> checked;
+  if (popup && editor.Sync()) {
+    RECT client{};
+    GetClientRect(popup, &client);
+    TScreenShot shot;
+    int border = 0;
+    const int itemHeight = client.bottom / 8;
+    // Pixels of the text's colour in a part of an item's row, inside the
+    // frame: its check column (left), or its text.
+    auto inked = [&](int item, int left, int right) {
+      const RECT part{border + left, border + item * itemHeight, border + right, border + (item + 1) * itemHeight};
+      return shot.Count(GetSysColor(COLOR_MENUTEXT), part) > 4;
+    };
+    // Once the menu has painted the texts of its items (the first one may be
+    // selected and drawn in other colours), the check column of each turn's
+    // row holds a mark or not.
+    if (WaitUntil([&] {
+          shot = TScreenShot::Of(popup);
+          border = (shot.Height - client.bottom) / 2;
+          return inked(1, 16, client.right - 8) && inked(7, 16, client.right - 8);
+        }))
+      checked = std::pair{inked(5, 2, 14), inked(6, 2, 14)};
+  }
+  editor.PressKeysInActive({VK_ESCAPE});
+  editor.PressKeysInActive({VK_ESCAPE});
+  if (popup) TEditorDriver::WaitGone(popup);
+  return checked;
+}
+
+// The turn of the bottom side chosen in the Файл menu: it applies to the
+// imports that follow, its item is checked, and the choice is remembered in
+// the settings across starts.
+TEST(ImportRun, BottomTurnChosenInTheMenuAppliesIsCheckedAndRememberedAcrossStarts) {
+  TTempDir settings;
+  const std::string sample = PlacementSample("kicad-text.pos");
+  const TPlacementFile file = ReadPlacementFile(ReadWholeFile(sample), sample);
+  TBottomRule rule;
+  const TPlacementImport leftRight = ImportPlacements(file, TBoardSide::Bottom, nullptr, rule);
+  rule.Turn = TBottomTurn::TopBottom;
+  const TPlacementImport topBottom = ImportPlacements(file, TBoardSide::Bottom, nullptr, rule);
+  ASSERT_NE(leftRight.Rows, topBottom.Rows);
+  const std::string ini = settings.File("ZR780K Editor\\settings.ini");
+
+  // Imports the bottom side; the rows appended and the summary shown must be
+  // the expected import's.
+  auto importBottom = [&](TEditorDriver& editor, JobTables& expected, const TPlacementImport& import) {
+    ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kImport, kImportCaption, sample));
+    ASSERT_TRUE(editor.AnswerBox(kImportCaption, IDNO));
+    EXPECT_EQ(editor.AnswerBox(kImportCaption), CrLf(ImportSummary(file, import)));
+    expected.Components.insert(expected.Components.end(), import.Rows.begin(), import.Rows.end());
+    EXPECT_EQ(editor.Tables(), expected);
+  };
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    JobTables expected;
+    EXPECT_EQ(CheckedTurns(editor), std::pair(true, false)) << "left to right until another is chosen";
+    importBottom(editor, expected, leftRight);
+    ASSERT_TRUE(editor.CommandNow(TEditorDriver::kTurnTopBottom));
+    EXPECT_EQ(CheckedTurns(editor), std::pair(false, true));
+    importBottom(editor, expected, topBottom);
+  }
+  EXPECT_NE(ReadWholeFile(ini).find("BottomTurn=tb"), std::string::npos);
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    JobTables expected;
+    EXPECT_EQ(CheckedTurns(editor), std::pair(false, true)) << "remembered from the last start";
+    importBottom(editor, expected, topBottom);
+    ASSERT_TRUE(editor.CommandNow(TEditorDriver::kTurnLeftRight));
+    EXPECT_EQ(CheckedTurns(editor), std::pair(true, false));
+    importBottom(editor, expected, leftRight);
+  }
+  EXPECT_NE(ReadWholeFile(ini).find("BottomTurn=lr"), std::string::npos);
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "components/processing/array_enum.h"
 #include "components/processing/array_find.h"
 #include "components/processing/block_find.h"
+#include "components/processing/bottom_turn.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
@@ -107,7 +108,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
       S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
-      S->PanelErrorMessage};
+      S->PanelErrorMessage, S->BottomTurn};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -159,19 +160,23 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 6);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 8);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 3);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
   EXPECT_STREQ(open, "Открыть\tCtrl+O");
-  for (const auto& [position, caption] : {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"}}) {
+  for (const auto& [position, caption] :
+       {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
+        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
   }
-  // The choice of rotation corrections is remembered in the user's settings.
+  // The choices of rotation corrections and of the turn are remembered in
+  // the user's settings.
   EXPECT_EQ(S->RotationCorrections->SettingsFile, Settings.Path + "\\ZR780K Editor\\settings.ini");
+  EXPECT_EQ(S->BottomTurn->SettingsFile, S->RotationCorrections->SettingsFile);
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
@@ -179,7 +184,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -318,15 +323,21 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementImport.CorrectionsName", &S->PlacementImport->CorrectionsName, MakeEvent<&TVMRotationCorrections::FileName>(S->RotationCorrections)},
       {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
       {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
+      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
+      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 6)},
+      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 7)},
+      {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
+      {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[9]", &S->MenuRouter->OnOutput[9], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -338,7 +349,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
@@ -393,15 +404,15 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 6 ("УП"), 7 and the import's, save
+  // Left open: router outputs 0, 8 ("УП"), 9 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 12u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 14u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[6],
-                                  &S->MenuRouter->OnOutput[7], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[8],
+                                  &S->MenuRouter->OnOutput[9], &S->CorrectionsDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
@@ -441,7 +452,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 11)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 13)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

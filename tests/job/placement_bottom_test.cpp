@@ -111,19 +111,4 @@ TEST(BottomSide, ViewFoundFromTheProgramVersionElseFromTheSignsOfX) {
   }
 }
 
-TEST(BottomSide, SummaryNamesTheTurnTheViewItsCauseAndTheAngleRule) {
-  const TPlacementFile file = ReadPlacementFile(
-      "### Printed by Pcbnew version 6.0.11\n# Ref Val Package PosX PosY Rot Side\nC1 1u C_0603 -5 -3 0 bottom\n",
-      "p.pos");
-  TBottomRule rule;
-  EXPECT_EQ(BottomRuleLine(file, rule.Turn, FindBottomView(file, rule.View)),
-            "Нижняя сторона: переворот слева направо; X в файле дан со стороны низа (KiCad 6), возвращён к виду "
-            "сверху; угол = 180° - угол файла");
-  rule.Turn = TBottomTurn::TopBottom;
-  rule.View = TBottomView::FromTop;
-  EXPECT_EQ(BottomRuleLine(file, rule.Turn, FindBottomView(file, rule.View)),
-            "Нижняя сторона: переворот сверху вниз; X в файле дан со стороны верха (ключ --bottom-view); "
-            "угол = -угол файла");
-}
-
 }  // namespace

@@ -58,14 +58,14 @@ class PlacementImportTest : public LiveNetworkTest {
 
 TEST_F(PlacementImportTest, EachPathFiresItsEventsInOrder) {
   const std::string both = "Designator,Mid X,Mid Y,Layer,Rotation\r\nR1,1,2,Top,90\r\nC1,3,4,Bottom,0\r\n";
-  const std::string rowsTop = "rows:R1,,,1,2,90,0,", rowsBottom = "rows:C1,,,3,4,0,0,";
+  const std::string rowsTop = "rows:R1,,,1,2,90,0,", rowsBottom = "rows:C1,,,3,4,180,0,";
   const std::string summaryLine = "summary:Импортировано строк: 1 (формат: JLC)";
   const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
       {Read("b.csv", both), {"closed:", "ask:"}},
       {Read("b.csv", both, 0), {"closed:", "ask:", rowsTop, "fit:", summaryLine}},
       {Read("b.csv", both, 1), {"closed:", "ask:", rowsBottom, "fit:", summaryLine}},
       {Read("b.mnb", "C1 41.91 34.93 180 0.1uF C0805\r\n"),
-       {"closed:", "rows:C1,,,41.91,34.93,180,0,0.1uF C0805", "fit:",
+       {"closed:", "rows:C1,,,41.91,34.93,0,0,0.1uF C0805", "fit:",
         "summary:Импортировано строк: 1 (формат: Eagle/Fusion (.mnt/.mnb))"}},
       {Read("bad.txt", "", 0), {"closed:", "error:Файл bad.txt пуст"}},
       {Read("none.csv", "Ref,X,Y\r\n", 0), {"closed:", "error:В файле none.csv нет ни одного компонента"}},
@@ -82,9 +82,16 @@ TEST_F(PlacementImportTest, EachPathFiresItsEventsInOrder) {
       {Read("s.csv", small, 0), {"closed:", "ask:", "unit:"}},
       {Read("s.csv", small, 0, 1), {"closed:", "ask:", "unit:", "rows:R1,,,3.18,12.7,0,0,", "fit:", table}},
       {Read("s.csv", small, 0, 0), {"closed:", "ask:", "unit:", "rows:R1,,,0.13,0.5,0,0,", "fit:", table}},
-      {Read("s.csv", small, 1), {"closed:", "ask:", "rows:C1,,,30,4,0,0,", "fit:", table}},
+      {Read("s.csv", small, 1), {"closed:", "ask:", "rows:C1,,,30,4,180,0,", "fit:", table}},
   };
   for (const auto& [fired, expected] : unitCases) EXPECT_EQ(fired, expected);
+
+  // The turn of the bottom side comes from its input: top to bottom.
+  TProbe turn;
+  SetIntValue(turn.Answer, TVMPlacementImport::kTurnTopBottom);
+  import.BottomTurn = turn.Point();
+  EXPECT_EQ(Read("b.csv", both, 1)[2], "rows:C1,,,3,4,0,0,");
+  EXPECT_EQ(turn.Reads, 1);
   // A question answered once imports once.
   log.clear();
   Choose(0);

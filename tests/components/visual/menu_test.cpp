@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "components/visual/main_form.h"
@@ -73,6 +74,22 @@ TEST_F(MenuComponentTest, EditorTemplateBuildsTheBarAndFiresIndexThenText) {
   Choose(bar, 2, 0, reinterpret_cast<LPARAM>(Window()));
   SendMessageA(Window(), WM_COMMAND, 0xFFF0, 0);
   EXPECT_TRUE(log_.empty());
+}
+
+TEST_F(MenuComponentTest, CheckItemChecksARadioItemAndUnchecksTheRestOfItsGroup) {
+  menu_->SetMenu("Файл\r\n(\r\nОткрыть\r\n+!Слева направо\r\n-!Сверху вниз\r\n)");
+  HMENU file = GetSubMenu(Bar(), 0);
+  auto checked = [&](int position) { return (GetMenuState(file, position, MF_BYPOSITION) & MF_CHECKED) != 0; };
+  for (const auto& [item, first, second] : {std::tuple{3, false, true}, std::tuple{2, true, false}}) {
+    TVM_Event check = MakeEvent<&TVMMenu::CheckItem>(menu_.get(), static_cast<uint16_t>(item));
+    FireNull(check);
+    EXPECT_EQ(checked(1), first) << item;
+    EXPECT_EQ(checked(2), second) << item;
+    EXPECT_FALSE(checked(0));
+  }
+  TVM_Event none = MakeEvent<&TVMMenu::CheckItem>(menu_.get(), 40);
+  FireNull(none);  // no such item: nothing happens
+  EXPECT_TRUE(checked(1));
 }
 
 TEST_F(MenuComponentTest, TemplateIsCutAtItsLimitReplacedAndTakenAwayWithTheComponent) {

@@ -1,5 +1,7 @@
 #include "components/processing/undo_journal.h"
 
+#include <utility>
+
 void TVMUndoJournal::SetCount(uint16_t n) {
   OnUndo.resize(n);
   OnRedo.resize(n);
@@ -9,24 +11,41 @@ bool TVMUndoJournal::Modified() const { return Position != SavedPosition; }
 
 void TVMUndoJournal::ReportModified() { FireInt(OnModified, Modified() ? 1 : 0); }
 
-void TVMUndoJournal::Replay(std::vector<TVM_Event>& events, const TEntry& entry) {
-  if (entry.Source < events.size()) FireStr(events[entry.Source], entry.Record);
+void TVMUndoJournal::Replay(std::vector<TVM_Event>& events, const TPart& part) {
+  if (part.Source < events.size()) FireStr(events[part.Source], part.Record);
 }
 
-void TVMUndoJournal::Record(TData& data, uint16_t index) {
+void TVMUndoJournal::Add(TEntry entry) {
   Entries.resize(Position);
   // The saved content was among the dropped entries: no way leads back.
   if (SavedPosition != kUnreachable && SavedPosition > Position) SavedPosition = kUnreachable;
-  Entries.push_back({index, ValueToStr(data)});
+  Entries.push_back(std::move(entry));
   ++Position;
   ReportModified();
+}
+
+void TVMUndoJournal::Record(TData& data, uint16_t index) {
+  if (Grouping) Group.push_back({index, ValueToStr(data)});
+  else Add({{index, ValueToStr(data)}});
+}
+
+void TVMUndoJournal::BeginChange(TData& data, uint16_t index) {
+  Grouping = true;
+  Group.clear();
+}
+
+void TVMUndoJournal::EndChange(TData& data, uint16_t index) {
+  if (!Grouping) return;
+  Grouping = false;
+  if (!Group.empty()) Add(std::move(Group));
+  Group.clear();
 }
 
 void TVMUndoJournal::Undo(TData& data, uint16_t index) {
   if (Position == 0) return;
   --Position;
   const TEntry entry = Entries[Position];  // a copy: the replay may record
-  Replay(OnUndo, entry);
+  for (auto part = entry.rbegin(); part != entry.rend(); ++part) Replay(OnUndo, *part);
   ReportModified();
 }
 
@@ -34,7 +53,7 @@ void TVMUndoJournal::Redo(TData& data, uint16_t index) {
   if (Position == Entries.size()) return;
   const TEntry entry = Entries[Position];
   ++Position;
-  Replay(OnRedo, entry);
+  for (const TPart& part : entry) Replay(OnRedo, part);
   ReportModified();
 }
 

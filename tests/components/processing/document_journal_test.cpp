@@ -56,6 +56,28 @@ TEST_F(UndoJournalTest, UndoesNewestFirstToItsSourceAndRedoesInOrder) {
   EXPECT_EQ(3u, journal.UndoCount());
 }
 
+// Records of both sources between BeginChange and EndChange: one entry.
+TEST_F(UndoJournalTest, AChangeOfTwoSourcesIsUndoneWholeLastRecordFirst) {
+  Do(&TVMUndoJournal::Record, "a", 0);
+  Do(&TVMUndoJournal::BeginChange);
+  Do(&TVMUndoJournal::Record, "b", 1);
+  Do(&TVMUndoJournal::Record, "c", 0);
+  Do(&TVMUndoJournal::Record, "d", 1);
+  EXPECT_EQ(1u, journal.UndoCount()) << "nothing is an entry before the change ends";
+  Do(&TVMUndoJournal::EndChange);
+  Do(&TVMUndoJournal::BeginChange);
+  Do(&TVMUndoJournal::EndChange);  // an empty change is none
+  EXPECT_EQ(2u, journal.UndoCount());
+  EXPECT_EQ("1", LastModified());
+  Do(&TVMUndoJournal::Undo);
+  EXPECT_EQ(Texts({"c"}), undone[0].Texts());
+  EXPECT_EQ(Texts({"d", "b"}), undone[1].Texts());
+  Do(&TVMUndoJournal::Redo);
+  EXPECT_EQ(Texts({"c"}), redone[0].Texts());
+  EXPECT_EQ(Texts({"b", "d"}), redone[1].Texts());
+  EXPECT_EQ(2u, journal.UndoCount());
+}
+
 TEST_F(UndoJournalTest, ModifiedIsWhereTheContentLeftTheLastSaveOrOpen) {
   Do(&TVMUndoJournal::Record, "a");
   EXPECT_EQ("1", LastModified());

@@ -1,6 +1,7 @@
 #include "components/visual/placement_view.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 #include "toolkit/control_create.h"
@@ -16,6 +17,36 @@ constexpr int32_t kTopStrip = 22;
 constexpr int32_t kRightStrip = 12;
 // A press that moves less than this is a click, not a drag.
 constexpr int32_t kDragThreshold = 3;
+
+// "3,17,5" as the rows 3, 5 and 17; words that are no row number are left
+// out.
+std::vector<int32_t> ParseRowList(const std::string& text) {
+  std::vector<int32_t> rows;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(',', start);
+    if (end == std::string::npos) end = text.size();
+    int32_t row = -1;
+    const char* first = text.data() + start;
+    const char* last = text.data() + end;
+    while (first < last && *first == ' ') ++first;
+    while (last > first && last[-1] == ' ') --last;
+    const auto [stop, error] = std::from_chars(first, last, row);
+    if (error == std::errc{} && stop == last && row >= 0) rows.push_back(row);
+    start = end + 1;
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+// Rows keep their ringing when a row is inserted (step +1) before them or
+// deleted (step -1); a deleted ringed row is ringed no more.
+void ShiftRinged(std::vector<int32_t>& rows, int32_t row, int32_t step) {
+  if (step < 0) rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
+  for (int32_t& r : rows)
+    if (r > row || (step > 0 && r == row)) r += step;
+}
 
 }  // namespace
 
@@ -140,7 +171,10 @@ void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
   if (!found) Stale[table] = true;
   // The table makes the new row current (OnSelect comes first); a current
   // row below it moved down by one.
-  if (t == kComponentTable && Current > row) ++Current;
+  if (t == kComponentTable) {
+    if (Current > row) ++Current;
+    ShiftRinged(Ringed, row, +1);
+  }
   Redraw();
 }
 
@@ -152,12 +186,20 @@ void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
   if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
     if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
   // The row that took the deleted one's place is the table's current row.
-  if (t == kComponentTable && Current > row) --Current;
+  if (t == kComponentTable) {
+    if (Current > row) --Current;
+    ShiftRinged(Ringed, row, -1);
+  }
   Redraw();
 }
 
 void TVMPlacementView::ShowComponent(TData& data, uint16_t index) {
   Current = ValueToInt(data);
+  Redraw();
+}
+
+void TVMPlacementView::RingRows(TData& data, uint16_t index) {
+  Ringed = ParseRowList(ValueToStr(data));
   Redraw();
 }
 

@@ -15,12 +15,14 @@
 // The mouse: the wheel zooms about the pointer, dragging pans, a double
 // click fits the whole job, and a click on a mark fires OnPick with its
 // component row. The current component (ShowComponent) is highlighted on
-// every board together with its feeder.
+// every board together with its feeder; the rows given to RingRows are
+// ringed on every board the same way.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "job/placement_job.h"
 #include "components/visual/view_transform.h"
@@ -63,6 +65,8 @@ class TVMPlacementView : public TVMWin {
   void RowInserted(TData& data, uint16_t table);  // Integer row: read the new row
   void RowDeleted(TData& data, uint16_t table);   // Integer row: drop it
   void ShowComponent(TData& data, uint16_t index);  // Integer: the current component row
+  // String: zero-based component rows joined by ","; empty text rings none.
+  void RingRows(TData& data, uint16_t index);
   void Fit(TData& data, uint16_t index);            // fit the whole job into the view, as a double click does
   void FollowParent(TData& data, uint16_t index);   // keep the gaps to the parent's edges
   // Data output: Integer, the rows without numeric coordinates.
@@ -74,6 +78,7 @@ class TVMPlacementView : public TVMWin {
   const TPlacementJob& Job() const { return JobRows; }
   const TViewTransform& Transform() const { return View; }
   int32_t CurrentComponent() const { return Current; }
+  const std::vector<int32_t>& RingedRows() const { return Ringed; }
   // The component row of the mark nearest to (x, y) in client pixels, within
   // a few pixels; -1 when there is none.
   int32_t ComponentAt(int32_t x, int32_t y);
@@ -94,6 +99,7 @@ class TVMPlacementView : public TVMWin {
   bool RedrawPending = false;  // asked to repaint, not painted yet
   bool Fitted = false;  // the view shows the whole job, as fitted
   int32_t Current = -1;
+  std::vector<int32_t> Ringed;  // sorted, each row once
   bool Dragging = false;  // the left button is down on the view
   bool Dragged = false;   // and the pointer moved far enough to pan
   POINT PressPoint{};
@@ -112,6 +118,7 @@ class TVMPlacementView : public TVMWin {
   void DrawComponents(HDC dc);
   void DrawFeeders(HDC dc);
   void DrawHighlight(HDC dc);
+  void DrawRinged(HDC dc, const TPlacedRow& component);
   void DrawScales(HDC dc, const RECT& client);
   void DrawNotes(HDC dc);
 };

@@ -184,12 +184,13 @@ void TVMPlacementView::DrawFeeders(HDC dc) {
 }
 
 // The current component on every board, ringed so that it is found at any
-// zoom, and the feeder it is taken from.
+// zoom, and the feeder it is taken from; the ringed rows the same way,
+// without their feeders.
 void TVMPlacementView::DrawHighlight(HDC dc) {
+  const auto& components = JobRows.Rows(kComponentTable);
+  for (int32_t row : Ringed)
+    if (row < JobRows.RowCount(kComponentTable)) DrawRinged(dc, components[static_cast<size_t>(row)]);
   if (Current < 0 || Current >= JobRows.RowCount(kComponentTable)) return;
-  const TPlacedRow& c = JobRows.Rows(kComponentTable)[static_cast<size_t>(Current)];
-  const int half = MarkSize / 2 + 2;
-  const int tick = MarkSize + 6;
   {
     TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
     for (const auto& [table, row] : JobRows.FeedersOf(Current)) {
@@ -199,8 +200,20 @@ void TVMPlacementView::DrawHighlight(HDC dc) {
       Rectangle(dc, x - kFeederHalf - 2, y - kFeederHalf - 2, x + kFeederHalf + 3, y + kFeederHalf + 3);
       Text(dc, x + kFeederHalf + 4, y - kFeederHalf - 3, f.Label, HighlightColor, TA_LEFT | TA_BOTTOM);
     }
-    if (!c.Placed) return;
-    for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+  }
+  DrawRinged(dc, components[static_cast<size_t>(Current)]);
+}
+
+// One component on every board: its mark in the highlight colour, with a
+// ring around it.
+void TVMPlacementView::DrawRinged(HDC dc, const TPlacedRow& c) {
+  if (!c.Placed) return;
+  const int half = MarkSize / 2 + 2;
+  const int tick = MarkSize + 6;
+  const std::vector<TPlacedRow> boards = JobRows.DrawnBoards();
+  {
+    TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
+    for (const TPlacedRow& board : boards) {
       const int x = Px(View.ScreenX(board.X + c.X)), y = Px(View.ScreenY(board.Y + c.Y));
       Rectangle(dc, x - half, y - half, x + half + 1, y + half + 1);
       if (c.HasAngle) {
@@ -210,7 +223,7 @@ void TVMPlacementView::DrawHighlight(HDC dc) {
     }
   }
   TPenBrush ring(dc, HighlightColor, 1, 0, true);
-  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+  for (const TPlacedRow& board : boards) {
     const int x = Px(View.ScreenX(board.X + c.X)), y = Px(View.ScreenY(board.Y + c.Y));
     Ellipse(dc, x - 11, y - 11, x + 12, y + 12);
   }

@@ -226,6 +226,35 @@ TEST_F(PlacementViewTest, HighlightFollowsTheSelectionAndAClickSelectsTheRow) {
   EXPECT_EQ(ListCurrentRow(list), 2);
 }
 
+// Rows given as text are ringed on every board beside the current row, and
+// keep their ringing as rows are inserted and deleted above them.
+TEST_F(PlacementViewTest, RingsTheGivenRowsOnEveryBoardBesideTheCurrentRow) {
+  LoadSmallJob();
+  const COLORREF red = view_->HighlightColor;
+  TVM_Event ring = MakeEvent<&TVMPlacementView::RingRows>(view_);
+  TVM_Event select = MakeEvent<&TvmStringTableMT::SelectRow>(components_, 5);
+  auto red_at = [&](double x, double y) { return Pixel(At(x, y).x, At(x, y).y) == red; };
+  FireStr(ring, "2, 0,x,-1,9");
+  FireInt(select, 1);
+  Paint();
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{0, 2, 9}));
+  for (auto [x, y] : {std::pair{10.0, 10.0}, {60.0, 10.0}, {20.0, 40.0}, {70.0, 40.0}, {30.0, 20.0}, {80.0, 20.0}})
+    EXPECT_TRUE(red_at(x, y)) << x << "," << y;
+
+  FireInt(select, 1);
+  components_->InsertRowBelowCurrent();  // the new row 2 pushes row 2 down
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{0, 3, 10}));
+  FireInt(select, 0);
+  components_->DeleteCurrentRow();
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{2, 9}));
+
+  FireStr(ring, "");
+  Paint();
+  EXPECT_TRUE(view_->RingedRows().empty());
+  EXPECT_FALSE(red_at(20, 40));
+  EXPECT_FALSE(red_at(10, 10));
+}
+
 TEST_F(PlacementViewTest, WheelZoomsAboutThePointerDragPansAndDoubleClickFits) {
   LoadSmallJob();
   const TViewTransform fitted = view_->Transform();

@@ -15,6 +15,9 @@ constexpr int32_t kLeftBand = 52;
 constexpr int32_t kBottomBand = 22;
 constexpr int32_t kTopStrip = 22;
 constexpr int32_t kRightStrip = 12;
+// A board whose components span fewer pixels than this both ways is drawn
+// as one rectangle.
+constexpr double kSmallBoardPixels = 4;
 // A press that moves less than this is a click, not a drag.
 constexpr int32_t kDragThreshold = 3;
 
@@ -234,17 +237,42 @@ TPixelArea TVMPlacementView::PlotArea() const {
                     static_cast<double>(std::max<LONG>(client.bottom - kBottomBand, kTopStrip + 1))};
 }
 
+std::vector<TVMPlacementView::TBoardOnScreen> TVMPlacementView::BoardsOnScreen(const RECT& area,
+                                                                                int32_t reach) const {
+  const TExtent& extent = JobRows.ComponentExtent();
+  const double spanX = (extent.MaxX - extent.MinX) * View.Scale, spanY = (extent.MaxY - extent.MinY) * View.Scale;
+  const bool small = !extent.Empty && spanX + spanY > 0 && spanX < kSmallBoardPixels && spanY < kSmallBoardPixels;
+  const int32_t pad = MarkSize;
+  std::vector<TBoardOnScreen> boards;
+  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+    const int32_t ox = RoundPixel(View.ScreenX(board.X)), oy = RoundPixel(View.ScreenY(board.Y));
+    RECT box{ox - 4, oy - 4, ox + 5, oy + 5};  // the cross at the board's offset
+    if (!extent.Empty)
+      box = RECT{RoundPixel(View.ScreenX(board.X + extent.MinX)) - pad, RoundPixel(View.ScreenY(board.Y + extent.MaxY)) - pad,
+                 RoundPixel(View.ScreenX(board.X + extent.MaxX)) + pad + 1,
+                 RoundPixel(View.ScreenY(board.Y + extent.MinY)) + pad + 1};
+    const bool crossIn = ox >= area.left - reach && ox <= area.right + reach && oy >= area.top - reach &&
+                         oy <= area.bottom + reach;
+    const bool boxIn = box.right >= area.left - reach && box.left <= area.right + reach &&
+                       box.bottom >= area.top - reach && box.top <= area.bottom + reach;
+    if (crossIn || boxIn) boards.push_back(TBoardOnScreen{board, box, small});
+  }
+  return boards;
+}
+
+// Only the boards under the point are searched: on a large panel that is a
+// few of thousands.
 int32_t TVMPlacementView::ComponentAt(int32_t x, int32_t y) {
   Refresh();
   const double reach = MarkSize / 2 + 3;
   double best = reach * reach * 2 + 1;
   int32_t found = -1;
   const auto& components = JobRows.Rows(kComponentTable);
-  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+  for (const TBoardOnScreen& board : BoardsOnScreen(RECT{x, y, x, y}, static_cast<int32_t>(reach))) {
     for (size_t i = 0; i < components.size(); ++i) {
       const TPlacedRow& c = components[i];
       if (!c.Placed) continue;
-      const double dx = View.ScreenX(board.X + c.X) - x, dy = View.ScreenY(board.Y + c.Y) - y;
+      const double dx = View.ScreenX(board.Row.X + c.X) - x, dy = View.ScreenY(board.Row.Y + c.Y) - y;
       if (std::abs(dx) > reach || std::abs(dy) > reach) continue;
       const double d = dx * dx + dy * dy;
       if (d < best) best = d, found = static_cast<int32_t>(i);

@@ -25,6 +25,8 @@
 #include <vector>
 
 #include "job/placement_job.h"
+#include "components/visual/mark_raster.h"
+#include "components/visual/pixel_canvas.h"
 #include "components/visual/view_transform.h"
 #include "components/visual/vm_win.h"
 #include "core/data.h"
@@ -84,6 +86,8 @@ class TVMPlacementView : public TVMWin {
   int32_t ComponentAt(int32_t x, int32_t y);
   // The client area less the scale bands: where the job is drawn.
   TPixelArea PlotArea() const;
+  // Component marks written by the last paint: each pixel and look once.
+  int64_t MarksPainted() const { return Raster.Written(); }
 
   void MouseDown(TMouseEventData& mouse) override;
   void MouseMove(TMouseEventData& mouse) override;
@@ -104,6 +108,19 @@ class TVMPlacementView : public TVMWin {
   bool Dragged = false;   // and the pointer moved far enough to pan
   POINT PressPoint{};
   POINT LastPoint{};
+  TPixelCanvas Canvas;
+  TMarkRaster Raster;
+
+  // A board as the screen shows it: the box its components cover, marks
+  // included, and whether that is so small that it is drawn as one
+  // rectangle without its marks.
+  struct TBoardOnScreen {
+    TPlacedRow Row;
+    RECT Box;
+    bool Small;
+  };
+  // The boards whose box reaches into `area` grown by `reach` pixels.
+  std::vector<TBoardOnScreen> BoardsOnScreen(const RECT& area, int32_t reach) const;
 
   TVM_Event& TablePoint(TJobTable table);
   std::string ReadLine(TJobTable table, int32_t row, bool& found);
@@ -114,11 +131,11 @@ class TVMPlacementView : public TVMWin {
 
   // Drawing (placement_view_paint.cpp).
   void DrawAxes(HDC dc, const RECT& client);
-  void DrawBoards(HDC dc);
-  void DrawComponents(HDC dc);
+  void DrawBoards(HDC dc, const std::vector<TBoardOnScreen>& boards);
+  void DrawComponents(const std::vector<TBoardOnScreen>& boards);
   void DrawFeeders(HDC dc);
-  void DrawHighlight(HDC dc);
-  void DrawRinged(HDC dc, const TPlacedRow& component);
+  void DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& boards);
+  void DrawRinged(HDC dc, const std::vector<TBoardOnScreen>& boards, const TPlacedRow& component);
   void DrawScales(HDC dc, const RECT& client);
   void DrawNotes(HDC dc);
 };

@@ -5,6 +5,7 @@
 // change takes milliseconds.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

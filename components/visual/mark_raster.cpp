@@ -3,25 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-constexpr uint32_t kFilledBit = 1u << 0;
-constexpr uint32_t kHollowBit = 1u << 1;
-constexpr int kTickShift = 2;  // then 8 direction bits per look
-
-}  // namespace
-
-int32_t TickDirection(int32_t tickX, int32_t tickY) {
-  // Up on the screen is -y; the octant is found from signs and which axis
-  // is longer, without a trigonometric call.
-  const int32_t x = tickX, y = -tickY;
-  const int32_t ax = std::abs(x), ay = std::abs(y);
-  if (x >= 0 && y >= 0) return ax >= ay ? 0 : 1;
-  if (x < 0 && y >= 0) return ay > ax ? 2 : 3;
-  if (x < 0) return ax >= ay ? 4 : 5;
-  return ay > ax ? 6 : 7;
-}
-
 void TMarkRaster::Attach(uint32_t* pixels, int32_t width, int32_t height) {
   Pixels = pixels;
   Width = std::max(width, 0);
@@ -30,24 +11,21 @@ void TMarkRaster::Attach(uint32_t* pixels, int32_t width, int32_t height) {
   WrittenCount = 0;
 }
 
-void TMarkRaster::Mark(int32_t x, int32_t y, int32_t half, bool hollow, int32_t tickX, int32_t tickY,
-                       uint32_t color) {
+void TMarkRaster::Write(int32_t x, int32_t y, int32_t half, bool hollow, int32_t tickX, int32_t tickY,
+                        uint32_t color) {
   if (x < -half - 16 || y < -half - 16 || x >= Width + half + 16 || y >= Height + half + 16) return;
   // Marks centred outside the buffer are rare (an edge): they are written
   // without the record of what is drawn.
   const bool inside = x >= 0 && y >= 0 && x < Width && y < Height;
   uint32_t unused = 0;
   uint32_t& drawn = inside ? Drawn[static_cast<size_t>(y) * Width + x] : unused;
-  const uint32_t squareBit = hollow ? kHollowBit : kFilledBit;
-  const bool hasTick = tickX != 0 || tickY != 0;
-  const uint32_t tickBit =
-      hasTick ? 1u << (kTickShift + (hollow ? 8 : 0) + TickDirection(tickX, tickY)) : 0;
+  const uint32_t squareBit = SquareBit(hollow), tickBit = TickBit(hollow, tickX, tickY);
   if (!(drawn & squareBit)) {
     Square(x, y, half, hollow, color);
     drawn |= squareBit;
     ++WrittenCount;
   }
-  if (hasTick && !(drawn & tickBit)) {
+  if (tickBit && !(drawn & tickBit)) {
     Line(x, y, x + tickX, y + tickY, color);
     drawn |= tickBit;
   }

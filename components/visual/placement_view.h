@@ -27,6 +27,7 @@
 #include "job/placement_job.h"
 #include "components/visual/mark_raster.h"
 #include "components/visual/pixel_canvas.h"
+#include "components/visual/pixel_fill.h"
 #include "components/visual/view_transform.h"
 #include "components/visual/vm_win.h"
 #include "core/data.h"
@@ -110,6 +111,10 @@ class TVMPlacementView : public TVMWin {
   POINT LastPoint{};
   TPixelCanvas Canvas;
   TMarkRaster Raster;
+  TUnionFill BoardFill;
+  // Kept between paints, so that a repaint takes no fresh memory.
+  std::vector<TBoardMark> Pattern;
+  std::vector<POINT> Ticks;
 
   // A board as the screen shows it: the box its components cover, marks
   // included, and whether that is so small that it is drawn as one

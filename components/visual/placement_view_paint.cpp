@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "components/visual/pixel_fill.h"
 #include "components/visual/placement_view.h"
 #include "core/convert.h"
 #include "toolkit/graphic_tool.h"
@@ -25,15 +26,12 @@ constexpr int kRingRadius = 11;
 // at their exact pixels; beyond it one board's marks are placed once, as a
 // pattern of pixels that every board repeats from its own offset.
 constexpr size_t kExactMarks = 2'000'000;
+// Board numbers are written while no more boards than this are on the
+// screen; beyond, they would only cover each other.
+constexpr size_t kMaxLabels = 200;
 // A pattern's marks lie within this many pixels of their board's offset.
 constexpr double kPatternReach = 1e8;
 
-// A mark of the board pattern: its pixel from the board's offset.
-struct TPatternMark {
-  int32_t Y, X, TickX, TickY;
-  bool Skipped;
-  auto operator<=>(const TPatternMark&) const = default;
-};
 
 bool InReach(double x, double y, const RECT& r, int reach) {
   return x >= r.left - reach && x <= r.right + reach && y >= r.top - reach && y <= r.bottom + reach;
@@ -120,25 +118,38 @@ void TVMPlacementView::DrawAxes(HDC dc, const RECT& client) {
 }
 
 // Each board is the rectangle that its components cover, filled unless the
-// board is skipped, with its number above and a cross at its offset. A
-// board too small for its marks is one rectangle in its own colour.
+// board is skipped, with its number above (while few boards are on the
+// screen) and a cross at its offset. A board too small for its marks is one
+// rectangle in its own colour. The fills are written into the pixels first,
+// each pixel once, so that overlapping boards cost no more than their area
+// and every outline shows.
 void TVMPlacementView::DrawBoards(HDC dc, const std::vector<TBoardOnScreen>& boards) {
   const int shrink = MarkSize - MarkSize / 2;  // the small board covers its marks' centres and half a mark
+  const bool outlined = !JobRows.ComponentExtent().Empty;
+  const bool labelled = boards.size() <= kMaxLabels;
+  std::vector<TPixelRect> filled, small[2];
+  for (const TBoardOnScreen& board : boards) {
+    const RECT& box = board.Box;
+    if (board.Small)
+      small[board.Row.Skipped].push_back(
+          TPixelRect{box.left + shrink, box.top + shrink, box.right - shrink, box.bottom - shrink});
+    else if (outlined && !board.Row.Skipped)
+      filled.push_back(TPixelRect{box.left, box.top, box.right, box.bottom});
+  }
+  uint32_t* pixels = Canvas.Pixels();
+  BoardFill.Fill(pixels, Canvas.Width(), Canvas.Height(), filled, PixelOf(BoardFillColor));
+  BoardFill.Fill(pixels, Canvas.Width(), Canvas.Height(), small[0], PixelOf(BoardColor));
+  BoardFill.Fill(pixels, Canvas.Width(), Canvas.Height(), small[1], PixelOf(SkippedColor));
+
   for (bool skipped : {false, true}) {
     const COLORREF color = skipped ? SkippedColor : BoardColor;
-    TPenBrush tools(dc, color, 1, BoardFillColor, skipped);
-    HBRUSH solid = CreateSolidBrush(color);
+    TPenBrush tools(dc, color, 1, 0, true);
     for (const TBoardOnScreen& board : boards) {
-      if (board.Row.Skipped != skipped) continue;
+      if (board.Row.Skipped != skipped || board.Small) continue;
       const RECT& box = board.Box;
-      if (board.Small) {
-        const RECT dot{box.left + shrink, box.top + shrink, box.right - shrink, box.bottom - shrink};
-        FillRect(dc, &dot, solid);
-        continue;
-      }
       const int ox = Px(View.ScreenX(board.Row.X)), oy = Px(View.ScreenY(board.Row.Y));
       int labelX = ox, labelY = oy;
-      if (!JobRows.ComponentExtent().Empty) {
+      if (outlined) {
         Rectangle(dc, box.left, box.top, box.right, box.bottom);
         labelX = box.left, labelY = box.top;
       }
@@ -146,9 +157,8 @@ void TVMPlacementView::DrawBoards(HDC dc, const std::vector<TBoardOnScreen>& boa
       LineTo(dc, ox + 5, oy);
       MoveToEx(dc, ox, oy - 4, nullptr);
       LineTo(dc, ox, oy + 5);
-      if (!board.Row.Label.empty()) Text(dc, labelX, labelY - 1, board.Row.Label, color, TA_LEFT | TA_BOTTOM);
+      if (labelled && !board.Row.Label.empty()) Text(dc, labelX, labelY - 1, board.Row.Label, color, TA_LEFT | TA_BOTTOM);
     }
-    DeleteObject(solid);
   }
 }
 
@@ -167,35 +177,44 @@ void TVMPlacementView::DrawComponents(const std::vector<TBoardOnScreen>& boards)
   for (const TBoardOnScreen& board : boards) marked += board.Small ? 0 : 1;
 
   if (marked * components.size() <= kExactMarks) {
+    std::vector<POINT>& ticks = Ticks;
+    ticks.assign(components.size(), POINT{0, 0});
+    for (size_t i = 0; i < components.size(); ++i)
+      if (components[i].HasAngle) ticks[i] = POINT{Px(components[i].Cos * tick), -Px(components[i].Sin * tick)};
     for (const TBoardOnScreen& board : boards) {
       if (board.Small) continue;
-      for (const TPlacedRow& c : components) {
+      for (size_t i = 0; i < components.size(); ++i) {
+        const TPlacedRow& c = components[i];
         if (!c.Placed) continue;
         const double sx = View.ScreenX(board.Row.X + c.X), sy = View.ScreenY(board.Row.Y + c.Y);
         if (!InReach(sx, sy, client, tick)) continue;
         const bool skipped = board.Row.Skipped || c.Skipped;
-        Raster.Mark(Px(sx), Px(sy), half, skipped, c.HasAngle ? Px(c.Cos * tick) : 0,
-                    c.HasAngle ? -Px(c.Sin * tick) : 0, skipped ? skippedColor : markColor);
+        Raster.Mark(Px(sx), Px(sy), half, skipped, ticks[i].x, ticks[i].y, skipped ? skippedColor : markColor);
       }
     }
     return;
   }
 
-  std::vector<TPatternMark> pattern;
-  pattern.reserve(components.size());
+  std::vector<TBoardMark>& pattern = Pattern;
+  pattern.clear();
   for (const TPlacedRow& c : components) {
     const double x = c.X * View.Scale, y = -c.Y * View.Scale;
     if (!c.Placed || std::abs(x) > kPatternReach || std::abs(y) > kPatternReach) continue;
-    pattern.push_back(TPatternMark{Px(y), Px(x), c.HasAngle ? Px(c.Cos * tick) : 0,
+    pattern.push_back(TBoardMark{Px(y), Px(x), c.HasAngle ? Px(c.Cos * tick) : 0,
                                    c.HasAngle ? -Px(c.Sin * tick) : 0, c.Skipped});
   }
   std::sort(pattern.begin(), pattern.end());
   pattern.erase(std::unique(pattern.begin(), pattern.end()), pattern.end());
+  for (TBoardMark& m : pattern) {
+    m.Bits = TMarkRaster::Bits(m.Skipped, m.TickX, m.TickY);
+    m.SkippedBoardBits = TMarkRaster::Bits(true, m.TickX, m.TickY);
+  }
   for (const TBoardOnScreen& board : boards) {
     const double ox = View.ScreenX(board.Row.X), oy = View.ScreenY(board.Row.Y);
     if (board.Small || std::abs(ox) > kPatternReach || std::abs(oy) > kPatternReach) continue;
     const int x = Px(ox), y = Px(oy);
-    for (const TPatternMark& m : pattern) {
+    for (const TBoardMark& m : pattern) {
+      if (Raster.Has(x + m.X, y + m.Y, board.Row.Skipped ? m.SkippedBoardBits : m.Bits)) continue;
       const bool skipped = board.Row.Skipped || m.Skipped;
       Raster.Mark(x + m.X, y + m.Y, half, skipped, m.TickX, m.TickY, skipped ? skippedColor : markColor);
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 void TMarkRaster::Attach(uint32_t* pixels, int32_t width, int32_t height) {
   Pixels = pixels;
@@ -28,6 +29,43 @@ void TMarkRaster::Write(int32_t x, int32_t y, int32_t half, bool hollow, int32_t
   if (tickBit && !(drawn & tickBit)) {
     Line(x, y, x + tickX, y + tickY, color);
     drawn |= tickBit;
+  }
+}
+
+void TMarkRaster::Highlight(int32_t x, int32_t y, int32_t half, int32_t tickX, int32_t tickY, int32_t radius,
+                            uint32_t color) {
+  const int32_t reach = std::max(radius, half + 1) + 1;
+  if (x < -reach || y < -reach || x >= Width + reach || y >= Height + reach) return;
+  const bool inside = x >= 0 && y >= 0 && x < Width && y < Height;
+  uint32_t unused = 0;
+  uint32_t& drawn = inside ? Drawn[static_cast<size_t>(y) * Width + x] : unused;
+  const bool hasTick = tickX != 0 || tickY != 0;
+  const uint32_t bits = 1u << 18 | (hasTick ? 1u << (19 + TickDirection(tickX, tickY)) : 0);
+  if ((drawn & bits) == bits) return;
+  drawn |= bits;
+  Square(x, y, half + 1, false, color);
+  if (hasTick) {
+    // The second pixel of the width lies across the tick's longer axis.
+    const bool steep = std::abs(tickY) > std::abs(tickX);
+    Line(x, y, x + tickX, y + tickY, color);
+    Line(x + (steep ? 1 : 0), y + (steep ? 0 : 1), x + tickX + (steep ? 1 : 0), y + tickY + (steep ? 0 : 1), color);
+  }
+  Ring(x, y, radius, color);
+}
+
+// The midpoint circle: one eighth worked out, the rest by symmetry.
+void TMarkRaster::Ring(int32_t x, int32_t y, int32_t radius, uint32_t color) {
+  int32_t dx = radius, dy = 0, error = 1 - radius;
+  while (dx >= dy) {
+    for (auto [px, py] : {std::pair{dx, dy}, {dy, dx}, {-dy, dx}, {-dx, dy}, {-dx, -dy}, {-dy, -dx}, {dy, -dx}, {dx, -dy}})
+      Put(x + px, y + py, color);
+    ++dy;
+    if (error < 0) {
+      error += 2 * dy + 1;
+    } else {
+      --dx;
+      error += 2 * (dy - dx) + 1;
+    }
   }
 }
 

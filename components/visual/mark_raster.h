@@ -45,6 +45,12 @@ class TMarkRaster {
     if (!Has(x, y, Bits(hollow, tickX, tickY))) Write(x, y, half, hollow, tickX, tickY, color);
   }
 
+  // A highlighted component: a filled square of side 2 * half + 3, a tick
+  // two pixels wide and a ring of `radius` pixels around (x, y). A highlight
+  // with a tick of the same direction already at that pixel is not written
+  // again.
+  void Highlight(int32_t x, int32_t y, int32_t half, int32_t tickX, int32_t tickY, int32_t radius, uint32_t color);
+
   // What Mark records of a mark, and whether all of it is at (x, y): a
   // caller that places many marks asks this first, with the bits worked
   // out once.
@@ -62,7 +68,8 @@ class TMarkRaster {
   uint32_t* Pixels = nullptr;
   int32_t Width = 0, Height = 0;
   // Per pixel: bit 0 a filled square, bit 1 a hollow one, then 8 bits of
-  // tick directions for each.
+  // tick directions for each; bit 18 a highlight, then 8 bits of its tick
+  // directions.
   std::vector<uint32_t> Drawn;
   int64_t WrittenCount = 0;
 
@@ -76,6 +83,7 @@ class TMarkRaster {
   }
   void Square(int32_t x, int32_t y, int32_t half, bool hollow, uint32_t color);
   void Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t color);
+  void Ring(int32_t x, int32_t y, int32_t radius, uint32_t color);
 };
 
 // 0x00RRGGBB from the platform's 0x00BBGGRR.

@@ -140,7 +140,7 @@ class TVMPlacementView : public TVMWin {
   void DrawComponents(const std::vector<TBoardOnScreen>& boards);
   void DrawFeeders(HDC dc);
   void DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& boards);
-  void DrawRinged(HDC dc, const std::vector<TBoardOnScreen>& boards, const TPlacedRow& component);
+  void DrawRinged(const std::vector<TBoardOnScreen>& boards, const TPlacedRow& component);
   void DrawScales(HDC dc, const RECT& client);
   void DrawNotes(HDC dc);
 };

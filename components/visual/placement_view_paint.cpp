@@ -239,7 +239,7 @@ void TVMPlacementView::DrawFeeders(HDC dc) {
 void TVMPlacementView::DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& boards) {
   const auto& components = JobRows.Rows(kComponentTable);
   for (int32_t row : Ringed)
-    if (row < JobRows.RowCount(kComponentTable)) DrawRinged(dc, boards, components[static_cast<size_t>(row)]);
+    if (row < JobRows.RowCount(kComponentTable)) DrawRinged(boards, components[static_cast<size_t>(row)]);
   if (Current < 0 || Current >= JobRows.RowCount(kComponentTable)) return;
   {
     TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
@@ -251,38 +251,23 @@ void TVMPlacementView::DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& 
       Text(dc, x + kFeederHalf + 4, y - kFeederHalf - 3, f.Label, HighlightColor, TA_LEFT | TA_BOTTOM);
     }
   }
-  DrawRinged(dc, boards, components[static_cast<size_t>(Current)]);
+  DrawRinged(boards, components[static_cast<size_t>(Current)]);
 }
 
 // One component on every board on the screen: its mark in the highlight
-// colour, with a ring around it; boards whose component lands on the same
-// pixel share one.
-void TVMPlacementView::DrawRinged(HDC dc, const std::vector<TBoardOnScreen>& boards, const TPlacedRow& c) {
+// colour, with a ring around it, written into the pixels once per place.
+void TVMPlacementView::DrawRinged(const std::vector<TBoardOnScreen>& boards, const TPlacedRow& c) {
   if (!c.Placed) return;
-  const RECT client = ClientOf(dc, Control);
-  const int half = MarkSize / 2 + 2;
+  Canvas.Pixels();  // the feeders drawn so far reach the pixels first
+  const RECT client{0, 0, Canvas.Width(), Canvas.Height()};
   const int tick = MarkSize + 6;
-  std::vector<POINT> places;
+  const int tickX = c.HasAngle ? Px(c.Cos * tick) : 0, tickY = c.HasAngle ? -Px(c.Sin * tick) : 0;
+  const uint32_t color = PixelOf(HighlightColor);
   for (const TBoardOnScreen& board : boards) {
     const double sx = View.ScreenX(board.Row.X + c.X), sy = View.ScreenY(board.Row.Y + c.Y);
-    if (InReach(sx, sy, client, kRingRadius + 1)) places.push_back(POINT{Px(sx), Px(sy)});
+    if (InReach(sx, sy, client, kRingRadius + 1))
+      Raster.Highlight(Px(sx), Px(sy), MarkSize / 2 + 1, tickX, tickY, kRingRadius, color);
   }
-  const auto before = [](POINT a, POINT b) { return a.y != b.y ? a.y < b.y : a.x < b.x; };
-  const auto same = [](POINT a, POINT b) { return a.x == b.x && a.y == b.y; };
-  std::sort(places.begin(), places.end(), before);
-  places.erase(std::unique(places.begin(), places.end(), same), places.end());
-  {
-    TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
-    for (const POINT p : places) {
-      Rectangle(dc, p.x - half, p.y - half, p.x + half + 1, p.y + half + 1);
-      if (c.HasAngle) {
-        MoveToEx(dc, p.x, p.y, nullptr);
-        LineTo(dc, p.x + Px(c.Cos * tick), p.y - Px(c.Sin * tick));
-      }
-    }
-  }
-  TPenBrush ring(dc, HighlightColor, 1, 0, true);
-  for (const POINT p : places) Ellipse(dc, p.x - kRingRadius, p.y - kRingRadius, p.x + kRingRadius + 1, p.y + kRingRadius + 1);
 }
 
 // Bands along the left and bottom edges with marks every 1, 2 or 5 times a

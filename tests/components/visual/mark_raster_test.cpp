@@ -1,5 +1,5 @@
-// Marks written into a small pixel buffer: their shape, each place and look
-// once, and the parts beyond the buffer's edges left out (the native build
+// Marks and highlights written into a small pixel buffer: their shape, each
+// place and look once, and the parts beyond the buffer's edges left out (the native build
 // runs this under AddressSanitizer).
 #include "components/visual/mark_raster.h"
 
@@ -64,6 +64,18 @@ TEST(MarkRasterTest, WritesSquaresAndTicksOncePerPlaceAndLookWithinTheBuffer) {
   EXPECT_EQ(raster.Written(), 2);
   raster.Attach(pixels.data(), kSide, kSide);
   EXPECT_EQ(raster.Written(), 0) << "a new picture starts empty";
+
+  // A highlight: a square one pixel wider than the mark, a ring around it,
+  // once per place whatever the marks there.
+  pixels.assign(kSide * kSide, 0);
+  raster.Mark(5, 5, 1, false, 0, 0, 1);
+  raster.Highlight(5, 5, 1, 0, -5, 5, kInk);
+  for (auto [x, y] : {std::pair{3, 3}, {7, 7}, {10, 5}, {0, 5}, {5, 0}, {5, 10}, {6, 1}})
+    EXPECT_EQ(pixels[y * kSide + x], kInk) << x << "," << y << "\n" << Picture(pixels);
+  EXPECT_EQ(pixels[5 * kSide + 9], 0u) << "between square and ring";
+  pixels[0 * kSide + 5] = 0;
+  raster.Highlight(5, 5, 1, 0, -5, 5, kInk);
+  EXPECT_EQ(pixels[0 * kSide + 5], 0u) << "not written again";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// Painting of the placement view. Painting happens inside the toolkit's
-// buffered painting, so every call below draws into a memory bitmap that
-// reaches the screen in one copy.
+// Painting of the placement view. Everything is drawn on the view's own
+// bitmap: outlines, texts and feeders through the platform's calls, board
+// fills, component marks and highlights written straight into its pixels
+// (a panel puts millions of them on the screen), and the picture is then
+// copied to the toolkit's buffer in one step.
 #include <algorithm>
 #include <cmath>
 
@@ -20,6 +22,7 @@ constexpr double kScaleSpacing = 70;
 constexpr int kMaxScaleMarks = 200;
 
 int Px(double v) { return RoundPixel(v); }
+
 // The ring around a highlighted component.
 constexpr int kRingRadius = 11;
 // Up to this many board and component pairs the marks are placed one by one
@@ -31,7 +34,6 @@ constexpr size_t kExactMarks = 2'000'000;
 constexpr size_t kMaxLabels = 200;
 // A pattern's marks lie within this many pixels of their board's offset.
 constexpr double kPatternReach = 1e8;
-
 
 bool InReach(double x, double y, const RECT& r, int reach) {
   return x >= r.left - reach && x <= r.right + reach && y >= r.top - reach && y <= r.bottom + reach;
@@ -77,7 +79,7 @@ RECT ClientOf(HDC dc, TControl* control) {
 }  // namespace
 
 // Everything is drawn on the view's own bitmap, the marks written into its
-// pixels, and the picture copied to `dc` at the end.
+// pixels, and the picture copied to `target` at the end.
 void TVMPlacementView::Paint(TControl* sender, HDC target) {
   RedrawPending = false;
   Refresh();

@@ -34,6 +34,16 @@ struct TViewTransform {
   }
 };
 
+// The whole pixel nearest to a screen position, halves upward. Positions
+// far beyond any screen are held at a billion pixels, so no conversion
+// overflows. Truncation and a correction, not the library's floor: that is a
+// call, and it cost as much as the rest of placing a mark.
+inline int32_t RoundPixel(double v) {
+  const double up = (v < -1e9 ? -1e9 : v > 1e9 ? 1e9 : v) + 0.5;
+  const auto whole = static_cast<int32_t>(up);
+  return whole - (up < whole ? 1 : 0);
+}
+
 constexpr double kMinScale = 1e-4;
 constexpr double kMaxScale = 1e4;
 

@@ -40,6 +40,11 @@ TEST(ViewTransform, FitsCentresZoomsAboutAPointAndPicksScaleSteps) {
   EXPECT_DOUBLE_EQ(ScaleStep(1, 70), 100);
   EXPECT_DOUBLE_EQ(ScaleStep(100, 70), 1);
   EXPECT_DOUBLE_EQ(ScaleStep(0.01, 70), 10000);
+
+  // Pixels: the nearest whole one, halves upward, far ones held.
+  const std::pair<double, int32_t> pixels[] = {{2.5, 3},   {2.49, 2},  {-0.5, 0},   {-0.51, -1},
+                                               {-3.5, -3}, {-7, -7},   {1e12, 1000000000}, {-1e12, -1000000000}};
+  for (auto [v, pixel] : pixels) EXPECT_EQ(RoundPixel(v), pixel) << v;
 }
 
 }  // namespace

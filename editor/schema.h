@@ -50,6 +50,7 @@ class TVMPlacementView;
 class TVMPlacementImport;
 class TVMRotationCorrections;
 class TVMPanelWindow;
+class TVMPartKindsWindow;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -151,6 +152,12 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   // "Панель плат…": the window and its box for a wrong field.
   TVMPanelWindow* PanelWindow = nullptr;
   TVMMessage* PanelErrorMessage = nullptr;
+  // "Детали по видам…": the window of the job's parts by kind, what tells it
+  // of every change of the tables, its question and its box.
+  TVMPartKindsWindow* PartKindsWindow = nullptr;
+  TVMHub* ModifiedHub = nullptr;
+  TVMMessage* MissingFeederQuestion = nullptr;
+  TVMMessage* KindErrorMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

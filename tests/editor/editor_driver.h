@@ -46,7 +46,7 @@ class TEditorDriver {
   // Item indexes of the menu template.
   enum : int {
     kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kProgram = 6, kDistribute = 8,
-    kCheck = 9, kPanel = 10, kHelp = 11
+    kCheck = 9, kPanel = 10, kKinds = 11, kHelp = 12
   };
 
   // Starts the editor with the arguments after its name; the window is

@@ -1,5 +1,7 @@
-// "Распределить", "Проверить" and a panel of 32 boards (8 x 4, the most a
-// panel usually holds; then its undo) in the editor's own network, each against opening the same job,
+// "Распределить", "Проверить", a panel of 32 boards (8 x 4, the most a
+// panel usually holds; then its undo) and one of 2,500 boards (50 x 50, a
+// panel typed by mistake; then one repaint of the placement view and its
+// undo) in the editor's own network, each against opening the same job,
 // side by side in one run: a generated job of 50,000 component rows and 200
 // feeders (bench/feeder_job.h).
 //
@@ -10,8 +12,10 @@
 // window they reach is the program's own. Only the summary box is left out: it is
 // modal and waits for the user, so the summary is taken as it is fired.
 // Each time runs until the pending messages (painting included) are
-// handled. Per run, in a process of its own, the job is opened into an
-// empty editor, checked, assigned, made a panel, and the panel undone.
+// handled, so a panel's time holds the placement view's first paint of it.
+// Per run, in a process of its own, the job is opened into an empty editor,
+// checked, assigned, made a panel, the panel undone, made the large panel,
+// repainted, and that undone.
 //
 //   bench_job_commands                  prints the figures
 //   ZR_BENCH_RUNS=n bench_job_commands  n runs (default 5)
@@ -34,6 +38,7 @@
 #include "components/processing/undo_journal.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/panel_window.h"
+#include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/schema.h"
@@ -78,12 +83,12 @@ void WriteWhole(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-// The rows of a panel of 8 x 4 boards, as its window hands them on. The
-// view then draws every component on each of them: 1.6 million marks.
-std::string PanelRows() {
+// The rows of a panel of columns x rows boards 25 mm apart, as its window
+// hands them on.
+std::string PanelRows(int32_t columns, int32_t rows) {
   TBoardPanel panel;
-  panel.Columns = 8;
-  panel.Rows = 4;
+  panel.Columns = columns;
+  panel.Rows = rows;
   panel.PitchX = panel.PitchY = 25 * kFixedPerMillimetre;
   std::string lines;
   for (const JobRow& row : PanelBoardRows(panel)) lines += row[0] + "," + row[1] + "," + row[2] + "," + row[3] + "\r\n";
@@ -103,17 +108,25 @@ int RunOnce(const std::string& path, const std::string& out) {
   const int rows = s->ComponentTable->RowCount();
   const double check = Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); });
   const double assign = Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); });
-  const std::string panelRows = PanelRows();
-  const double panel = Timed([&] {
-    FireStr(s->PanelWindow->OnRows, panelRows);
-    FireNull(s->PanelWindow->OnApplied);
-  });
+  auto makePanel = [&](const std::string& rows) {
+    return Timed([&] {
+      FireStr(s->PanelWindow->OnRows, rows);
+      FireNull(s->PanelWindow->OnApplied);
+    });
+  };
+  auto undoLast = [&] { return Timed([&] { FireNull(s->UndoKeys->OnKey[0]); }); };
+  const double panel = makePanel(PanelRows(8, 4));
   const int boards = s->BoardTable->RowCount();
-  const double undo = Timed([&] { FireNull(s->UndoKeys->OnKey[0]); });
+  const double undo = undoLast();
+  const double largePanel = makePanel(PanelRows(50, 50));
+  const int largeBoards = s->BoardTable->RowCount();
+  HWND view = s->PlacementView->Control->Handle;
+  const double repaint = Timed([&] { RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
+  const double largeUndo = undoLast();
   FILE* file = std::fopen(out.c_str(), "w");
   if (!file) return 1;
-  std::fprintf(file, "%f %f %f %f %f %d %d\n%s\n", open, check, assign, panel, undo, rows, boards,
-               summary.Last.substr(0, summary.Last.find('\r')).c_str());
+  std::fprintf(file, "%f %f %f %f %f %f %f %f %d %d %d\n%s\n", open, check, assign, panel, undo, largePanel,
+               repaint, largeUndo, rows, boards, largeBoards, summary.Last.substr(0, summary.Last.find('\r')).c_str());
   std::fclose(file);
   return 0;
 }
@@ -127,18 +140,21 @@ int main(int argc, char** argv) {
 
   // Each run is a process of its own: the editor opens a job into the
   // tables it has, so every run starts from an empty editor.
-  TFigures open, check, assign, panel, undo;
-  int rows = 0, boards = 0;
+  TFigures open, check, assign, panel, undo, largePanel, repaint, largeUndo;
+  int rows = 0, boards = 0, largeBoards = 0;
   char summary[512] = {};
   for (int run = 0; run < runs; ++run) {
     if (!RunSelf("--once " + path + " " + out)) return 1;
     FILE* file = std::fopen(out.c_str(), "r");
     if (!file) return 1;
-    double o = 0, c = 0, a = 0, p = 0, u = 0;
-    if (std::fscanf(file, "%lf %lf %lf %lf %lf %d %d ", &o, &c, &a, &p, &u, &rows, &boards) != 7) return 1;
+    double o = 0, c = 0, a = 0, p = 0, u = 0, lp = 0, r = 0, lu = 0;
+    if (std::fscanf(file, "%lf %lf %lf %lf %lf %lf %lf %lf %d %d %d ", &o, &c, &a, &p, &u, &lp, &r, &lu, &rows, &boards,
+                    &largeBoards) != 11)
+      return 1;
     if (!std::fgets(summary, sizeof summary, file)) summary[0] = 0;
     std::fclose(file);
     open.Ms.push_back(o), check.Ms.push_back(c), assign.Ms.push_back(a), panel.Ms.push_back(p), undo.Ms.push_back(u);
+    largePanel.Ms.push_back(lp), repaint.Ms.push_back(r), largeUndo.Ms.push_back(lu);
   }
   std::remove(path.c_str());
   std::remove(out.c_str());
@@ -152,6 +168,10 @@ int main(int argc, char** argv) {
   const double panelMs = panel.Median(), undoMs = undo.Median();
   std::printf("  Панель плат, %d плат %8.1f ms   %.2f x open\n", boards, panelMs, panelMs / openMs);
   std::printf("  its undo (Ctrl+Z)      %8.1f ms   %.2f x open\n", undoMs, undoMs / openMs);
+  const double largeMs = largePanel.Median(), repaintMs = repaint.Median(), largeUndoMs = largeUndo.Median();
+  std::printf("  Панель плат, %d плат %6.1f ms   %.2f x open\n", largeBoards, largeMs, largeMs / openMs);
+  std::printf("  one repaint of it      %8.1f ms\n", repaintMs);
+  std::printf("  its undo (Ctrl+Z)      %8.1f ms   %.2f x open\n", largeUndoMs, largeUndoMs / openMs);
   std::printf("  summary: %s", summary);
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "components/visual/placement_view.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 
 #include "toolkit/control_create.h"
@@ -14,8 +15,41 @@ constexpr int32_t kLeftBand = 52;
 constexpr int32_t kBottomBand = 22;
 constexpr int32_t kTopStrip = 22;
 constexpr int32_t kRightStrip = 12;
+// A board whose components span fewer pixels than this both ways is drawn
+// as one rectangle.
+constexpr double kSmallBoardPixels = 4;
 // A press that moves less than this is a click, not a drag.
 constexpr int32_t kDragThreshold = 3;
+
+// "3,17,5" as the rows 3, 5 and 17; words that are no row number are left
+// out.
+std::vector<int32_t> ParseRowList(const std::string& text) {
+  std::vector<int32_t> rows;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(',', start);
+    if (end == std::string::npos) end = text.size();
+    int32_t row = -1;
+    const char* first = text.data() + start;
+    const char* last = text.data() + end;
+    while (first < last && *first == ' ') ++first;
+    while (last > first && last[-1] == ' ') --last;
+    const auto [stop, error] = std::from_chars(first, last, row);
+    if (error == std::errc{} && stop == last && row >= 0) rows.push_back(row);
+    start = end + 1;
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+// Rows keep their ringing when a row is inserted (step +1) before them or
+// deleted (step -1); a deleted ringed row is ringed no more.
+void ShiftRinged(std::vector<int32_t>& rows, int32_t row, int32_t step) {
+  if (step < 0) rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
+  for (int32_t& r : rows)
+    if (r > row || (step > 0 && r == row)) r += step;
+}
 
 }  // namespace
 
@@ -140,7 +174,10 @@ void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
   if (!found) Stale[table] = true;
   // The table makes the new row current (OnSelect comes first); a current
   // row below it moved down by one.
-  if (t == kComponentTable && Current > row) ++Current;
+  if (t == kComponentTable) {
+    if (Current > row) ++Current;
+    ShiftRinged(Ringed, row, +1);
+  }
   Redraw();
 }
 
@@ -152,12 +189,20 @@ void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
   if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
     if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
   // The row that took the deleted one's place is the table's current row.
-  if (t == kComponentTable && Current > row) --Current;
+  if (t == kComponentTable) {
+    if (Current > row) --Current;
+    ShiftRinged(Ringed, row, -1);
+  }
   Redraw();
 }
 
 void TVMPlacementView::ShowComponent(TData& data, uint16_t index) {
   Current = ValueToInt(data);
+  Redraw();
+}
+
+void TVMPlacementView::RingRows(TData& data, uint16_t index) {
+  Ringed = ParseRowList(ValueToStr(data));
   Redraw();
 }
 
@@ -192,17 +237,42 @@ TPixelArea TVMPlacementView::PlotArea() const {
                     static_cast<double>(std::max<LONG>(client.bottom - kBottomBand, kTopStrip + 1))};
 }
 
+std::vector<TVMPlacementView::TBoardOnScreen> TVMPlacementView::BoardsOnScreen(const RECT& area,
+                                                                                int32_t reach) const {
+  const TExtent& extent = JobRows.ComponentExtent();
+  const double spanX = (extent.MaxX - extent.MinX) * View.Scale, spanY = (extent.MaxY - extent.MinY) * View.Scale;
+  const bool small = !extent.Empty && spanX + spanY > 0 && spanX < kSmallBoardPixels && spanY < kSmallBoardPixels;
+  const int32_t pad = MarkSize;
+  std::vector<TBoardOnScreen> boards;
+  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+    const int32_t ox = RoundPixel(View.ScreenX(board.X)), oy = RoundPixel(View.ScreenY(board.Y));
+    RECT box{ox - 4, oy - 4, ox + 5, oy + 5};  // the cross at the board's offset
+    if (!extent.Empty)
+      box = RECT{RoundPixel(View.ScreenX(board.X + extent.MinX)) - pad, RoundPixel(View.ScreenY(board.Y + extent.MaxY)) - pad,
+                 RoundPixel(View.ScreenX(board.X + extent.MaxX)) + pad + 1,
+                 RoundPixel(View.ScreenY(board.Y + extent.MinY)) + pad + 1};
+    const bool crossIn = ox >= area.left - reach && ox <= area.right + reach && oy >= area.top - reach &&
+                         oy <= area.bottom + reach;
+    const bool boxIn = box.right >= area.left - reach && box.left <= area.right + reach &&
+                       box.bottom >= area.top - reach && box.top <= area.bottom + reach;
+    if (crossIn || boxIn) boards.push_back(TBoardOnScreen{board, box, small});
+  }
+  return boards;
+}
+
+// Only the boards under the point are searched: on a large panel that is a
+// few of thousands.
 int32_t TVMPlacementView::ComponentAt(int32_t x, int32_t y) {
   Refresh();
   const double reach = MarkSize / 2 + 3;
   double best = reach * reach * 2 + 1;
   int32_t found = -1;
   const auto& components = JobRows.Rows(kComponentTable);
-  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
+  for (const TBoardOnScreen& board : BoardsOnScreen(RECT{x, y, x, y}, static_cast<int32_t>(reach))) {
     for (size_t i = 0; i < components.size(); ++i) {
       const TPlacedRow& c = components[i];
       if (!c.Placed) continue;
-      const double dx = View.ScreenX(board.X + c.X) - x, dy = View.ScreenY(board.Y + c.Y) - y;
+      const double dx = View.ScreenX(board.Row.X + c.X) - x, dy = View.ScreenY(board.Row.Y + c.Y) - y;
       if (std::abs(dx) > reach || std::abs(dy) > reach) continue;
       const double d = dx * dx + dy * dy;
       if (d < best) best = d, found = static_cast<int32_t>(i);

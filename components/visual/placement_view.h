@@ -15,14 +15,18 @@
 // The mouse: the wheel zooms about the pointer, dragging pans, a double
 // click fits the whole job, and a click on a mark fires OnPick with its
 // component row. The current component (ShowComponent) is highlighted on
-// every board together with its feeder.
+// every board together with its feeder; the rows given to RingRows are
+// ringed on every board the same way.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "job/placement_job.h"
+#include "components/visual/mark_raster.h"
+#include "components/visual/pixel_canvas.h"
 #include "components/visual/view_transform.h"
 #include "components/visual/vm_win.h"
 #include "core/data.h"
@@ -63,6 +67,8 @@ class TVMPlacementView : public TVMWin {
   void RowInserted(TData& data, uint16_t table);  // Integer row: read the new row
   void RowDeleted(TData& data, uint16_t table);   // Integer row: drop it
   void ShowComponent(TData& data, uint16_t index);  // Integer: the current component row
+  // String: zero-based component rows joined by ","; empty text rings none.
+  void RingRows(TData& data, uint16_t index);
   void Fit(TData& data, uint16_t index);            // fit the whole job into the view, as a double click does
   void FollowParent(TData& data, uint16_t index);   // keep the gaps to the parent's edges
   // Data output: Integer, the rows without numeric coordinates.
@@ -74,11 +80,14 @@ class TVMPlacementView : public TVMWin {
   const TPlacementJob& Job() const { return JobRows; }
   const TViewTransform& Transform() const { return View; }
   int32_t CurrentComponent() const { return Current; }
+  const std::vector<int32_t>& RingedRows() const { return Ringed; }
   // The component row of the mark nearest to (x, y) in client pixels, within
   // a few pixels; -1 when there is none.
   int32_t ComponentAt(int32_t x, int32_t y);
   // The client area less the scale bands: where the job is drawn.
   TPixelArea PlotArea() const;
+  // Component marks written by the last paint: each pixel and look once.
+  int64_t MarksPainted() const { return Raster.Written(); }
 
   void MouseDown(TMouseEventData& mouse) override;
   void MouseMove(TMouseEventData& mouse) override;
@@ -94,10 +103,24 @@ class TVMPlacementView : public TVMWin {
   bool RedrawPending = false;  // asked to repaint, not painted yet
   bool Fitted = false;  // the view shows the whole job, as fitted
   int32_t Current = -1;
+  std::vector<int32_t> Ringed;  // sorted, each row once
   bool Dragging = false;  // the left button is down on the view
   bool Dragged = false;   // and the pointer moved far enough to pan
   POINT PressPoint{};
   POINT LastPoint{};
+  TPixelCanvas Canvas;
+  TMarkRaster Raster;
+
+  // A board as the screen shows it: the box its components cover, marks
+  // included, and whether that is so small that it is drawn as one
+  // rectangle without its marks.
+  struct TBoardOnScreen {
+    TPlacedRow Row;
+    RECT Box;
+    bool Small;
+  };
+  // The boards whose box reaches into `area` grown by `reach` pixels.
+  std::vector<TBoardOnScreen> BoardsOnScreen(const RECT& area, int32_t reach) const;
 
   TVM_Event& TablePoint(TJobTable table);
   std::string ReadLine(TJobTable table, int32_t row, bool& found);
@@ -108,10 +131,11 @@ class TVMPlacementView : public TVMWin {
 
   // Drawing (placement_view_paint.cpp).
   void DrawAxes(HDC dc, const RECT& client);
-  void DrawBoards(HDC dc);
-  void DrawComponents(HDC dc);
+  void DrawBoards(HDC dc, const std::vector<TBoardOnScreen>& boards);
+  void DrawComponents(const std::vector<TBoardOnScreen>& boards);
   void DrawFeeders(HDC dc);
-  void DrawHighlight(HDC dc);
+  void DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& boards);
+  void DrawRinged(HDC dc, const std::vector<TBoardOnScreen>& boards, const TPlacedRow& component);
   void DrawScales(HDC dc, const RECT& client);
   void DrawNotes(HDC dc);
 };

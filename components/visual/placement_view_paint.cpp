@@ -18,9 +18,22 @@ constexpr double kScaleSpacing = 70;
 // A job far from its origin cannot make the mark loops run on (k + 1 == k).
 constexpr int kMaxScaleMarks = 200;
 
-// Pixels are whole numbers; far-away points are never drawn (see InReach),
-// so the conversion cannot overflow.
-int Px(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+int Px(double v) { return RoundPixel(v); }
+// The ring around a highlighted component.
+constexpr int kRingRadius = 11;
+// Up to this many board and component pairs the marks are placed one by one
+// at their exact pixels; beyond it one board's marks are placed once, as a
+// pattern of pixels that every board repeats from its own offset.
+constexpr size_t kExactMarks = 2'000'000;
+// A pattern's marks lie within this many pixels of their board's offset.
+constexpr double kPatternReach = 1e8;
+
+// A mark of the board pattern: its pixel from the board's offset.
+struct TPatternMark {
+  int32_t Y, X, TickX, TickY;
+  bool Skipped;
+  auto operator<=>(const TPatternMark&) const = default;
+};
 
 bool InReach(double x, double y, const RECT& r, int reach) {
   return x >= r.left - reach && x <= r.right + reach && y >= r.top - reach && y <= r.bottom + reach;
@@ -65,25 +78,31 @@ RECT ClientOf(HDC dc, TControl* control) {
 
 }  // namespace
 
-void TVMPlacementView::Paint(TControl* sender, HDC dc) {
+// Everything is drawn on the view's own bitmap, the marks written into its
+// pixels, and the picture copied to `dc` at the end.
+void TVMPlacementView::Paint(TControl* sender, HDC target) {
   RedrawPending = false;
   Refresh();
-  const RECT client = ClientOf(dc, Control);
+  const RECT client = ClientOf(target, Control);
+  HDC dc = Canvas.Begin(target, client.right, client.bottom);
+  if (!dc) return;
   HBRUSH paper = CreateSolidBrush(PaperColor);
   FillRect(dc, &client, paper);
   DeleteObject(paper);
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ oldFont = SelectObject(dc, ToolGetHandle(Control->Font));
 
+  const std::vector<TBoardOnScreen> boards = BoardsOnScreen(client, kRingRadius + 1);
   DrawAxes(dc, client);
-  DrawBoards(dc);
-  DrawComponents(dc);
+  DrawBoards(dc, boards);
+  DrawComponents(boards);
   DrawFeeders(dc);
-  DrawHighlight(dc);
+  DrawHighlight(dc, boards);
   DrawScales(dc, client);
   DrawNotes(dc);
 
   SelectObject(dc, oldFont);
+  Canvas.CopyTo(target, client.right, client.bottom);
 }
 
 // The lines X = 0 and Y = 0, dotted, under everything else.
@@ -101,74 +120,86 @@ void TVMPlacementView::DrawAxes(HDC dc, const RECT& client) {
 }
 
 // Each board is the rectangle that its components cover, filled unless the
-// board is skipped, with its number above and a cross at its offset.
-void TVMPlacementView::DrawBoards(HDC dc) {
-  const TExtent& extent = JobRows.ComponentExtent();
-  const int pad = MarkSize;
-  for (const TPlacedRow& board : JobRows.Rows(kBoardTable).empty() ? JobRows.DrawnBoards()
-                                                                    : JobRows.Rows(kBoardTable)) {
-    if (!board.Placed) continue;
-    const COLORREF color = board.Skipped ? SkippedColor : BoardColor;
-    TPenBrush tools(dc, color, 1, BoardFillColor, board.Skipped);
-    const int ox = Px(View.ScreenX(board.X)), oy = Px(View.ScreenY(board.Y));
-    int labelX = ox, labelY = oy;
-    if (!extent.Empty) {
-      const int left = Px(View.ScreenX(board.X + extent.MinX)) - pad;
-      const int top = Px(View.ScreenY(board.Y + extent.MaxY)) - pad;
-      const int right = Px(View.ScreenX(board.X + extent.MaxX)) + pad + 1;
-      const int bottom = Px(View.ScreenY(board.Y + extent.MinY)) + pad + 1;
-      Rectangle(dc, left, top, right, bottom);
-      labelX = left, labelY = top;
+// board is skipped, with its number above and a cross at its offset. A
+// board too small for its marks is one rectangle in its own colour.
+void TVMPlacementView::DrawBoards(HDC dc, const std::vector<TBoardOnScreen>& boards) {
+  const int shrink = MarkSize - MarkSize / 2;  // the small board covers its marks' centres and half a mark
+  for (bool skipped : {false, true}) {
+    const COLORREF color = skipped ? SkippedColor : BoardColor;
+    TPenBrush tools(dc, color, 1, BoardFillColor, skipped);
+    HBRUSH solid = CreateSolidBrush(color);
+    for (const TBoardOnScreen& board : boards) {
+      if (board.Row.Skipped != skipped) continue;
+      const RECT& box = board.Box;
+      if (board.Small) {
+        const RECT dot{box.left + shrink, box.top + shrink, box.right - shrink, box.bottom - shrink};
+        FillRect(dc, &dot, solid);
+        continue;
+      }
+      const int ox = Px(View.ScreenX(board.Row.X)), oy = Px(View.ScreenY(board.Row.Y));
+      int labelX = ox, labelY = oy;
+      if (!JobRows.ComponentExtent().Empty) {
+        Rectangle(dc, box.left, box.top, box.right, box.bottom);
+        labelX = box.left, labelY = box.top;
+      }
+      MoveToEx(dc, ox - 4, oy, nullptr);
+      LineTo(dc, ox + 5, oy);
+      MoveToEx(dc, ox, oy - 4, nullptr);
+      LineTo(dc, ox, oy + 5);
+      if (!board.Row.Label.empty()) Text(dc, labelX, labelY - 1, board.Row.Label, color, TA_LEFT | TA_BOTTOM);
     }
-    MoveToEx(dc, ox - 4, oy, nullptr);
-    LineTo(dc, ox + 5, oy);
-    MoveToEx(dc, ox, oy - 4, nullptr);
-    LineTo(dc, ox, oy + 5);
-    if (!board.Label.empty()) Text(dc, labelX, labelY - 1, board.Label, color, TA_LEFT | TA_BOTTOM);
+    DeleteObject(solid);
   }
 }
 
 // One filled square per component on each board, with a tick from its centre
 // in the direction of its angle; skipped components, and the components of a
-// skipped board, are hollow and grey. Pen and brush change only where the
-// look changes.
-void TVMPlacementView::DrawComponents(HDC dc) {
-  const RECT client = ClientOf(dc, Control);
+// skipped board, are hollow and grey. The marks are written into the
+// canvas's pixels, each pixel and look once.
+void TVMPlacementView::DrawComponents(const std::vector<TBoardOnScreen>& boards) {
+  Raster.Attach(Canvas.Pixels(), Canvas.Width(), Canvas.Height());
+  const RECT client{0, 0, Canvas.Width(), Canvas.Height()};
   const int half = MarkSize / 2;
   const int tick = MarkSize + 2;
-  HPEN markPen = CreatePen(PS_SOLID, 1, MarkColor);
-  HPEN skippedPen = CreatePen(PS_SOLID, 1, SkippedColor);
-  HBRUSH markBrush = CreateSolidBrush(MarkColor);
-  HGDIOBJ hollow = GetStockObject(NULL_BRUSH);
-  HGDIOBJ oldPen = SelectObject(dc, markPen);
-  HGDIOBJ oldBrush = SelectObject(dc, markBrush);
-  bool skippedLook = false;
-
+  const uint32_t markColor = PixelOf(MarkColor), skippedColor = PixelOf(SkippedColor);
   const auto& components = JobRows.Rows(kComponentTable);
-  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
-    for (const TPlacedRow& c : components) {
-      if (!c.Placed) continue;
-      const double sx = View.ScreenX(board.X + c.X), sy = View.ScreenY(board.Y + c.Y);
-      if (!InReach(sx, sy, client, tick)) continue;
-      const bool skipped = board.Skipped || c.Skipped;
-      if (skipped != skippedLook) {
-        SelectObject(dc, skipped ? skippedPen : markPen);
-        SelectObject(dc, skipped ? hollow : markBrush);
-        skippedLook = skipped;
-      }
-      const int x = Px(sx), y = Px(sy);
-      Rectangle(dc, x - half, y - half, x + half + 1, y + half + 1);
-      if (c.HasAngle) {
-        MoveToEx(dc, x, y, nullptr);
-        LineTo(dc, x + Px(c.Cos * tick), y - Px(c.Sin * tick));
+  size_t marked = 0;
+  for (const TBoardOnScreen& board : boards) marked += board.Small ? 0 : 1;
+
+  if (marked * components.size() <= kExactMarks) {
+    for (const TBoardOnScreen& board : boards) {
+      if (board.Small) continue;
+      for (const TPlacedRow& c : components) {
+        if (!c.Placed) continue;
+        const double sx = View.ScreenX(board.Row.X + c.X), sy = View.ScreenY(board.Row.Y + c.Y);
+        if (!InReach(sx, sy, client, tick)) continue;
+        const bool skipped = board.Row.Skipped || c.Skipped;
+        Raster.Mark(Px(sx), Px(sy), half, skipped, c.HasAngle ? Px(c.Cos * tick) : 0,
+                    c.HasAngle ? -Px(c.Sin * tick) : 0, skipped ? skippedColor : markColor);
       }
     }
+    return;
   }
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  DeleteObject(markPen);
-  DeleteObject(skippedPen);
-  DeleteObject(markBrush);
+
+  std::vector<TPatternMark> pattern;
+  pattern.reserve(components.size());
+  for (const TPlacedRow& c : components) {
+    const double x = c.X * View.Scale, y = -c.Y * View.Scale;
+    if (!c.Placed || std::abs(x) > kPatternReach || std::abs(y) > kPatternReach) continue;
+    pattern.push_back(TPatternMark{Px(y), Px(x), c.HasAngle ? Px(c.Cos * tick) : 0,
+                                   c.HasAngle ? -Px(c.Sin * tick) : 0, c.Skipped});
+  }
+  std::sort(pattern.begin(), pattern.end());
+  pattern.erase(std::unique(pattern.begin(), pattern.end()), pattern.end());
+  for (const TBoardOnScreen& board : boards) {
+    const double ox = View.ScreenX(board.Row.X), oy = View.ScreenY(board.Row.Y);
+    if (board.Small || std::abs(ox) > kPatternReach || std::abs(oy) > kPatternReach) continue;
+    const int x = Px(ox), y = Px(oy);
+    for (const TPatternMark& m : pattern) {
+      const bool skipped = board.Row.Skipped || m.Skipped;
+      Raster.Mark(x + m.X, y + m.Y, half, skipped, m.TickX, m.TickY, skipped ? skippedColor : markColor);
+    }
+  }
 }
 
 void TVMPlacementView::DrawFeeders(HDC dc) {
@@ -184,12 +215,13 @@ void TVMPlacementView::DrawFeeders(HDC dc) {
 }
 
 // The current component on every board, ringed so that it is found at any
-// zoom, and the feeder it is taken from.
-void TVMPlacementView::DrawHighlight(HDC dc) {
+// zoom, and the feeder it is taken from; the ringed rows the same way,
+// without their feeders.
+void TVMPlacementView::DrawHighlight(HDC dc, const std::vector<TBoardOnScreen>& boards) {
+  const auto& components = JobRows.Rows(kComponentTable);
+  for (int32_t row : Ringed)
+    if (row < JobRows.RowCount(kComponentTable)) DrawRinged(dc, boards, components[static_cast<size_t>(row)]);
   if (Current < 0 || Current >= JobRows.RowCount(kComponentTable)) return;
-  const TPlacedRow& c = JobRows.Rows(kComponentTable)[static_cast<size_t>(Current)];
-  const int half = MarkSize / 2 + 2;
-  const int tick = MarkSize + 6;
   {
     TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
     for (const auto& [table, row] : JobRows.FeedersOf(Current)) {
@@ -199,21 +231,39 @@ void TVMPlacementView::DrawHighlight(HDC dc) {
       Rectangle(dc, x - kFeederHalf - 2, y - kFeederHalf - 2, x + kFeederHalf + 3, y + kFeederHalf + 3);
       Text(dc, x + kFeederHalf + 4, y - kFeederHalf - 3, f.Label, HighlightColor, TA_LEFT | TA_BOTTOM);
     }
-    if (!c.Placed) return;
-    for (const TPlacedRow& board : JobRows.DrawnBoards()) {
-      const int x = Px(View.ScreenX(board.X + c.X)), y = Px(View.ScreenY(board.Y + c.Y));
-      Rectangle(dc, x - half, y - half, x + half + 1, y + half + 1);
+  }
+  DrawRinged(dc, boards, components[static_cast<size_t>(Current)]);
+}
+
+// One component on every board on the screen: its mark in the highlight
+// colour, with a ring around it; boards whose component lands on the same
+// pixel share one.
+void TVMPlacementView::DrawRinged(HDC dc, const std::vector<TBoardOnScreen>& boards, const TPlacedRow& c) {
+  if (!c.Placed) return;
+  const RECT client = ClientOf(dc, Control);
+  const int half = MarkSize / 2 + 2;
+  const int tick = MarkSize + 6;
+  std::vector<POINT> places;
+  for (const TBoardOnScreen& board : boards) {
+    const double sx = View.ScreenX(board.Row.X + c.X), sy = View.ScreenY(board.Row.Y + c.Y);
+    if (InReach(sx, sy, client, kRingRadius + 1)) places.push_back(POINT{Px(sx), Px(sy)});
+  }
+  const auto before = [](POINT a, POINT b) { return a.y != b.y ? a.y < b.y : a.x < b.x; };
+  const auto same = [](POINT a, POINT b) { return a.x == b.x && a.y == b.y; };
+  std::sort(places.begin(), places.end(), before);
+  places.erase(std::unique(places.begin(), places.end(), same), places.end());
+  {
+    TPenBrush tools(dc, HighlightColor, 2, HighlightColor, false);
+    for (const POINT p : places) {
+      Rectangle(dc, p.x - half, p.y - half, p.x + half + 1, p.y + half + 1);
       if (c.HasAngle) {
-        MoveToEx(dc, x, y, nullptr);
-        LineTo(dc, x + Px(c.Cos * tick), y - Px(c.Sin * tick));
+        MoveToEx(dc, p.x, p.y, nullptr);
+        LineTo(dc, p.x + Px(c.Cos * tick), p.y - Px(c.Sin * tick));
       }
     }
   }
   TPenBrush ring(dc, HighlightColor, 1, 0, true);
-  for (const TPlacedRow& board : JobRows.DrawnBoards()) {
-    const int x = Px(View.ScreenX(board.X + c.X)), y = Px(View.ScreenY(board.Y + c.Y));
-    Ellipse(dc, x - 11, y - 11, x + 12, y + 12);
-  }
+  for (const POINT p : places) Ellipse(dc, p.x - kRingRadius, p.y - kRingRadius, p.x + kRingRadius + 1, p.y + kRingRadius + 1);
 }
 
 // Bands along the left and bottom edges with marks every 1, 2 or 5 times a

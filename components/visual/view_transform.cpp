@@ -27,6 +27,8 @@ void TViewTransform::ZoomAbout(double x, double y, double factor) {
   OriginY = y + jobY * Scale;
 }
 
+int32_t RoundPixel(double v) { return static_cast<int32_t>(std::floor(std::clamp(v, -1e9, 1e9) + 0.5)); }
+
 double WheelFactor(int32_t delta) { return std::pow(1.25, delta / 120.0); }
 
 double ScaleStep(double scale, double minPixels) {

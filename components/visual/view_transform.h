@@ -34,6 +34,10 @@ struct TViewTransform {
   }
 };
 
+// The whole pixel nearest to a screen position. Positions far beyond any
+// screen are held at a billion pixels, so no conversion overflows.
+int32_t RoundPixel(double v);
+
 constexpr double kMinScale = 1e-4;
 constexpr double kMaxScale = 1e4;
 

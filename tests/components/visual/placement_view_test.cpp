@@ -226,6 +226,35 @@ TEST_F(PlacementViewTest, HighlightFollowsTheSelectionAndAClickSelectsTheRow) {
   EXPECT_EQ(ListCurrentRow(list), 2);
 }
 
+// Rows given as text are ringed on every board beside the current row, and
+// keep their ringing as rows are inserted and deleted above them.
+TEST_F(PlacementViewTest, RingsTheGivenRowsOnEveryBoardBesideTheCurrentRow) {
+  LoadSmallJob();
+  const COLORREF red = view_->HighlightColor;
+  TVM_Event ring = MakeEvent<&TVMPlacementView::RingRows>(view_);
+  TVM_Event select = MakeEvent<&TvmStringTableMT::SelectRow>(components_, 5);
+  auto red_at = [&](double x, double y) { return Pixel(At(x, y).x, At(x, y).y) == red; };
+  FireStr(ring, "2, 0,x,-1,9");
+  FireInt(select, 1);
+  Paint();
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{0, 2, 9}));
+  for (auto [x, y] : {std::pair{10.0, 10.0}, {60.0, 10.0}, {20.0, 40.0}, {70.0, 40.0}, {30.0, 20.0}, {80.0, 20.0}})
+    EXPECT_TRUE(red_at(x, y)) << x << "," << y;
+
+  FireInt(select, 1);
+  components_->InsertRowBelowCurrent();  // the new row 2 pushes row 2 down
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{0, 3, 10}));
+  FireInt(select, 0);
+  components_->DeleteCurrentRow();
+  EXPECT_EQ(view_->RingedRows(), (std::vector<int32_t>{2, 9}));
+
+  FireStr(ring, "");
+  Paint();
+  EXPECT_TRUE(view_->RingedRows().empty());
+  EXPECT_FALSE(red_at(20, 40));
+  EXPECT_FALSE(red_at(10, 10));
+}
+
 TEST_F(PlacementViewTest, WheelZoomsAboutThePointerDragPansAndDoubleClickFits) {
   LoadSmallJob();
   const TViewTransform fitted = view_->Transform();
@@ -266,6 +295,42 @@ TEST_F(PlacementViewTest, WheelZoomsAboutThePointerDragPansAndDoubleClickFits) {
   FireNull(fit);
   Paint();
   EXPECT_DOUBLE_EQ(view_->Transform().Scale, fitted.Scale);
+}
+
+// A panel of 40 x 40 boards 100 units apart, each 2 units across: fitted,
+// every board is a rectangle of a pixel or two without marks; zoomed in on
+// one board, its marks are drawn, the 200 that share a place once, and a
+// click on a mark selects its row.
+TEST_F(PlacementViewTest, DrawsSmallBoardsAsRectanglesAndTheirMarksWhenZoomedIn) {
+  std::string boards, components = "R1,1,1,1,1,0,0,\r\nR2,1,1,3,2,90,0,\r\nR3,1,1,2,3,0,1,";
+  for (int i = 0; i < 1600; ++i)
+    boards += std::to_string(i + 1) + "," + std::to_string(i % 40 * 100) + "," + std::to_string(i / 40 * 100) + "," +
+              (i == 41 ? "1" : "0") + "\r\n";
+  for (int i = 0; i < 200; ++i) components += "\r\nS" + std::to_string(i) + ",1,1,1,1,0,0,";
+  TVM_Event addBoards = MakeEvent<&TvmStringTableMT::AddRows>(boards_, TvmStringTableMT::kAddRowsPoint);
+  TVM_Event addComponents = MakeEvent<&TvmStringTableMT::AddRows>(components_, TvmStringTableMT::kAddRowsPoint);
+  FireStr(addBoards, boards);
+  FireStr(addComponents, components);
+  Paint();
+  const POINT board = At(2, 2), skippedBoard = At(102, 102);
+  EXPECT_EQ(view_->MarksPainted(), 0);
+  EXPECT_EQ(Pixel(board.x, board.y), view_->BoardColor);
+  EXPECT_EQ(Pixel(skippedBoard.x, skippedBoard.y), view_->SkippedColor);
+
+  POINT screen = board;
+  ClientToScreen(View(), &screen);
+  SendMessageA(View(), WM_MOUSEWHEEL, MAKEWPARAM(0, 23 * 120), MAKELPARAM(screen.x, screen.y));
+  Paint();
+  ASSERT_GT(view_->Transform().Scale, 10);
+  EXPECT_EQ(view_->MarksPainted(), 3) << "one board on the screen, three places on it";
+  const int half = view_->MarkSize / 2;
+  EXPECT_EQ(Pixel(At(1, 1).x, At(1, 1).y), view_->MarkColor);
+  EXPECT_EQ(Pixel(At(3, 2).x, At(3, 2).y - half - 3), view_->MarkColor) << "tick upward";
+  EXPECT_EQ(Pixel(At(2, 3).x - half, At(2, 3).y - half), view_->SkippedColor);
+
+  Click(WM_LBUTTONDOWN, WM_LBUTTONUP, At(3, 2));
+  EXPECT_TRUE(WaitUntil([&] { return ListCurrentRow(components_->ListView()) == 1; }));
+  EXPECT_EQ(view_->CurrentComponent(), 1);
 }
 
 TEST_F(PlacementViewTest, CountsRowsWithoutNumericCoordinatesAndLeavesThemOut) {

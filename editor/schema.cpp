@@ -889,7 +889,8 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PanelWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(PanelErrorMessage, 0);
 
   // The parts by kind: the window reads the four tables through their array
-  // outputs once a row being edited is written back; a cell given to a kind
+  // outputs (the component rows' few cells it lists through the matrix) once
+  // a row being edited is written back; a cell given to a kind
   // comes back as one change of the job (the component rows, and a feeder
   // row added or its comment filled), asking first about a feeder no table
   // has (Да adds it, Нет only gives the number, Отмена nothing). Every
@@ -901,6 +902,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PartKindsWindow->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
   PartKindsWindow->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
   PartKindsWindow->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  PartKindsWindow->ComponentCells = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
   PartKindsWindow->OnChangeBegin = MakeEvent<&TVMUndoJournal::BeginChange>(EditJournal, 0);
   PartKindsWindow->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
   PartKindsWindow->OnRowChanges[kFeederTable] = MakeEvent<&TvmStringTableMT::ChangeRows>(FeederTable, TvmStringTableMT::kChangeRowsPoint);
@@ -913,6 +915,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PartKindsWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(KindErrorMessage, 0);
   ModifiedHub->OnOutput[1] = MakeEvent<&TVMPartKindsWindow::TablesChanged>(PartKindsWindow, 0);
   PartKindsWindow->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
+  PartKindsWindow->OnRing = MakeEvent<&TVMPlacementView::RingRows>(PlacementView, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -17,6 +17,8 @@ namespace {
 
 constexpr char kCaption[] = "Детали задания";
 constexpr char kRefreshCaption[] = "Обновить";
+constexpr char kOutOfDateCaption[] = "Детали задания — устарело, F5 — обновить";
+constexpr char kOutOfDateText[] = "Таблицы изменились: F5 — обновить";
 constexpr char kHelpText[] = "Enter — править, Enter — всем деталям вида;  Enter на «Вид» — к строке;  F5 — обновить";
 
 struct TColumn {
@@ -39,6 +41,15 @@ constexpr size_t kPositionsLimit = 200;
 // make one refresh, and many selection changes one ring.
 constexpr UINT kMsgRefresh = WM_APP + 40;
 constexpr UINT kMsgRing = WM_APP + 41;
+
+// The cells of a component row the lines show.
+const std::vector<size_t> kListedColumns = {kComponentNameColumn, kComponentNozzleColumn, kComponentFeederColumn,
+                                            kComponentSkipColumn, kComponentCommentColumn};
+
+// A job of up to this many component rows is read again after each change
+// of the tables while the window shows (some 10 ms a thousand rows); the
+// lines of a larger one say they are out of date until refreshed.
+constexpr size_t kRefreshedRows = 5000;
 
 // The window's place relative to its owner's top left corner.
 constexpr int32_t kOffsetX = 140;
@@ -103,7 +114,9 @@ void TVMPartKindsWindow::ShowKinds(TData& data, uint16_t index) {
 
 void TVMPartKindsWindow::TablesChanged(TData& data, uint16_t index) {
   Stale = true;
-  if (Control && KindList && IsWindowVisible(Control->Handle)) PostOnce(RefreshPosted, kMsgRefresh);
+  if (!Control || !KindList || !IsWindowVisible(Control->Handle)) return;
+  if (Job.Components.size() <= kRefreshedRows) PostOnce(RefreshPosted, kMsgRefresh);
+  else ShowOutOfDate(true);
 }
 
 void TVMPartKindsWindow::AnswerFeeder(TData& data, uint16_t index) {
@@ -115,10 +128,21 @@ void TVMPartKindsWindow::Refresh(bool commitEdits) {
   if (commitEdits) FireNull(OnOpening);
   const std::vector<std::string> selected = SelectedKeys();
   const std::string current = LineKey(ListCurrentRow(KindList));
-  Job = ReadJobTables(Tables);
+  ReadTables();
+  const auto found = std::find_if(Lines.begin(), Lines.end(), [&](const TPartKind& k) { return k.Key == current; });
+  Fill(selected, static_cast<int32_t>(found - Lines.begin()));
+}
+
+// The lines need a few columns of the component rows: only those are read
+// (the rest of a kind's rows when it changes).
+// The feeder tables are read whole, as a feeder's comment may be filled.
+void TVMPartKindsWindow::ReadTables() {
+  Job.Feeders = ReadJobTable(Tables[kFeederTable], kFeederColumns);
+  Job.SpecialFeeders = ReadJobTable(Tables[kSpecialFeederTable], kSpecialFeederColumns);
+  Job.Boards = ReadJobTable(Tables[kBoardTable], kBoardColumns);
+  Job.Components = ReadJobColumns(ComponentCells, kComponentColumns, kListedColumns);
   Lines = PartKinds(Job);
   Stale = false;
-  Fill(selected, current);
 }
 
 // --- The window ----------------------------------------------------------------------
@@ -164,31 +188,37 @@ void TVMPartKindsWindow::MakeParts() {
   Control->FocusedControl = KindList;
 }
 
-// The lines of the kinds; the kinds selected before (by their key) stay
-// selected, the current one current.
-void TVMPartKindsWindow::Fill(const std::vector<std::string>& selectedKeys, const std::string& currentKey) {
+// The lines of the kinds, up to date: the kinds of `selectedKeys` stay
+// selected, and line `current` (the first when there is no such line) is
+// selected and current.
+void TVMPartKindsWindow::Fill(const std::vector<std::string>& selectedKeys, int32_t current) {
   ListDeferRedraw(KindList);
   ListClear(KindList);
-  int32_t current = -1;
   for (size_t k = 0; k < Lines.size(); ++k) {
     const auto row = static_cast<int32_t>(k);
     if (ListInsertRow(KindList, row, Lines[k].Kind) != row) break;
     ShowLine(row);
-    const bool selected = std::find(selectedKeys.begin(), selectedKeys.end(), Lines[k].Key) != selectedKeys.end();
-    if (Lines[k].Key == currentKey) current = row;
-    if (selected) SetRowSelected(KindList, row, LVIS_SELECTED);
+    if (std::find(selectedKeys.begin(), selectedKeys.end(), Lines[k].Key) != selectedKeys.end())
+      SetRowSelected(KindList, row, LVIS_SELECTED);
   }
-  if (current < 0 && !Lines.empty()) current = 0;
-  if (current >= 0) {
-    const bool selected = (ListGetRowState(KindList, current) & LVIS_SELECTED) != 0 || selectedKeys.empty();
-    SetRowSelected(KindList, current, LVIS_FOCUSED | (selected ? LVIS_SELECTED : 0));
+  if (current < 0 || current >= ListRowCount(KindList)) current = 0;
+  if (current < ListRowCount(KindList)) {
+    SetRowSelected(KindList, current, LVIS_SELECTED | LVIS_FOCUSED);
     ListEnsureVisible(KindList, current, false);
   }
   size_t needing = 0;
   for (const TPartKind& kind : Lines) needing += kind.NeedsFeeder ? 1 : 0;
-  if (Summary)
-    Summary->SetCaption("Видов: " + std::to_string(Lines.size()) + ", без питателя: " + std::to_string(needing));
+  ShowOutOfDate(false);
+  Summary->SetCaption("Видов: " + std::to_string(Lines.size()) + ", без питателя: " + std::to_string(needing));
   PostOnce(RingPosted, kMsgRing);
+}
+
+// Lines of a job too large to read again at every change show that they
+// are out of date instead, and take no edits, until they are refreshed.
+void TVMPartKindsWindow::ShowOutOfDate(bool outOfDate) {
+  EnableWindow(KindList->Handle, outOfDate ? FALSE : TRUE);
+  Control->SetCaption(outOfDate ? kOutOfDateCaption : kCaption);
+  if (outOfDate) Summary->SetCaption(kOutOfDateText);
 }
 
 void TVMPartKindsWindow::ShowLine(int32_t row) {
@@ -229,12 +259,12 @@ void TVMPartKindsWindow::CellChanged(TControl* sender, int32_t row) {
 void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells) {
   // The tables may have changed since the lines were made: the kind is
   // found again in the tables as they are.
-  if (Stale) {
-    Job = ReadJobTables(Tables);
-    Lines = PartKinds(Job);
-    Stale = false;
-  }
+  if (Stale) ReadTables();
   const auto kind = std::find_if(Lines.begin(), Lines.end(), [&](const TPartKind& k) { return k.Key == key; });
+  // The change carries the kind's rows whole.
+  if (kind != Lines.end())
+    ReadJobCells(ComponentCells, kind->Rows, {kComponentXColumn, kComponentYColumn, kComponentAngleColumn},
+                 Job.Components);
   bool addFeeder = false;
   if (kind == Lines.end() || !Confirm(cells, *kind, addFeeder)) {
     Refresh(false);
@@ -242,14 +272,15 @@ void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells)
   }
   // A kind given its feeder moves down among the kinds that have one: the
   // line where it stood, the next kind to give one, becomes the current.
+  // The tables now hold what the change says: the lines are made from it,
+  // not read again.
   const int32_t row = ListCurrentRow(KindList);
-  Apply(KindChange(Job, *kind, cells, addFeeder));
-  Refresh(false);
-  if (row >= 0 && row < ListRowCount(KindList)) {
-    for (int32_t r = 0; r < ListRowCount(KindList); ++r) SetRowSelected(KindList, r, 0);
-    SetRowSelected(KindList, row, LVIS_SELECTED | LVIS_FOCUSED);
-    ListEnsureVisible(KindList, row, false);
-  }
+  const TKindChange change = KindChange(Job, *kind, cells, addFeeder);
+  Apply(change);
+  ApplyKindChange(Job, change);
+  Lines = PartKinds(Job);
+  Stale = false;
+  Fill({}, row);
 }
 
 // False when the texts are refused or the user cancels.
@@ -293,6 +324,9 @@ void TVMPartKindsWindow::Ring() {
   std::sort(rows.begin(), rows.end());
   std::string text;
   for (size_t row : rows) text += (text.empty() ? "" : ",") + std::to_string(row);
+  // The same rings again would only repaint the view.
+  if (text == Ringed) return;
+  Ringed = text;
   FireStr(OnRing, text);
 }
 

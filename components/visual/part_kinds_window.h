@@ -11,10 +11,13 @@
 // to AnswerFeeder, none is Отмена).
 //
 // Selecting kinds fires OnRing with their component rows; Enter on "Вид"
-// fires OnPick with the kind's first row. The lines always show the job as
-// the tables hold it: TablesChanged marks them out of date and a refresh
-// follows once the message at hand is handled; ShowKinds, "Обновить" and
-// F5 refresh at once. Closing the window only hides it.
+// fires OnPick with the kind's first row. The lines never show a job the
+// tables no longer hold: after a change of the window's own they are made
+// from the change; TablesChanged marks them out of date, and a refresh
+// follows once the message at hand is handled (for a job of many rows the
+// window says it is out of date and takes no edits until refreshed);
+// ShowKinds, "Обновить" and F5 refresh at once. Closing the window only
+// hides it.
 //
 // The window is made at the first ShowKinds; the properties of TVMWin
 // (position, size, font) apply to it then. Init does nothing.
@@ -42,6 +45,7 @@ class TVMPartKindsWindow : public TVMWin {
 
   // --- Points -------------------------------------------------------------------
   TVM_Event Tables[kJobTableCount];        // data inputs: each table's Array output
+  TVM_Event ComponentCells;                // data input: the component table's Matrix output
   TVM_Event OnOpening;                     // before the tables are read on ShowKinds and "Обновить"
   TVM_Event OnChangeBegin;                 // a change of the job starts
   TVM_Event OnRowChanges[kJobTableCount];  // String: a batch of cell edits for that table's rows
@@ -89,11 +93,14 @@ class TVMPartKindsWindow : public TVMWin {
   bool Stale = true;
   bool RefreshPosted = false;
   bool RingPosted = false;
+  std::string Ringed;  // the rows last given to OnRing
   TAnswer Answer = kNoAnswer;
 
   void MakeWindow();
   void MakeParts();
-  void Fill(const std::vector<std::string>& selectedKeys, const std::string& currentKey);
+  void Fill(const std::vector<std::string>& selectedKeys, int32_t current);
+  void ShowOutOfDate(bool outOfDate);
+  void ReadTables();
   void ShowLine(int32_t row);
   std::vector<std::string> SelectedKeys() const;
   std::string LineKey(int32_t row) const;

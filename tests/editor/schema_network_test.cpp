@@ -354,6 +354,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"PartKindsWindow.Tables[2]", &S->PartKindsWindow->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"PartKindsWindow.Tables[3]", &S->PartKindsWindow->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"PartKindsWindow.ComponentCells", &S->PartKindsWindow->ComponentCells, MakeEvent<&TvmStringTableMT::Matrix>(S->ComponentTable, 2)},
       {"PartKindsWindow.OnChangeBegin", &S->PartKindsWindow->OnChangeBegin, MakeEvent<&TVMUndoJournal::BeginChange>(S->EditJournal)},
       {"PartKindsWindow.OnChangeEnd", &S->PartKindsWindow->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
       {"PartKindsWindow.OnRowChanges[0]", &S->PartKindsWindow->OnRowChanges[0], MakeEvent<&TvmStringTableMT::ChangeRows>(S->FeederTable, 7)},
@@ -366,6 +367,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PartKindsWindow.OnInvalid", &S->PartKindsWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->KindErrorMessage)},
       {"ModifiedHub.OnOutput[1]", &S->ModifiedHub->OnOutput[1], MakeEvent<&TVMPartKindsWindow::TablesChanged>(S->PartKindsWindow)},
       {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
+      {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},

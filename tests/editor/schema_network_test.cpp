@@ -468,7 +468,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 11)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 12)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

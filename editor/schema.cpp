@@ -33,6 +33,7 @@
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
 #include "components/visual/panel_window.h"
+#include "components/visual/part_kinds_window.h"
 #include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
@@ -59,7 +60,8 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
   kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
-  kMenuTurnTopBottom, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuHelp, kMenuItemCount
+  kMenuTurnTopBottom, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds,
+  kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
@@ -77,8 +79,8 @@ TFontRec EditorFont() {
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
 // "Импорт позиций…", the two items of rotation corrections, the two turns of
-// the bottom side (radio items, one checked), "Проверить" and "Панель плат…"
-// are additions to the composition's menu.
+// the bottom side (radio items, one checked), "Проверить", "Панель плат…" and
+// "Детали по видам…" are additions to the composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -96,6 +98,7 @@ constexpr char kMenuTemplate[] =
     "Распределить\r\n"
     "Проверить\tF7\r\n"
     "Панель плат…\r\n"
+    "Детали по видам…\tF8\r\n"
     ")\r\n"
     "Помощь";
 
@@ -691,6 +694,26 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // remembered in the settings file of the rotation corrections.
   BottomTurn = Keep(new TVMBottomTurn);
   BottomTurn->SettingsFile = RotationCorrections->SettingsFile;
+
+  // 87. PartKindsWindow: "Детали по видам…", the job's parts by kind, made
+  // when first shown.
+  PartKindsWindow = Keep(new TVMPartKindsWindow(form));
+  PartKindsWindow->Font = EditorFont();
+
+  // 88. ModifiedHub: after every change of the tables (and every open and
+  // save) the title follows, and the window of kinds learns of it.
+  ModifiedHub = Keep(new TVMHub);
+  ModifiedHub->SetCount(2);
+
+  // 89. MissingFeederQuestion: a feeder number given to a kind that no
+  // feeder table has (the text it is fired).
+  MissingFeederQuestion = Keep(new TVMMessage);
+  SetQuestionBox(MissingFeederQuestion, "Детали задания", "", kIconQuestion);
+
+  // 90. KindErrorMessage: why a text given to a kind is refused (the text it
+  // is fired).
+  KindErrorMessage = Keep(new TVMMessage);
+  SetOkBox(KindErrorMessage, "Детали задания", kIconExclamation);
 }
 
 // The links of the additions, one line per link.
@@ -733,7 +756,8 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   UndoKeys->OnKey[1] = MakeEvent<&TVMUndoJournal::Redo>(EditJournal, 0);
 
   // The title follows the file opened or saved and the unsaved changes.
-  EditJournal->OnModified = MakeEvent<&TVMDocument::SetModified>(Document, 0);
+  EditJournal->OnModified = MakeEvent<&TVMHub::Trigger>(ModifiedHub, 0);
+  ModifiedHub->OnOutput[0] = MakeEvent<&TVMDocument::SetModified>(Document, 0);
   Document->OnTitle = MakeEvent<&TVMMainForm::ChangeCaption>(MainForm, 0);
   JobReadStream->OnFileOpened = MakeEvent<&TVMHub::Trigger>(OpenedHub, 0);
   OpenedHub->OnOutput[0] = MakeEvent<&TVMUndoJournal::Clear>(EditJournal, 0);
@@ -882,6 +906,35 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PanelWindow->OnRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(BoardTable, TvmStringTableMT::kReplaceRowsPoint);
   PanelWindow->OnApplied = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
   PanelWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(PanelErrorMessage, 0);
+
+  // The parts by kind: the window reads the four tables through their array
+  // outputs (the component rows' few cells it lists through the matrix) once
+  // a row being edited is written back; a cell given to a kind
+  // comes back as one change of the job (the component rows, and a feeder
+  // row added or its comment filled), asking first about a feeder no table
+  // has (Да adds it, Нет only gives the number, Отмена nothing). Every
+  // change the journal hears of tells the window, which refreshes. Selected
+  // kinds are ringed in the view; Enter on a kind selects its first row.
+  MenuRouter->OnOutput[kMenuKinds] = MakeEvent<&TVMPartKindsWindow::ShowKinds>(PartKindsWindow, TVMPartKindsWindow::kShowKindsPoint);
+  PartKindsWindow->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  PartKindsWindow->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  PartKindsWindow->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  PartKindsWindow->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  PartKindsWindow->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  PartKindsWindow->ComponentCells = MakeEvent<&TvmStringTableMT::Matrix>(ComponentTable, kTableMatrix);
+  PartKindsWindow->OnChangeBegin = MakeEvent<&TVMUndoJournal::BeginChange>(EditJournal, 0);
+  PartKindsWindow->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
+  PartKindsWindow->OnRowChanges[kFeederTable] = MakeEvent<&TvmStringTableMT::ChangeRows>(FeederTable, TvmStringTableMT::kChangeRowsPoint);
+  PartKindsWindow->OnRowChanges[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::ChangeRows>(SpecialFeederTable, TvmStringTableMT::kChangeRowsPoint);
+  PartKindsWindow->OnRowChanges[kComponentTable] = MakeEvent<&TvmStringTableMT::ChangeRows>(ComponentTable, TvmStringTableMT::kChangeRowsPoint);
+  PartKindsWindow->OnFeederAdded = MakeEvent<&TvmStringTableMT::AddRows>(FeederTable, kTableAddRows);
+  PartKindsWindow->OnAskFeeder = MakeEvent<&TVMMessage::ShowMessage>(MissingFeederQuestion, 0);
+  MissingFeederQuestion->OnYes = MakeEvent<&TVMPartKindsWindow::AnswerFeeder>(PartKindsWindow, 1);
+  MissingFeederQuestion->OnNo = MakeEvent<&TVMPartKindsWindow::AnswerFeeder>(PartKindsWindow, 0);
+  PartKindsWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(KindErrorMessage, 0);
+  ModifiedHub->OnOutput[1] = MakeEvent<&TVMPartKindsWindow::TablesChanged>(PartKindsWindow, 0);
+  PartKindsWindow->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
+  PartKindsWindow->OnRing = MakeEvent<&TVMPlacementView::RingRows>(PlacementView, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -51,6 +51,7 @@ class TVMPlacementImport;
 class TVMRotationCorrections;
 class TVMPanelWindow;
 class TVMBottomTurn;
+class TVMPartKindsWindow;
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -154,6 +155,12 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMMessage* PanelErrorMessage = nullptr;
   // How the board is turned over for its bottom side, remembered.
   TVMBottomTurn* BottomTurn = nullptr;
+  // "Детали по видам…": the window of the job's parts by kind, what tells it
+  // of every change of the tables, its question and its box.
+  TVMPartKindsWindow* PartKindsWindow = nullptr;
+  TVMHub* ModifiedHub = nullptr;
+  TVMMessage* MissingFeederQuestion = nullptr;
+  TVMMessage* KindErrorMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

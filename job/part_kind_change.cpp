@@ -56,3 +56,13 @@ TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindC
   change.Comment = TFeederRowChange{table, {found->second.Row, feeder, std::move(after)}};
   return change;
 }
+
+void ApplyKindChange(JobTables& job, const TKindChange& change) {
+  for (const TRowChange& row : change.Components)
+    if (row.Row < job.Components.size()) job.Components[row.Row] = row.After;
+  if (change.Comment) {
+    JobTable& feeders = change.Comment->Table == kSpecialFeederTable ? job.SpecialFeeders : job.Feeders;
+    if (change.Comment->Row.Row < feeders.size()) feeders[change.Comment->Row.Row] = change.Comment->Row.After;
+  }
+  if (change.AddedFeeder) job.Feeders.push_back(*change.AddedFeeder);
+}

@@ -45,3 +45,6 @@ bool IsMissingFeeder(const JobTables& job, const std::string& feeder);
 // has an empty comment gets the kind's comment.
 TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindCells& cells,
                        bool addMissingFeeder);
+
+// Puts the change into the tables it was made from.
+void ApplyKindChange(JobTables& job, const TKindChange& change);

@@ -213,6 +213,7 @@ void TListEdit::StartEditing(int32_t mouseX) {
     edit->SetOnChar(MakeMethod<&TListEdit::EditorChar>(this));
     edit->AttachMessageHandler(MakeMethod<&TListEdit::EditorMessage>(this));
     edit->CreateWindowNow();
+    if (IsReadOnly(i)) SendMessageA(edit->Handle, EM_SETREADONLY, TRUE, 0);
     if (cell.left <= mouseX && mouseX <= cell.right) chosen = edit;
   }
   if (RememberedColumn != 0 && Editor(RememberedColumn - 1)) chosen = Editor(RememberedColumn - 1);
@@ -237,7 +238,7 @@ void TListEdit::FinishEditing(bool commit, bool report) {
   for (int32_t i = 0; i < count; ++i) {
     auto* edit = static_cast<TControl*>(Editors->Items[i]);
     // Every column is written back, changed or not.
-    if (commit && EditRow >= 0) ListSetCellText(lv, EditRow, i, edit->GetCaption());
+    if (commit && EditRow >= 0 && !IsReadOnly(i)) ListSetCellText(lv, EditRow, i, edit->GetCaption());
     if (edit->HasWindow() && edit->Handle == focus) RememberedColumn = i + 1;
     edit->Free();
   }

@@ -55,6 +55,8 @@ class TListEdit : public TObj {
   TRowEvent OnEditStart;
   // Characters the edit boxes do not take (control characters never).
   std::string RefusedChars;
+  // Bit i set: column i is shown in a read-only box and never written back.
+  uint64_t ReadOnlyColumns = 0;
   HWND RefusalTip = nullptr;  // the balloon that says why, created on first use
 
   void Prepare() override;
@@ -89,6 +91,7 @@ class TListEdit : public TObj {
   void EditorChar(TControl* sender, int32_t& key, uint32_t shift);
   bool EditorMessage(TControl* sender, TMsg& msg, LRESULT& result);
   bool Refuses(char c) const;
+  bool IsReadOnly(int32_t column) const { return column < 64 && (ReadOnlyColumns >> column & 1) != 0; }
   void ShowRefusal(TControl* edit);
   void HideRefusal();
 };

@@ -7,14 +7,6 @@
 
 namespace {
 
-// The one change the component table takes back whole on undo.
-std::string PackChanges(const TFeederAssignment& assignment) {
-  TRowEdit batch{TRowEditKind::Batch};
-  for (const TRowChange& change : assignment.Changes)
-    batch.Edits.push_back({TRowEditKind::Cells, static_cast<int32_t>(change.Row), change.Before, change.After});
-  return PackRowEdit(batch);
-}
-
 // A message box breaks lines at CR LF.
 std::string WithCrLf(const std::string& text) {
   std::string out;
@@ -30,6 +22,6 @@ std::string WithCrLf(const std::string& text) {
 
 void TVMFeederAssign::Assign(TData& data, uint16_t index) {
   const TFeederAssignment assignment = AssignFeeders(ReadJobTables(Tables));
-  if (!assignment.Changes.empty()) FireStr(OnChanges, PackChanges(assignment));
+  if (!assignment.Changes.empty()) FireStr(OnChanges, PackRowChanges(assignment.Changes));
   FireStr(OnSummary, WithCrLf(AssignSummary(assignment)));
 }

@@ -4,27 +4,59 @@
 
 namespace {
 
-JobTable ReadTable(TVM_Event& input, size_t columns) {
-  JobTable rows;
-  TArrayAccess* access = FetchPointArray(input);
-  if (!access) return rows;
-  const int32_t count = std::max(0, access->Count());
-  rows.reserve(static_cast<size_t>(count));
-  for (int32_t row = 0; row < count; ++row) {
-    TData index = IntValue(row);
-    TData line;
-    rows.push_back(SplitRow(access->Get(index, line) ? ValueToStr(line) : std::string(), columns));
-  }
-  return rows;
+JobRow ReadRow(TArrayAccess& access, size_t row, size_t columns) {
+  TData index = IntValue(static_cast<int32_t>(row));
+  TData line;
+  return SplitRow(access.Get(index, line) ? ValueToStr(line) : std::string(), columns);
+}
+
+TMatrixAccess* FetchMatrix(TVM_Event& point) {
+  TData value;
+  ReadPoint(point, value);
+  return value.Kind == kKindMatrix ? static_cast<TMatrixAccess*>(value.ObjValue) : nullptr;
 }
 
 }  // namespace
 
+JobTable ReadJobTable(TVM_Event& input, size_t columns) {
+  JobTable rows;
+  TArrayAccess* access = FetchPointArray(input);
+  if (!access) return rows;
+  const auto count = static_cast<size_t>(std::max(0, access->Count()));
+  rows.reserve(count);
+  for (size_t row = 0; row < count; ++row) rows.push_back(ReadRow(*access, row, columns));
+  return rows;
+}
+
+JobTable ReadJobColumns(TVM_Event& input, size_t columns, const std::vector<size_t>& wanted) {
+  JobTable rows;
+  TMatrixAccess* matrix = FetchMatrix(input);
+  if (!matrix) return rows;
+  rows.assign(static_cast<size_t>(std::max(0, matrix->Rows())), JobRow(columns));
+  std::vector<size_t> all(rows.size());
+  for (size_t row = 0; row < all.size(); ++row) all[row] = row;
+  ReadJobCells(input, all, wanted, rows);
+  return rows;
+}
+
+void ReadJobCells(TVM_Event& input, const std::vector<size_t>& rows, const std::vector<size_t>& wanted,
+                  JobTable& table) {
+  TMatrixAccess* matrix = FetchMatrix(input);
+  if (!matrix) return;
+  TData cell;
+  for (size_t row : rows)
+    for (size_t column : wanted)
+      if (row < table.size() && column < table[row].size()) {
+        matrix->Get(static_cast<int32_t>(column), static_cast<int32_t>(row), cell);
+        table[row][column] = ValueToStr(cell);
+      }
+}
+
 JobTables ReadJobTables(TJobTableInputs& inputs) {
   JobTables job;
-  job.Feeders = ReadTable(inputs[kFeederTable], kFeederColumns);
-  job.SpecialFeeders = ReadTable(inputs[kSpecialFeederTable], kSpecialFeederColumns);
-  job.Boards = ReadTable(inputs[kBoardTable], kBoardColumns);
-  job.Components = ReadTable(inputs[kComponentTable], kComponentColumns);
+  job.Feeders = ReadJobTable(inputs[kFeederTable], kFeederColumns);
+  job.SpecialFeeders = ReadJobTable(inputs[kSpecialFeederTable], kSpecialFeederColumns);
+  job.Boards = ReadJobTable(inputs[kBoardTable], kBoardColumns);
+  job.Components = ReadJobTable(inputs[kComponentTable], kComponentColumns);
   return job;
 }

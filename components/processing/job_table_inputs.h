@@ -4,6 +4,9 @@
 // a command sees the tables exactly as a save would write them.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "core/event.h"
 #include "job/job_file.h"
 #include "job/job_format.h"
@@ -13,3 +16,14 @@
 using TJobTableInputs = TVM_Event[kJobTableCount];
 
 JobTables ReadJobTables(TJobTableInputs& inputs);
+
+// One table through its Array output, as ReadJobTables reads each.
+JobTable ReadJobTable(TVM_Event& array, size_t columns);
+// Only the cells of the columns wanted, through the table's Matrix output;
+// the other cells are empty. A few columns of many rows cost a list-view
+// message a cell instead of a whole row line.
+JobTable ReadJobColumns(TVM_Event& matrix, size_t columns, const std::vector<size_t>& wanted);
+// Reads the cells of the columns wanted in the rows given into `table`
+// (rows it does not have are left out).
+void ReadJobCells(TVM_Event& matrix, const std::vector<size_t>& rows, const std::vector<size_t>& wanted,
+                  JobTable& table);

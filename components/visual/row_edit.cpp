@@ -69,6 +69,13 @@ std::string PackRowEdit(const TRowEdit& edit) {
   return out;
 }
 
+std::string PackRowChanges(const std::vector<TRowChange>& changes) {
+  TRowEdit batch{TRowEditKind::Batch};
+  for (const TRowChange& change : changes)
+    batch.Edits.push_back({TRowEditKind::Cells, static_cast<int32_t>(change.Row), change.Before, change.After});
+  return PackRowEdit(batch);
+}
+
 namespace {
 
 bool UnpackSingle(const std::string& text, TRowEdit& edit) {

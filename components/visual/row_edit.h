@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "job/feeder_assign.h"
+
 enum class TRowEditKind : char {
   Cells = 'E',     // the cells of a row were edited
   Inserted = 'I',  // a row was inserted
@@ -30,6 +32,8 @@ struct TRowEdit {
 };
 
 std::string PackRowEdit(const TRowEdit& edit);
+// The rows a command changes, as one batch of cell edits.
+std::string PackRowChanges(const std::vector<TRowChange>& changes);
 // False, leaving `edit` unspecified, when the text is not a packed edit (a
 // batch inside a batch included).
 bool UnpackRowEdit(const std::string& text, TRowEdit& edit);

@@ -45,6 +45,7 @@
 #include "components/visual/main_form.h"
 #include "components/visual/menu.h"
 #include "components/visual/panel_window.h"
+#include "components/visual/part_kinds_window.h"
 #include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "job/job_format.h"
@@ -108,7 +109,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
       S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
-      S->PanelErrorMessage, S->BottomTurn};
+      S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
+      S->MissingFeederQuestion, S->KindErrorMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -118,9 +120,11 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   // first shown.
   EXPECT_EQ(S->FindingsWindow->Control, nullptr);
   EXPECT_EQ(S->PanelWindow->Control, nullptr);
+  EXPECT_EQ(S->PartKindsWindow->Control, nullptr);
   std::vector<HWND> created;
   for (TVMComponent* c : S->CreationOrder())
-    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow && w != S->PanelWindow) {
+    if (auto* w = dynamic_cast<TVMWin*>(c); w && w != S->MainForm && w != S->FindingsWindow && w != S->PanelWindow &&
+                                                 w != S->PartKindsWindow) {
       ASSERT_NE(w->Control, nullptr);
       EXPECT_EQ(GetParent(w->Control->Handle), S->MainForm->Control->Handle);
       created.push_back(w->Control->Handle);
@@ -161,7 +165,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 8);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 3);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
@@ -184,7 +188,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -354,6 +358,27 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
+      // "Детали по видам…".
+      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
+      {"PartKindsWindow.OnOpening", &S->PartKindsWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"PartKindsWindow.Tables[0]", &S->PartKindsWindow->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"PartKindsWindow.Tables[2]", &S->PartKindsWindow->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"PartKindsWindow.Tables[3]", &S->PartKindsWindow->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"PartKindsWindow.ComponentCells", &S->PartKindsWindow->ComponentCells, MakeEvent<&TvmStringTableMT::Matrix>(S->ComponentTable, 2)},
+      {"PartKindsWindow.OnChangeBegin", &S->PartKindsWindow->OnChangeBegin, MakeEvent<&TVMUndoJournal::BeginChange>(S->EditJournal)},
+      {"PartKindsWindow.OnChangeEnd", &S->PartKindsWindow->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
+      {"PartKindsWindow.OnRowChanges[0]", &S->PartKindsWindow->OnRowChanges[0], MakeEvent<&TvmStringTableMT::ChangeRows>(S->FeederTable, 7)},
+      {"PartKindsWindow.OnRowChanges[1]", &S->PartKindsWindow->OnRowChanges[1], MakeEvent<&TvmStringTableMT::ChangeRows>(S->SpecialFeederTable, 7)},
+      {"PartKindsWindow.OnRowChanges[3]", &S->PartKindsWindow->OnRowChanges[3], MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
+      {"PartKindsWindow.OnFeederAdded", &S->PartKindsWindow->OnFeederAdded, MakeEvent<&TvmStringTableMT::AddRows>(S->FeederTable, 6)},
+      {"PartKindsWindow.OnAskFeeder", &S->PartKindsWindow->OnAskFeeder, MakeEvent<&TVMMessage::ShowMessage>(S->MissingFeederQuestion)},
+      {"MissingFeederQuestion.OnYes", &S->MissingFeederQuestion->OnYes, MakeEvent<&TVMPartKindsWindow::AnswerFeeder>(S->PartKindsWindow, 1)},
+      {"MissingFeederQuestion.OnNo", &S->MissingFeederQuestion->OnNo, MakeEvent<&TVMPartKindsWindow::AnswerFeeder>(S->PartKindsWindow, 0)},
+      {"PartKindsWindow.OnInvalid", &S->PartKindsWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->KindErrorMessage)},
+      {"ModifiedHub.OnOutput[1]", &S->ModifiedHub->OnOutput[1], MakeEvent<&TVMPartKindsWindow::TablesChanged>(S->PartKindsWindow)},
+      {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
+      {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -369,7 +394,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditJournal.OnRedo[3]", &S->EditJournal->OnRedo[kComponentTable], MakeEvent<&TvmStringTableMT::RedoEdit>(S->ComponentTable)},
       {"UndoKeys.OnKey[0]", &S->UndoKeys->OnKey[0], MakeEvent<&TVMUndoJournal::Undo>(S->EditJournal)},
       {"UndoKeys.OnKey[1]", &S->UndoKeys->OnKey[1], MakeEvent<&TVMUndoJournal::Redo>(S->EditJournal)},
-      {"EditJournal.OnModified", &S->EditJournal->OnModified, MakeEvent<&TVMDocument::SetModified>(S->Document)},
+      {"EditJournal.OnModified", &S->EditJournal->OnModified, MakeEvent<&TVMHub::Trigger>(S->ModifiedHub)},
+      {"ModifiedHub.OnOutput[0]", &S->ModifiedHub->OnOutput[0], MakeEvent<&TVMDocument::SetModified>(S->Document)},
       {"Document.OnTitle", &S->Document->OnTitle, MakeEvent<&TVMMainForm::ChangeCaption>(S->MainForm)},
       {"JobReadStream.OnFileOpened", &S->JobReadStream->OnFileOpened, MakeEvent<&TVMHub::Trigger>(S->OpenedHub)},
       {"OpenedHub.OnOutput[0]", &S->OpenedHub->OnOutput[0], MakeEvent<&TVMUndoJournal::Clear>(S->EditJournal)},
@@ -407,7 +433,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   // Left open: router outputs 0, 8 ("УП"), 9 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 14u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 15u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
@@ -418,7 +444,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
                                   &S->JobWriteStream->OnOpened, &S->JobWriteStream->OnSaveFailed,
                                   &S->JobFormatCheck->OnCancel, &S->ImportDialog->OnCancel,
-                                  &S->ImportSideQuestion->OnCancel, &S->ImportUnitQuestion->OnCancel};
+                                  &S->ImportSideQuestion->OnCancel, &S->ImportUnitQuestion->OnCancel,
+                                  &S->MissingFeederQuestion->OnCancel, &S->PartKindsWindow->OnRowChanges[kBoardTable]};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))
@@ -452,7 +479,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 13)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 14)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

@@ -158,6 +158,13 @@ TEST(PartKindChange, SetsEveryRowAndKeepsTheFeederTablesInStep) {
     EXPECT_EQ(change.Comment->Row.Row, c.CommentTable == kFeederTable ? 1u : 0u) << label;
     EXPECT_EQ(JobCell(change.Comment->Row.After, FeederCommentColumn(change.Comment->Table)), "100n") << label;
   }
+  // Applied, the change leaves the kind naming its new feeder, which exists.
+  JobTables given = job;
+  ApplyKindChange(given, KindChange(job, kind, {"08", {}, {}}, true));
+  EXPECT_EQ(given.Feeders.size(), 3u);
+  EXPECT_EQ(given.Components[2], ComponentRow("C2,3,08,1,1,0,1,100N"));
+  EXPECT_FALSE(PartKinds(given).back().NeedsFeeder);
+  EXPECT_EQ(PartKinds(given).back().Feeder, "08");
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 // redoing at its OnRedo, and the source carries it out. The journal also
 // knows whether the content stands where it stood at the last Clear or
 // MarkSaved, and reports that as OnModified after every action.
+//
+// A change that reaches several sources (two tables replaced at once) is
+// recorded between BeginChange and EndChange: its records are one entry,
+// undone from the last back and redone from the first.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +32,9 @@ class TVMUndoJournal : public TVMComponent {
   void Record(TData& data, uint16_t index);
   void Undo(TData& data, uint16_t index);
   void Redo(TData& data, uint16_t index);
+  // Records until EndChange form one change; an empty one is not kept.
+  void BeginChange(TData& data, uint16_t index);
+  void EndChange(TData& data, uint16_t index);
   // A file was opened: nothing before it can be undone. Changes that were
   // not saved stay unsaved (the content still holds them).
   void Clear(TData& data, uint16_t index);
@@ -39,16 +46,20 @@ class TVMUndoJournal : public TVMComponent {
   bool Modified() const;
 
  private:
-  struct TEntry {
+  struct TRecord {
     uint16_t Source;
     std::string Record;
   };
+  using TEntry = std::vector<TRecord>;
   // Where the saved content lies when no undo or redo can get back to it.
   static constexpr size_t kUnreachable = SIZE_MAX;
 
   std::vector<TEntry> Entries;
   size_t Position = 0;       // entries before it are done, from it on undone
   size_t SavedPosition = 0;  // the position of the saved content
-  void Replay(std::vector<TVM_Event>& events, const TEntry& entry);
+  bool InChange = false;     // between BeginChange and EndChange
+  TEntry Change;             // the records of that change so far
+  void Keep(TEntry entry);
+  void Replay(std::vector<TVM_Event>& events, const TRecord& record);
   void ReportModified();
 };

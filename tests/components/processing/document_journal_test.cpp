@@ -56,6 +56,30 @@ TEST_F(UndoJournalTest, UndoesNewestFirstToItsSourceAndRedoesInOrder) {
   EXPECT_EQ(3u, journal.UndoCount());
 }
 
+TEST_F(UndoJournalTest, AChangeOfTwoSourcesIsOneStepUndoneBackwardsAndRedoneForwards) {
+  Do(&TVMUndoJournal::Record, "a", 0);
+  Do(&TVMUndoJournal::BeginChange);
+  Do(&TVMUndoJournal::Record, "b", 0);
+  Do(&TVMUndoJournal::Record, "c", 1);
+  EXPECT_EQ(1u, journal.UndoCount()) << "nothing kept before the change ends";
+  Do(&TVMUndoJournal::EndChange);
+  Do(&TVMUndoJournal::BeginChange);  // a change that recorded nothing is no step
+  Do(&TVMUndoJournal::EndChange);
+  EXPECT_EQ(2u, journal.UndoCount());
+  EXPECT_EQ("1", LastModified());
+
+  Do(&TVMUndoJournal::Undo);
+  EXPECT_EQ(Texts({"b"}), undone[0].Texts());
+  EXPECT_EQ(Texts({"c"}), undone[1].Texts());
+  EXPECT_EQ(1u, journal.UndoCount());
+  Do(&TVMUndoJournal::Undo);
+  EXPECT_EQ("0", LastModified());
+  Do(&TVMUndoJournal::Redo);
+  Do(&TVMUndoJournal::Redo);
+  EXPECT_EQ(Texts({"a", "b"}), redone[0].Texts());
+  EXPECT_EQ(Texts({"c"}), redone[1].Texts());
+}
+
 TEST_F(UndoJournalTest, ModifiedIsWhereTheContentLeftTheLastSaveOrOpen) {
   Do(&TVMUndoJournal::Record, "a");
   EXPECT_EQ("1", LastModified());

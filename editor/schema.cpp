@@ -7,6 +7,7 @@
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
 #include "components/processing/feeder_assign.h"
+#include "components/processing/feeders_from_job.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
@@ -57,7 +58,8 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuProgram,
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuFeedersFromJob,
+  kMenuProgram,
   kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuHelp, kMenuItemCount
 };
 
@@ -75,8 +77,9 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…", the two items of rotation corrections, "Проверить" and
-// "Панель плат…" are additions to the composition's menu.
+// "Импорт позиций…", the two items of rotation corrections, "Питатели из
+// задания…", "Проверить" and "Панель плат…" are additions to the
+// composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -85,6 +88,7 @@ constexpr char kMenuTemplate[] =
     "Импорт позиций…\tCtrl+I\r\n"
     "Поправки поворота…\r\n"
     "Без поправок поворота\r\n"
+    "Питатели из задания…\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
@@ -682,6 +686,33 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // fired).
   PanelErrorMessage = Keep(new TVMMessage);
   SetOkBox(PanelErrorMessage, "Панель плат", kIconExclamation);
+
+  // 86. FeedersDialog: the job file whose feeders to take.
+  FeedersDialog = Keep(new TVMODialog);
+  SetOpenDialog(FeedersDialog, "Питатели из задания", "Файлы раскладчика|*.CSV*|Все файлы|*.*");
+
+  // 87. FeedersChosenHub: the chosen name to the feeders' reader, then the
+  // file opened.
+  FeedersChosenHub = Keep(new TVMHub);
+  FeedersChosenHub->SetCount(2);
+
+  // 88. FeedersReadStream: that job file opened for reading, refused as the
+  // open refuses a job file.
+  FeedersReadStream = Keep(new TVMFileStream);
+  FeedersReadStream->Mode = kFileModeRead;
+  FeedersReadStream->MaxSize = kJobFileMaxSize;
+
+  // 89. FeedersFromJob: the file's two feeder tables in place of the job's.
+  FeedersFromJob = Keep(new TVMFeedersFromJob);
+
+  // 90. FeedersErrorMessage: why a file gives no feeders (the text it is fired).
+  FeedersErrorMessage = Keep(new TVMMessage);
+  SetOkBox(FeedersErrorMessage, "Питатели из задания", kIconStop);
+
+  // 91. FeedersSummaryMessage: how many feeders came, and from where (the
+  // text it is fired).
+  FeedersSummaryMessage = Keep(new TVMMessage);
+  SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
 }
 
 // The links of the additions, one line per link.
@@ -863,6 +894,25 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   PanelWindow->OnRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(BoardTable, TvmStringTableMT::kReplaceRowsPoint);
   PanelWindow->OnApplied = MakeEvent<&TVMPlacementView::Fit>(PlacementView, 0);
   PanelWindow->OnInvalid = MakeEvent<&TVMMessage::ShowMessage>(PanelErrorMessage, 0);
+
+  // Feeders from another job: a row being edited is written back before the
+  // dialog shows; the chosen job's two feeder tables take the place of the
+  // job's own, the journal taking both as one change (so one undo, the
+  // title and the view follow); then the box says what came. A file that
+  // is no job file is only told.
+  MenuRouter->OnOutput[kMenuFeedersFromJob] = MakeEvent<&TVMODialog::ShowDialog>(FeedersDialog, 0);
+  FeedersDialog->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  FeedersDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(FeedersChosenHub, 0);
+  FeedersChosenHub->OnOutput[0] = MakeEvent<&TVMFeedersFromJob::SetFileName>(FeedersFromJob, 0);
+  FeedersChosenHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(FeedersReadStream, 0);
+  FeedersReadStream->OnOpened = MakeEvent<&TVMFeedersFromJob::Read>(FeedersFromJob, 0);
+  FeedersFromJob->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(FeedersReadStream, 0);
+  FeedersFromJob->OnError = MakeEvent<&TVMMessage::ShowMessage>(FeedersErrorMessage, 0);
+  FeedersFromJob->OnChangeStart = MakeEvent<&TVMUndoJournal::BeginChange>(EditJournal, 0);
+  FeedersFromJob->OnFeederRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(FeederTable, TvmStringTableMT::kReplaceRowsPoint);
+  FeedersFromJob->OnSpecialRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(SpecialFeederTable, TvmStringTableMT::kReplaceRowsPoint);
+  FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
+  FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
 }
 
 // Tooltips, for every window component in creation order.

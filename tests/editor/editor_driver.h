@@ -45,8 +45,8 @@ class TEditorDriver {
  public:
   // Item indexes of the menu template.
   enum : int {
-    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kProgram = 6, kDistribute = 8,
-    kCheck = 9, kPanel = 10, kHelp = 11
+    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kFeedersFromJob = 6, kProgram = 7,
+    kDistribute = 9, kCheck = 10, kPanel = 11, kHelp = 12
   };
 
   // Starts the editor with the arguments after its name; the window is

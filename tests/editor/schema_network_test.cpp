@@ -19,6 +19,7 @@
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
 #include "components/processing/feeder_assign.h"
+#include "components/processing/feeders_from_job.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
@@ -107,7 +108,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->ImportSummaryMessage, S->FeederAssign, S->AssignSummaryBox, S->JobCheck,
       S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
-      S->PanelErrorMessage};
+      S->PanelErrorMessage, S->FeedersDialog, S->FeedersChosenHub, S->FeedersReadStream, S->FeedersFromJob,
+      S->FeedersErrorMessage, S->FeedersSummaryMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -159,13 +161,14 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 6);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 7);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 3);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
   EXPECT_STREQ(open, "Открыть\tCtrl+O");
-  for (const auto& [position, caption] : {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"}}) {
+  for (const auto& [position, caption] : {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
+                                         std::pair{5, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -179,7 +182,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -319,14 +322,14 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
       {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[9]", &S->MenuRouter->OnOutput[9], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[9]", &S->MenuRouter->OnOutput[9], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -338,11 +341,25 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
+      // "Питатели из задания…".
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
+      {"FeedersDialog.OnOpening", &S->FeedersDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"FeedersDialog.OnChosen", &S->FeedersDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->FeedersChosenHub)},
+      {"FeedersChosenHub.OnOutput[0]", &S->FeedersChosenHub->OnOutput[0], MakeEvent<&TVMFeedersFromJob::SetFileName>(S->FeedersFromJob)},
+      {"FeedersChosenHub.OnOutput[1]", &S->FeedersChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->FeedersReadStream)},
+      {"FeedersReadStream.OnOpened", &S->FeedersReadStream->OnOpened, MakeEvent<&TVMFeedersFromJob::Read>(S->FeedersFromJob)},
+      {"FeedersFromJob.OnStreamRead", &S->FeedersFromJob->OnStreamRead, MakeEvent<&TVMFileStream::CloseFile>(S->FeedersReadStream)},
+      {"FeedersFromJob.OnError", &S->FeedersFromJob->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersErrorMessage)},
+      {"FeedersFromJob.OnChangeStart", &S->FeedersFromJob->OnChangeStart, MakeEvent<&TVMUndoJournal::BeginChange>(S->EditJournal)},
+      {"FeedersFromJob.OnFeederRows", &S->FeedersFromJob->OnFeederRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->FeederTable, 8)},
+      {"FeedersFromJob.OnSpecialRows", &S->FeedersFromJob->OnSpecialRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->SpecialFeederTable, 8)},
+      {"FeedersFromJob.OnChangeEnd", &S->FeedersFromJob->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
+      {"FeedersFromJob.OnSummary", &S->FeedersFromJob->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersSummaryMessage)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -393,15 +410,16 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 6 ("УП"), 7 and the import's, save
+  // Left open: router outputs 0, 7 ("УП"), 8 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 12u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 13u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[6],
-                                  &S->MenuRouter->OnOutput[7], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[7],
+                                  &S->MenuRouter->OnOutput[8], &S->CorrectionsDialog->OnCancel,
+                                  &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
@@ -441,7 +459,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 11)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 12)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

@@ -1,16 +1,29 @@
 // zr780k-job check JOB: one finding per line; the status says whether the
 // machine would reject the job.
 #include "cli/command_files.h"
+#include "cli/command_line.h"
 #include "job/job_check.h"
-#include "cli/job_command.h"
+
+namespace {
+
+constexpr char kJob[] = "ЗАДАНИЕ";
+
+}  // namespace
+
+const TCommandSyntax kCheckSyntax = {
+    "check",
+    "Вызов",
+    "проверяет задание, как «Проверить» в редакторе: по строке на находку, статус 1 при ошибке",
+    {
+        {nullptr, kJob, "задание, которое проверить", "файл задания"},
+    },
+};
 
 int RunCheckCommand(const std::vector<std::string>& args, TCommandOutput& output) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-    output.Err = "Вызов: zr780k-job check ЗАДАНИЕ\n";
-    return 2;
-  }
+  TCommandArgs parsed;
+  if (const auto status = ReadCommandLine(kCheckSyntax, args, parsed, output)) return *status;
   std::string bytes;
-  if (!ReadJobBytes(args[0], bytes, output.Err)) return 1;
+  if (!ReadJobBytes(parsed[kJob], bytes, output.Err)) return 1;
   bool error = false;
   for (const TFinding& finding : CheckJob(ReadJobFile(bytes))) {
     output.Out += FindingLine(finding) + "\n";

@@ -1,74 +1,44 @@
-// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT
+// zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE]
+//                        [--bottom-view top|below] [--turn lr|tb] -o OUT
 #include <string>
 #include <vector>
 
 #include "cli/command_files.h"
-#include "cli/job_command.h"
+#include "cli/command_line.h"
 #include "job/job_file.h"
 #include "job/placement_import.h"
 #include "job/rotation_corrections.h"
 
 namespace {
 
-constexpr char kImportUsage[] =
-    "Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
-    "  --unit: единицы файла, в котором они не указаны (по умолчанию мм)\n";
+constexpr char kFile[] = "ФАЙЛ";
 
-struct TImportArgs {
-  std::string File;
-  std::string Into;
-  std::string Corrections;
-  std::string Out;
-  TBoardSide Side = TBoardSide::Top;
-  TLengthUnit Unit = TLengthUnit::Unknown;  // Unknown: no --unit
-};
+std::string CheckSide(const std::string&, const std::string& side) {
+  return side == "top" || side == "bottom" ? "" : "Сторона " + side + " неизвестна: top или bottom";
+}
 
-// False with a message when the words are not the command's.
-bool ParseImportArgs(const std::vector<std::string>& args, TImportArgs& parsed, std::string& error) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    const bool takesValue =
-        word == "--side" || word == "--unit" || word == "--into" || word == "--corrections" || word == "-o";
-    if (takesValue && i + 1 >= args.size()) {
-      error = "После " + word + " нет значения\n";
-      return false;
-    }
-    if (word == "--side") {
-      const std::string& side = args[++i];
-      if (side != "top" && side != "bottom") {
-        error = "Сторона " + side + " неизвестна: top или bottom\n";
-        return false;
-      }
-      parsed.Side = side == "top" ? TBoardSide::Top : TBoardSide::Bottom;
-    } else if (word == "--unit") {
-      const std::string& unit = args[++i];
-      parsed.Unit = unit == "mm" ? TLengthUnit::Millimetre : unit == "mil" ? TLengthUnit::Mil
-                  : unit == "in" ? TLengthUnit::Inch : TLengthUnit::Unknown;
-      if (parsed.Unit == TLengthUnit::Unknown) {
-        error = "Единицы " + unit + " неизвестны: mm, mil или in\n";
-        return false;
-      }
-    } else if (word == "--into") {
-      parsed.Into = args[++i];
-    } else if (word == "--corrections") {
-      parsed.Corrections = args[++i];
-    } else if (word == "-o") {
-      parsed.Out = args[++i];
-    } else if (word.size() > 1 && word[0] == '-') {
-      error = "Неизвестный ключ " + word + "\n";
-      return false;
-    } else if (parsed.File.empty()) {
-      parsed.File = word;
-    } else {
-      error = "Лишнее слово " + word + "\n";
-      return false;
-    }
-  }
-  if (parsed.File.empty() || parsed.Out.empty()) {
-    error = parsed.File.empty() ? "Не указан файл позиций\n" : "Не указан файл задания (-o OUT)\n";
-    return false;
-  }
-  return true;
+TLengthUnit UnitNamed(const std::string& unit) {
+  return unit == "mm" ? TLengthUnit::Millimetre : unit == "mil" ? TLengthUnit::Mil
+       : unit == "in" ? TLengthUnit::Inch : TLengthUnit::Unknown;
+}
+
+std::string CheckUnit(const std::string&, const std::string& unit) {
+  return UnitNamed(unit) != TLengthUnit::Unknown ? "" : "Единицы " + unit + " неизвестны: mm, mil или in";
+}
+
+// The value of --bottom-view or --turn: one of two words.
+std::string CheckBottomOption(const std::string& option, const std::string& value) {
+  const bool turn = option == "--turn";
+  const bool known = turn ? value == "lr" || value == "tb" : value == "top" || value == "below";
+  return known ? "" : "Значение " + value + " ключа " + option + " неизвестно: " + (turn ? "lr или tb" : "top или below");
+}
+
+TBottomRule BottomRule(const TCommandArgs& parsed) {
+  TBottomRule rule;
+  if (parsed["--turn"] == "tb") rule.Turn = TBottomTurn::TopBottom;
+  const std::string& view = parsed["--bottom-view"];
+  if (!view.empty()) rule.View = view == "top" ? TBottomView::FromTop : TBottomView::FromBelow;
+  return rule;
 }
 
 int Fail(TCommandOutput& output, const std::string& message) {
@@ -79,41 +49,63 @@ int Fail(TCommandOutput& output, const std::string& message) {
 
 }  // namespace
 
+const TCommandSyntax kImportSyntax = {
+    "import",
+    "Использование",
+    "делает задание из файла позиций программы проектирования плат",
+    {
+        {nullptr, kFile, "файл позиций (KiCad, Altium, Eagle, EasyEDA, JLC, DipTrace или таблица с X и Y)",
+         "файл позиций"},
+        {"--side", "top|bottom", "сторона платы (по умолчанию top); нижняя переворачивается, как задают --bottom-view и --turn", nullptr, CheckSide},
+        {"--unit", "mm|mil|in", "единицы файла, в котором они не указаны (по умолчанию мм)", nullptr, CheckUnit},
+        {"--into", "JOB", "задание, к компонентам которого добавить позиции (само оно не меняется)"},
+        {"--corrections", "TABLE", "таблица поправок поворота по корпусам"},
+        {"--bottom-view", "top|below",
+         "нижняя сторона в файле дана сверху (top) или со стороны низа (below); без ключа по файлу", nullptr,
+         CheckBottomOption},
+        {"--turn", "lr|tb", "плата переворачивается слева направо (lr, по умолчанию) или сверху вниз (tb)", nullptr,
+         CheckBottomOption},
+        {"-o", "OUT", "файл задания, который записать", "файл задания (-o OUT)"},
+    },
+};
+
 int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& output) {
-  TImportArgs parsed;
-  std::string error;
-  if (!ParseImportArgs(args, parsed, error)) {
-    output.Err += error + kImportUsage;
-    return 2;
-  }
-  std::string bytes;
-  if (!ReadPlacementBytes(parsed.File, bytes, error)) return Fail(output, error);
-  const bool unitGiven = parsed.Unit != TLengthUnit::Unknown;
-  const TPlacementFile file =
-      ReadPlacementFile(bytes, parsed.File, unitGiven ? parsed.Unit : TLengthUnit::Millimetre);
+  TCommandArgs parsed;
+  if (const auto status = ReadCommandLine(kImportSyntax, args, parsed, output)) return *status;
+  const std::string& fileName = parsed[kFile];
+  const std::string& corrections = parsed["--corrections"];
+  const std::string& into = parsed["--into"];
+  const std::string& out = parsed["-o"];
+  const TBoardSide side = parsed["--side"] == "bottom" ? TBoardSide::Bottom : TBoardSide::Top;
+  const TLengthUnit unit = UnitNamed(parsed["--unit"]);  // Unknown: no --unit
+  std::string bytes, error;
+  if (!ReadPlacementBytes(fileName, bytes, error)) return Fail(output, error);
+  const bool unitGiven = unit != TLengthUnit::Unknown;
+  const TPlacementFile file = ReadPlacementFile(bytes, fileName, unitGiven ? unit : TLengthUnit::Millimetre);
   if (!file.Error.empty()) return Fail(output, file.Error);
 
-  TRotationCorrections corrections;
-  if (!parsed.Corrections.empty()) {
+  TRotationCorrections rules;
+  if (!corrections.empty()) {
     std::string tableBytes;
-    if (!ReadJobBytes(parsed.Corrections, tableBytes, error)) return Fail(output, error);
-    if (!ReadRotationCorrections(tableBytes, parsed.Corrections, corrections, error)) return Fail(output, error);
+    if (!ReadJobBytes(corrections, tableBytes, error)) return Fail(output, error);
+    if (!ReadRotationCorrections(tableBytes, corrections, rules, error)) return Fail(output, error);
   }
 
   JobTables job;
-  if (!parsed.Into.empty()) {
+  if (!into.empty()) {
     std::string jobBytes;
-    if (!ReadJobBytes(parsed.Into, jobBytes, error)) return Fail(output, error);
+    if (!ReadJobBytes(into, jobBytes, error)) return Fail(output, error);
     job = ReadJobFile(jobBytes);
   }
-  const TPlacementImport import = ImportPlacements(file, parsed.Side, parsed.Corrections.empty() ? nullptr : &corrections);
+  const TPlacementImport import =
+      ImportPlacements(file, side, corrections.empty() ? nullptr : &rules, BottomRule(parsed));
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
-  if (!ReplaceFileBytes(parsed.Out, WriteJobFile(job), error)) return Fail(output, error);
+  if (!ReplaceFileBytes(out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);
   if (unitGiven && file.UnitStated) output.Out += "Ключ --unit не применён: единицы указаны в файле\n";
-  if (!unitGiven && MayBeInches(file, parsed.Side))
+  if (!unitGiven && MayBeInches(file, side))
     output.Err += "Внимание: в файле не указаны единицы, а все координаты меньше 25; если они в дюймах, "
                   "импортируйте с ключом --unit in\n";
-  output.Out += "Записан файл " + parsed.Out + "\n";
+  output.Out += "Записан файл " + out + "\n";
   return 0;
 }

@@ -1,13 +1,12 @@
-// zr780k-job: work on job files from the command line. The first word names
-// the command; the command leaves its texts in Windows-1251, which this file
+// zr780k-job: work on job files from the command line. The program's words
+// are read by RunJobProgram, which leaves its texts in Windows-1251; this file
 // writes in the console's encoding: UTF-8 on Linux, the console's output code
 // page on Windows (the bytes as they are when the output is no console).
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "cli/job_command.h"
+#include "cli/job_program.h"
 #include "job/text_decoding.h"
 
 #ifdef _WIN32
@@ -17,26 +16,6 @@
 #endif
 
 namespace {
-
-struct TCommand {
-  const char* Name;
-  int (*Run)(const std::vector<std::string>& args, TCommandOutput& output);
-};
-
-constexpr TCommand kCommands[] = {
-    {"import", RunImportCommand},
-    {"assign", RunAssignCommand},
-    {"check", RunCheckCommand},
-    {"panel", RunPanelCommand},
-};
-
-constexpr char kUsage[] =
-    "Использование:\n"
-    "  zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE] -o OUT\n"
-    "  zr780k-job assign JOB -o OUT\n"
-    "  zr780k-job check JOB\n"
-    "  zr780k-job panel JOB --columns C --rows R --pitch PX,PY [--origin OX,OY] [--skip N[,N…]] -o OUT\n"
-    "  zr780k-job --version\n";
 
 #ifdef _WIN32
 // The text in the console's output code page, or as it is when the stream
@@ -71,20 +50,9 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    Write("zr780k-job " ZR_VERSION "\n", stdout);
-    return 0;
-  }
-  if (argc >= 2) {
-    for (const TCommand& command : kCommands) {
-      if (std::strcmp(argv[1], command.Name) != 0) continue;
-      TCommandOutput output;
-      const int status = command.Run(std::vector<std::string>(argv + 2, argv + argc), output);
-      Write(output.Out, stdout);
-      Write(output.Err, stderr);
-      return status;
-    }
-  }
-  Write(kUsage, stderr);
-  return 2;
+  TCommandOutput output;
+  const int status = RunJobProgram(std::vector<std::string>(argv + 1, argv + argc), ZR_VERSION, output);
+  Write(output.Out, stdout);
+  Write(output.Err, stderr);
+  return status;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -79,6 +80,30 @@ TLengthUnit UnitLine(std::string_view line) {
   for (const auto& [at, word] : runs)
     if (const TLengthUnit unit = UnitWord(word); unit != TLengthUnit::Unknown) return unit;
   return TLengthUnit::Unknown;
+}
+
+// The version a "Printed by" line of KiCad's text form names: "### Printed
+// by Pcbnew version kicad 5.0.0-rc2…", "… version 6.0.11", "… version
+// (2014-01-24 BZR 4632)…", "### Printed by KiCad version 7.0.10". False for
+// any other line.
+bool ReadPrintedBy(std::string_view line, std::string& version, int& major) {
+  const std::string lower = AsciiLower(line);
+  const size_t printed = lower.find("printed by");
+  const size_t named = printed == std::string::npos ? printed : lower.find("version ", printed);
+  if (named == std::string::npos) return false;
+  size_t at = lower.find_first_not_of(' ', named + 8);
+  if (at != std::string::npos && lower.compare(at, 6, "kicad ") == 0) at = lower.find_first_not_of(' ', at + 6);
+  if (at == std::string::npos) return false;
+  if (std::isdigit(static_cast<unsigned char>(lower[at]))) {
+    version = std::string(line.substr(at, lower.find(' ', at) - at));
+    major = std::atoi(version.c_str());
+    return true;
+  }
+  const size_t close = lower.find(')', at);
+  if (lower[at] != '(' || close == std::string::npos) return false;
+  version = std::string(line.substr(at + 1, close - at - 1));
+  major = 0;
+  return true;
 }
 
 bool TryHeader(TTable& table, std::vector<std::string> names) {
@@ -292,6 +317,7 @@ TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fi
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i >= table.PreambleEnd && lines[i].rfind("#", 0) != 0) continue;
     if (const TLengthUnit unit = UnitLine(lines[i]); unit != TLengthUnit::Unknown) rules.FileUnit = unit;
+    if (table.KiCadText && file.KiCadMajor < 0) ReadPrintedBy(lines[i], file.KiCadVersion, file.KiCadMajor);
     altiumPreamble = altiumPreamble || AsciiLower(lines[i]).find("altium") != std::string::npos ||
                      AsciiLower(lines[i]).find("units used") != std::string::npos;
   }

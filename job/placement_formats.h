@@ -40,6 +40,12 @@ struct TPlacementFile {
   // line, or by its form: mount files and JLC's are in millimetres).
   TLengthUnit Unit = TLengthUnit::Millimetre;
   bool UnitStated = false;
+  // KiCad's text form: the program version its "Printed by" line names, as
+  // written ("5.0.0-rc2", a dated build's "2014-01-24 BZR 4632"), and its
+  // major number (0 for a dated build, which came before version 4); -1
+  // when the file has no such line.
+  std::string KiCadVersion;
+  int KiCadMajor = -1;
   // Why the file gives no parts at all (empty, in no recognised form, or
   // no row of a part), Windows-1251; empty when it was read.
   std::string Error;

@@ -111,7 +111,7 @@ bool MayBeInches(const TPlacementFile& file, TBoardSide side) {
 }
 
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
-                                  const TRotationCorrections* corrections) {
+                                  const TRotationCorrections* corrections, const TBottomRule& bottom) {
   TPlacementImport import;
   import.Side = ImportedSide(file, side);
   std::vector<const TPlacementPart*> parts;
@@ -123,11 +123,10 @@ TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
     ys.push_back(part.Y);
     angles.push_back(part.Angle);
   }
-  if (import.Side == TBoardSide::Bottom && !xs.empty()) {
-    const auto [least, most] = std::minmax_element(xs.begin(), xs.end());
-    const TFixed mirror = *least + *most;
-    for (TFixed& x : xs) x = mirror - x;
-    for (TFixed& angle : angles) angle = -NormalisedAngle(angle);
+  if (import.Side == TBoardSide::Bottom) {
+    import.Turn = bottom.Turn;
+    import.View = FindBottomView(file, bottom.View);
+    TurnBottomSide(import.View.View, import.Turn, xs, ys, angles);
   }
   if (corrections) {
     import.Corrections = corrections->Name;
@@ -157,7 +156,7 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
   if (file.HasTop && file.HasBottom)
     text += import.Side == TBoardSide::Top ? "В файле обе стороны платы; взята верхняя\n"
                                            : "В файле обе стороны платы; взята нижняя\n";
-  if (import.Side == TBoardSide::Bottom) text += "Нижняя сторона: X отражён, угол взят с обратным знаком\n";
+  if (import.Side == TBoardSide::Bottom) text += BottomRuleLine(file, import.Turn, import.View) + "\n";
   text += "Помечено пропуском: " + Count(import.Fiducials + import.NotPlaced) + " (реперные знаки: " +
           Count(import.Fiducials) + ", не устанавливаются: " + Count(import.NotPlaced) + ")\n";
   if (!file.BadLines.empty()) {

@@ -9,11 +9,15 @@
 #include <vector>
 
 #include "job/decimal_text.h"
+#include "job/placement_bottom.h"
 #include "job/placement_formats.h"
 #include "job/rotation_corrections.h"
 
 struct TPlacementImport {
   TBoardSide Side = TBoardSide::Top;  // the side imported
+  // A bottom side: how it was turned over, and the view the file gave.
+  TBottomTurn Turn = TBottomTurn::LeftRight;
+  TBottomViewFound View;
   // Rows of exactly 8 cells, Windows-1251, within the job file's limits.
   std::vector<std::vector<std::string>> Rows;
   size_t Fiducials = 0;  // rows skipped as fiducials
@@ -31,13 +35,14 @@ struct TPlacementImport {
 
 // The parts of one side. A file with parts on both sides gives those of
 // `side`; a file with parts on one side gives those, whatever is asked. A
-// bottom part is seen from below: X' = Xmin + Xmax - X over the imported
-// parts, the angle turned the other way. Then every part whose package a
+// bottom side is turned over by `bottom` (TurnBottomSide), in the view it
+// gives or the file shows (FindBottomView). Then every part whose package a
 // rule of `corrections` matches is corrected (CorrectPart), skipped parts
 // too. Then each axis on its own: when any value is negative, all are
 // shifted so that the smallest is 0.
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
-                                  const TRotationCorrections* corrections = nullptr);
+                                  const TRotationCorrections* corrections = nullptr,
+                                  const TBottomRule& bottom = {});
 
 // The side ImportPlacements takes when `side` is asked.
 TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
@@ -48,8 +53,8 @@ TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
 bool MayBeInches(const TPlacementFile& file, TBoardSide side);
 
 // The summary shown after an import: rows, form, the unit and whether the
-// file stated it, skipped rows, lines that could not be read, the
-// corrections, the shift. Windows-1251, lines ended by "\n".
+// file stated it, the rule of a bottom side, skipped rows, lines that could
+// not be read, the corrections, the shift. Windows-1251, lines ended by "\n".
 std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& import);
 
 // --- The rules of one row --------------------------------------------------

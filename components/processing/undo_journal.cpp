@@ -11,11 +11,11 @@ bool TVMUndoJournal::Modified() const { return Position != SavedPosition; }
 
 void TVMUndoJournal::ReportModified() { FireInt(OnModified, Modified() ? 1 : 0); }
 
-void TVMUndoJournal::Replay(std::vector<TVM_Event>& events, const TRecord& record) {
-  if (record.Source < events.size()) FireStr(events[record.Source], record.Record);
+void TVMUndoJournal::Replay(std::vector<TVM_Event>& events, const TPart& part) {
+  if (part.Source < events.size()) FireStr(events[part.Source], part.Record);
 }
 
-void TVMUndoJournal::Keep(TEntry entry) {
+void TVMUndoJournal::Add(TEntry entry) {
   Entries.resize(Position);
   // The saved content was among the dropped entries: no way leads back.
   if (SavedPosition != kUnreachable && SavedPosition > Position) SavedPosition = kUnreachable;
@@ -25,28 +25,27 @@ void TVMUndoJournal::Keep(TEntry entry) {
 }
 
 void TVMUndoJournal::Record(TData& data, uint16_t index) {
-  if (InChange)
-    Change.push_back({index, ValueToStr(data)});
-  else
-    Keep({{index, ValueToStr(data)}});
+  if (Grouping) Group.push_back({index, ValueToStr(data)});
+  else Add({{index, ValueToStr(data)}});
 }
 
 void TVMUndoJournal::BeginChange(TData& data, uint16_t index) {
-  InChange = true;
-  Change.clear();
+  Grouping = true;
+  Group.clear();
 }
 
 void TVMUndoJournal::EndChange(TData& data, uint16_t index) {
-  if (!InChange) return;
-  InChange = false;
-  if (!Change.empty()) Keep(std::exchange(Change, {}));
+  if (!Grouping) return;
+  Grouping = false;
+  if (!Group.empty()) Add(std::move(Group));
+  Group.clear();
 }
 
 void TVMUndoJournal::Undo(TData& data, uint16_t index) {
   if (Position == 0) return;
   --Position;
   const TEntry entry = Entries[Position];  // a copy: the replay may record
-  for (auto record = entry.rbegin(); record != entry.rend(); ++record) Replay(OnUndo, *record);
+  for (auto part = entry.rbegin(); part != entry.rend(); ++part) Replay(OnUndo, *part);
   ReportModified();
 }
 
@@ -54,7 +53,7 @@ void TVMUndoJournal::Redo(TData& data, uint16_t index) {
   if (Position == Entries.size()) return;
   const TEntry entry = Entries[Position];
   ++Position;
-  for (const TRecord& record : entry) Replay(OnRedo, record);
+  for (const TPart& part : entry) Replay(OnRedo, part);
   ReportModified();
 }
 

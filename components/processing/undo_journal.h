@@ -5,9 +5,9 @@
 // knows whether the content stands where it stood at the last Clear or
 // MarkSaved, and reports that as OnModified after every action.
 //
-// A change that reaches several sources (two tables replaced at once) is
-// recorded between BeginChange and EndChange: its records are one entry,
-// undone from the last back and redone from the first.
+// A change of several sources (rows of two tables, say) is one change: the
+// records between BeginChange and EndChange make one entry, undone from its
+// last record back and redone from its first.
 #pragma once
 
 #include <cstddef>
@@ -32,7 +32,8 @@ class TVMUndoJournal : public TVMComponent {
   void Record(TData& data, uint16_t index);
   void Undo(TData& data, uint16_t index);
   void Redo(TData& data, uint16_t index);
-  // Records until EndChange form one change; an empty one is not kept.
+  // The records that follow, up to EndChange, are one change. An EndChange
+  // with no record between them leaves the journal as it was.
   void BeginChange(TData& data, uint16_t index);
   void EndChange(TData& data, uint16_t index);
   // A file was opened: nothing before it can be undone. Changes that were
@@ -46,20 +47,20 @@ class TVMUndoJournal : public TVMComponent {
   bool Modified() const;
 
  private:
-  struct TRecord {
+  struct TPart {
     uint16_t Source;
     std::string Record;
   };
-  using TEntry = std::vector<TRecord>;
+  using TEntry = std::vector<TPart>;  // in the order recorded
   // Where the saved content lies when no undo or redo can get back to it.
   static constexpr size_t kUnreachable = SIZE_MAX;
 
   std::vector<TEntry> Entries;
   size_t Position = 0;       // entries before it are done, from it on undone
   size_t SavedPosition = 0;  // the position of the saved content
-  bool InChange = false;     // between BeginChange and EndChange
-  TEntry Change;             // the records of that change so far
-  void Keep(TEntry entry);
-  void Replay(std::vector<TVM_Event>& events, const TRecord& record);
+  bool Grouping = false;     // between BeginChange and EndChange
+  TEntry Group;              // the records of the change being made
+  void Add(TEntry entry);
+  void Replay(std::vector<TVM_Event>& events, const TPart& part);
   void ReportModified();
 };

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "job/job_file.h"
 #include "job/job_format.h"
+#include "job/placement_import.h"
 #include "tests/support/files.h"
 
 namespace {
@@ -126,8 +128,8 @@ TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
         "U8,,,10.16,0,180,0,MCP73831 SOT-23-5", "J1,,,26.84,33.02,0,0,USB_C USB_C_Receptacle_XKB_U262-16XN-4BVC11",
         "Q3,,,47.62,5.08,-90,0,IRLR024N TO-252-2", "U6,,,17.78,25.4,-45,0,ESP32-C3 QFN-32-1EP_5x5mm_P0.5mm_EP3.7x3.7mm"}},
       {"bottom", "исправлено деталей: 4 из 6",
-       {"Q2,,,27.94,10.16,180,0,BSS138 SOT-23", "U7,,,38.1,0,-90,0,TXS0108E TSSOP-20_4.4x6.5mm_P0.65mm",
-        "R3,,,45.72,5.08,0,0,0R R_0805_2012Metric"}},
+       {"Q2,,,27.94,10.16,0,0,BSS138 SOT-23", "U7,,,38.1,0,90,0,TXS0108E TSSOP-20_4.4x6.5mm_P0.65mm",
+        "R3,,,45.72,5.08,180,0,0R R_0805_2012Metric"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Side);
@@ -139,6 +141,31 @@ TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
     const std::string job = ReadWholeFile(out);
     for (const std::string& row : c.Rows) EXPECT_NE(job.find("\r\n" + row + ",\r\n"), std::string::npos) << row;
   }
+}
+
+TEST_F(ImportCommand, TurnsTheBottomSideOverByTheViewAndTurnGiven) {
+  const std::string name = kSamples + "/kicad-text.pos", out = Path("out.CSV");
+  const TPlacementFile file = ReadPlacementFile(ReadWholeFile(name), name, TLengthUnit::Millimetre);
+  const struct {
+    std::vector<std::string> Options;
+    TBottomRule Rule;
+  } cases[] = {
+      {{}, {}},
+      {{"--turn", "tb"}, {TBottomTurn::TopBottom, std::nullopt}},
+      {{"--bottom-view", "top", "--turn", "lr"}, {TBottomTurn::LeftRight, TBottomView::FromTop}},
+      {{"--turn", "tb", "--bottom-view", "top"}, {TBottomTurn::TopBottom, TBottomView::FromTop}},
+  };
+  std::set<std::string> written;
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {name, "--side", "bottom", "-o", out};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    ASSERT_EQ(Run(args), 0) << Output.Err;
+    JobTables expected;
+    expected.Components = ImportPlacements(file, TBoardSide::Bottom, nullptr, c.Rule).Rows;
+    EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected)) << c.Options.size();
+    written.insert(ReadWholeFile(out));
+  }
+  EXPECT_EQ(written.size(), 4u);  // each choice turns the side another way
 }
 
 TEST_F(ImportCommand, WritesNothingOnBadInput) {
@@ -170,6 +197,9 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
       {{kSamples + "/jlc.csv", "--corrections", Path("bad-table.csv"), "-o", out}, 1,
        "bad-table.csv>, строка 2: поворот «x» не число."},
       {{kSamples + "/jlc.csv", "-o", out, "--corrections"}, 2, "После --corrections нет значения"},
+      {{kSamples + "/jlc.csv", "--bottom-view", "side", "-o", out}, 2,
+       "Значение side ключа --bottom-view неизвестно: top или below"},
+      {{kSamples + "/jlc.csv", "--turn", "top", "-o", out}, 2, "Значение top ключа --turn неизвестно: lr или tb"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Args[0] + " " + c.Message);

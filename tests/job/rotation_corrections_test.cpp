@@ -132,12 +132,14 @@ TEST(RotationCorrections, ImportTurnsTheOffsetByTheAngleAfterTheMirror) {
       {{Part("U1", "P", top, 10, 20, 180)}, "9|19.5|-90"},
       {{Part("U1", "P", top, 10, 20, -90)}, "10.5|19|0"},
       {{Part("U1", "P", top, 10, 20, 45)}, "10.35|21.06|135"},
-      {{Part("U1", "P", bottom, 10, 20, 0)}, "11|20.5|90"},
-      {{Part("U1", "P", bottom, 10, 20, 90)}, "10.5|19|0"},
-      {{Part("U1", "P", bottom, 10, 20, 180)}, "9|19.5|-90"},
-      {{Part("U1", "P", bottom, 10, 20, -90)}, "9.5|21|180"},
+      // Turned over left to right first (the angle becomes 180 - angle),
+      // then corrected on the turned angle.
+      {{Part("U1", "P", bottom, 10, 20, 0)}, "9|19.5|-90"},
+      {{Part("U1", "P", bottom, 10, 20, 90)}, "9.5|21|180"},
+      {{Part("U1", "P", bottom, 10, 20, 180)}, "11|20.5|90"},
+      {{Part("U1", "P", bottom, 10, 20, -90)}, "10.5|19|0"},
       // Mirrored first (X 10 becomes 30), then corrected.
-      {{Part("U1", "P", bottom, 10, 20, 0), Part("U2", "Q", bottom, 30, 20, 0)}, "31|20.5|90"},
+      {{Part("U1", "P", bottom, 10, 20, 0), Part("U2", "Q", bottom, 30, 20, 0)}, "29|19.5|-90"},
       // A quarter turn moves a half of a hundredth exactly, which rounds up.
       {{Part("U1", "HALF", top, 10, 20, 90)}, "10|20.01|90"},
       // Fiducials are corrected too; a negative X is then shifted to 0.

@@ -56,28 +56,26 @@ TEST_F(UndoJournalTest, UndoesNewestFirstToItsSourceAndRedoesInOrder) {
   EXPECT_EQ(3u, journal.UndoCount());
 }
 
-TEST_F(UndoJournalTest, AChangeOfTwoSourcesIsOneStepUndoneBackwardsAndRedoneForwards) {
+// Records of both sources between BeginChange and EndChange: one entry.
+TEST_F(UndoJournalTest, AChangeOfTwoSourcesIsUndoneWholeLastRecordFirst) {
   Do(&TVMUndoJournal::Record, "a", 0);
   Do(&TVMUndoJournal::BeginChange);
-  Do(&TVMUndoJournal::Record, "b", 0);
-  Do(&TVMUndoJournal::Record, "c", 1);
-  EXPECT_EQ(1u, journal.UndoCount()) << "nothing kept before the change ends";
+  Do(&TVMUndoJournal::Record, "b", 1);
+  Do(&TVMUndoJournal::Record, "c", 0);
+  Do(&TVMUndoJournal::Record, "d", 1);
+  EXPECT_EQ(1u, journal.UndoCount()) << "nothing is an entry before the change ends";
   Do(&TVMUndoJournal::EndChange);
-  Do(&TVMUndoJournal::BeginChange);  // a change that recorded nothing is no step
-  Do(&TVMUndoJournal::EndChange);
+  Do(&TVMUndoJournal::BeginChange);
+  Do(&TVMUndoJournal::EndChange);  // an empty change is none
   EXPECT_EQ(2u, journal.UndoCount());
   EXPECT_EQ("1", LastModified());
-
   Do(&TVMUndoJournal::Undo);
-  EXPECT_EQ(Texts({"b"}), undone[0].Texts());
-  EXPECT_EQ(Texts({"c"}), undone[1].Texts());
-  EXPECT_EQ(1u, journal.UndoCount());
-  Do(&TVMUndoJournal::Undo);
-  EXPECT_EQ("0", LastModified());
+  EXPECT_EQ(Texts({"c"}), undone[0].Texts());
+  EXPECT_EQ(Texts({"d", "b"}), undone[1].Texts());
   Do(&TVMUndoJournal::Redo);
-  Do(&TVMUndoJournal::Redo);
-  EXPECT_EQ(Texts({"a", "b"}), redone[0].Texts());
-  EXPECT_EQ(Texts({"c"}), redone[1].Texts());
+  EXPECT_EQ(Texts({"c"}), redone[0].Texts());
+  EXPECT_EQ(Texts({"b", "d"}), redone[1].Texts());
+  EXPECT_EQ(2u, journal.UndoCount());
 }
 
 TEST_F(UndoJournalTest, ModifiedIsWhereTheContentLeftTheLastSaveOrOpen) {

@@ -2,21 +2,10 @@
 
 #include <unordered_map>
 
-#include "job/feeder_words.h"
 #include "job/job_cell.h"
+#include "job/part_kinds.h"
 
 namespace {
-
-// The part kind of a comment: its words, as "Распределить" reads them,
-// joined by one space; a comment of no words is the kind "".
-std::string PartKindOf(const std::string& comment) {
-  std::string key;
-  for (const std::string& word : TextWords(comment)) {
-    if (!key.empty()) key += ' ';
-    key += word;
-  }
-  return key;
-}
 
 // What a grouped finding names a row by: its designator, or its number
 // when it has none.
@@ -57,7 +46,7 @@ std::vector<TFinding> GroupFindings(const std::vector<TFinding>& findings, const
     }
     const size_t row = finding.Row - 1;
     if (!kindKnown[row]) {
-      kindOfRow[row] = PartKindOf(JobCell(job.Components[row], kComponentCommentColumn));
+      kindOfRow[row] = PartKindKey(JobCell(job.Components[row], kComponentCommentColumn));
       kindKnown[row] = true;
     }
     std::string key = (finding.Kind == TFindingKind::Error ? "e" : "w") + std::to_string(finding.Column) + '\n' +

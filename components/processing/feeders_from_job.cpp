@@ -1,5 +1,6 @@
 #include "components/processing/feeders_from_job.h"
 
+#include "job/feeders_from_job.h"
 #include "job/job_file.h"
 #include "toolkit/stream.h"
 
@@ -9,14 +10,6 @@ namespace {
 std::string ShortName(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// A job file is what holds both feeder sections, found by the marks the
-// reader finds them by (either may hold no rows).
-bool HoldsFeederSections(const std::string& bytes) {
-  const std::string flat = FlattenJobText(bytes);
-  return !FindSectionBlocks(flat, kFeederStartMark, kFeederEndMark).empty() &&
-         !FindSectionBlocks(flat, kSpecialFeederStartMark, kSpecialFeederEndMark).empty();
 }
 
 std::string RowLines(const JobTable& rows, size_t columns) {
@@ -40,7 +33,7 @@ void TVMFeedersFromJob::Read(TData& data, uint16_t index) {
   const std::string bytes = stream->ReadAll();
   FireNull(OnStreamRead);
 
-  if (!HoldsFeederSections(bytes)) {
+  if (!HoldsFeederTables(bytes)) {
     FireStr(OnError, "Файл " + ShortName(FileName) + " — не файл задания: в нём нет таблиц питателей.\r\n"
                      "Питатели задания не изменились.");
     return;
@@ -50,6 +43,5 @@ void TVMFeedersFromJob::Read(TData& data, uint16_t index) {
   FireStr(OnFeederRows, RowLines(other.Feeders, kFeederColumns));
   FireStr(OnSpecialRows, RowLines(other.SpecialFeeders, kSpecialFeederColumns));
   FireNull(OnChangeEnd);
-  FireStr(OnSummary, "Питателей: " + std::to_string(other.Feeders.size()) + ", особых питателей: " +
-                         std::to_string(other.SpecialFeeders.size()) + " — из " + ShortName(FileName));
+  FireStr(OnSummary, TakenFeedersSummary(other, ShortName(FileName)));
 }

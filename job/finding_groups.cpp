@@ -1,5 +1,8 @@
 #include "job/finding_groups.h"
 
+#include <cstdint>
+#include <deque>
+#include <string_view>
 #include <unordered_map>
 
 #include "job/job_cell.h"
@@ -24,6 +27,17 @@ std::string GroupText(const TFinding& first, const std::vector<size_t>& rows, co
   return text;
 }
 
+// Texts numbered 0, 1, ... as first met; the texts must outlive it.
+class TNumbering {
+ public:
+  uint32_t Of(std::string_view text) {
+    return Numbers.try_emplace(text, static_cast<uint32_t>(Numbers.size())).first->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, uint32_t> Numbers;
+};
+
 bool OnComponentRow(const TFinding& finding, const JobTables& job) {
   return finding.Table == kComponentTable && finding.Row >= 1 && finding.Row <= job.Components.size();
 }
@@ -32,26 +46,29 @@ bool OnComponentRow(const TFinding& finding, const JobTables& job) {
 
 std::vector<TFinding> GroupFindings(const std::vector<TFinding>& findings, const JobTables& job) {
   std::vector<TFinding> grouped;
-  grouped.reserve(findings.size());
   std::vector<std::vector<size_t>> groupRows;  // per grouped finding: its rows
-  std::unordered_map<std::string, size_t> groupOf;
-  // Each row's kind, worked out once (a row may have several findings).
-  std::vector<std::string> kindOfRow(job.Components.size());
-  std::vector<bool> kindKnown(job.Components.size());
+  // Texts, comments and kinds are numbered as first met, so that a group is
+  // found by numbers: tens of thousands of findings share a few texts and
+  // the comments of a few hundred kinds.
+  TNumbering texts, comments, kinds;
+  std::vector<uint32_t> kindOfComment;
+  std::deque<std::string> kindKeys;  // the texts `kinds` numbers
+  std::unordered_map<uint64_t, size_t> groupOf;
   for (const TFinding& finding : findings) {
     if (!OnComponentRow(finding, job)) {
       grouped.push_back(finding);
       groupRows.emplace_back();
       continue;
     }
-    const size_t row = finding.Row - 1;
-    if (!kindKnown[row]) {
-      kindOfRow[row] = PartKindKey(JobCell(job.Components[row], kComponentCommentColumn));
-      kindKnown[row] = true;
+    const std::string& commentText = JobCell(job.Components[finding.Row - 1], kComponentCommentColumn);
+    const uint32_t comment = comments.Of(commentText);
+    if (comment == kindOfComment.size()) {
+      kindKeys.push_back(PartKindKey(commentText));
+      kindOfComment.push_back(kinds.Of(kindKeys.back()));
     }
-    std::string key = (finding.Kind == TFindingKind::Error ? "e" : "w") + std::to_string(finding.Column) + '\n' +
-                      finding.Text + '\n' + kindOfRow[row];
-    const auto [group, added] = groupOf.try_emplace(std::move(key), grouped.size());
+    const uint64_t key = uint64_t{texts.Of(finding.Text)} << 40 | uint64_t{kindOfComment[comment]} << 12 |
+                         (finding.Column & 0x7FF) << 1 | (finding.Kind == TFindingKind::Error ? 1 : 0);
+    const auto [group, added] = groupOf.try_emplace(key, grouped.size());
     if (added) {
       grouped.push_back(finding);
       groupRows.push_back({finding.Row});

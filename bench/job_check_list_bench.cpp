@@ -32,6 +32,7 @@
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/schema.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -50,13 +51,6 @@ double Timed(const std::function<void()>& work) {
 double Median(std::vector<double> ms) {
   std::sort(ms.begin(), ms.end());
   return ms[ms.size() / 2];
-}
-
-void WriteWhole(const std::string& path, const std::string& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
 }
 
 // One run in this process; the times and counts written to `out`.
@@ -84,7 +78,7 @@ int main(int argc, char** argv) {
   int runs = 5;
   if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
   const std::string path = "bench_job_check_list.CSV", out = "bench_job_check_list.txt";
-  WriteWhole(path, feeder_job::GeneratedJob(false));
+  WriteWholeFile(path, feeder_job::GeneratedJob(false));
 
   std::vector<double> open, first, again;
   int rows = 0;

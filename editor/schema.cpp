@@ -8,6 +8,7 @@
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
 #include "components/processing/feeder_assign.h"
+#include "components/processing/feeders_from_job.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
@@ -60,8 +61,8 @@ constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 // The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
   kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
-  kMenuTurnTopBottom, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds,
-  kMenuHelp, kMenuItemCount
+  kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel,
+  kMenuKinds, kMenuHelp, kMenuItemCount
 };
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
@@ -79,8 +80,9 @@ TFontRec EditorFont() {
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
 // "Импорт позиций…", the two items of rotation corrections, the two turns of
-// the bottom side (radio items, one checked), "Проверить", "Панель плат…" and
-// "Детали по видам…" are additions to the composition's menu.
+// the bottom side (radio items, one checked), "Питатели из задания…",
+// "Проверить", "Панель плат…" and "Детали по видам…" are additions to the
+// composition's menu.
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -91,6 +93,7 @@ constexpr char kMenuTemplate[] =
     "Без поправок поворота\r\n"
     "+!Нижняя сторона: переворот слева направо\r\n"
     "-!Нижняя сторона: переворот сверху вниз\r\n"
+    "Питатели из задания…\r\n"
     "УП\r\n"
     ")\r\n"
     "Действия\r\n"
@@ -714,6 +717,33 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // is fired).
   KindErrorMessage = Keep(new TVMMessage);
   SetOkBox(KindErrorMessage, "Детали задания", kIconExclamation);
+
+  // 91. FeedersDialog: the job file whose feeders to take.
+  FeedersDialog = Keep(new TVMODialog);
+  SetOpenDialog(FeedersDialog, "Питатели из задания", "Файлы раскладчика|*.CSV*|Все файлы|*.*");
+
+  // 92. FeedersChosenHub: the chosen name to the feeders' reader, then the
+  // file opened.
+  FeedersChosenHub = Keep(new TVMHub);
+  FeedersChosenHub->SetCount(2);
+
+  // 93. FeedersReadStream: that job file opened for reading, refused as the
+  // open refuses a job file.
+  FeedersReadStream = Keep(new TVMFileStream);
+  FeedersReadStream->Mode = kFileModeRead;
+  FeedersReadStream->MaxSize = kJobFileMaxSize;
+
+  // 94. FeedersFromJob: the file's two feeder tables in place of the job's.
+  FeedersFromJob = Keep(new TVMFeedersFromJob);
+
+  // 95. FeedersErrorMessage: why a file gives no feeders (the text it is fired).
+  FeedersErrorMessage = Keep(new TVMMessage);
+  SetOkBox(FeedersErrorMessage, "Питатели из задания", kIconStop);
+
+  // 96. FeedersSummaryMessage: how many feeders came, and from where (the
+  // text it is fired).
+  FeedersSummaryMessage = Keep(new TVMMessage);
+  SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
 }
 
 // The links of the additions, one line per link.
@@ -935,6 +965,25 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   ModifiedHub->OnOutput[1] = MakeEvent<&TVMPartKindsWindow::TablesChanged>(PartKindsWindow, 0);
   PartKindsWindow->OnPick = MakeEvent<&TvmStringTableMT::SelectRow>(ComponentTable, kTableSelectRow);
   PartKindsWindow->OnRing = MakeEvent<&TVMPlacementView::RingRows>(PlacementView, 0);
+
+  // Feeders from another job: a row being edited is written back before the
+  // dialog shows; the chosen job's two feeder tables take the place of the
+  // job's own, the journal taking both as one change (so one undo, the
+  // title and the view follow); then the box says what came. A file that
+  // is no job file is only told.
+  MenuRouter->OnOutput[kMenuFeedersFromJob] = MakeEvent<&TVMODialog::ShowDialog>(FeedersDialog, 0);
+  FeedersDialog->OnOpening = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  FeedersDialog->OnChosen = MakeEvent<&TVMHub::Trigger>(FeedersChosenHub, 0);
+  FeedersChosenHub->OnOutput[0] = MakeEvent<&TVMFeedersFromJob::SetFileName>(FeedersFromJob, 0);
+  FeedersChosenHub->OnOutput[1] = MakeEvent<&TVMFileStream::OpenFile>(FeedersReadStream, 0);
+  FeedersReadStream->OnOpened = MakeEvent<&TVMFeedersFromJob::Read>(FeedersFromJob, 0);
+  FeedersFromJob->OnStreamRead = MakeEvent<&TVMFileStream::CloseFile>(FeedersReadStream, 0);
+  FeedersFromJob->OnError = MakeEvent<&TVMMessage::ShowMessage>(FeedersErrorMessage, 0);
+  FeedersFromJob->OnChangeStart = MakeEvent<&TVMUndoJournal::BeginChange>(EditJournal, 0);
+  FeedersFromJob->OnFeederRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(FeederTable, TvmStringTableMT::kReplaceRowsPoint);
+  FeedersFromJob->OnSpecialRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(SpecialFeederTable, TvmStringTableMT::kReplaceRowsPoint);
+  FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
+  FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
 }
 
 // Tooltips, for every window component in creation order.

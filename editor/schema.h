@@ -23,6 +23,7 @@ class TVMDoData;
 class TVMDocument;
 class TVMEdit;
 class TVMFeederAssign;
+class TVMFeedersFromJob;
 class TVMFileDrop;
 class TVMFileStream;
 class TVMFindingsWindow;
@@ -161,6 +162,14 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMHub* ModifiedHub = nullptr;
   TVMMessage* MissingFeederQuestion = nullptr;
   TVMMessage* KindErrorMessage = nullptr;
+  // "Питатели из задания…": the dialog, the file read, the component that
+  // takes its feeder tables, its two boxes.
+  TVMODialog* FeedersDialog = nullptr;
+  TVMHub* FeedersChosenHub = nullptr;
+  TVMFileStream* FeedersReadStream = nullptr;
+  TVMFeedersFromJob* FeedersFromJob = nullptr;
+  TVMMessage* FeedersErrorMessage = nullptr;
+  TVMMessage* FeedersSummaryMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

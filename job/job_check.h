@@ -18,6 +18,7 @@ struct TFinding {
   size_t Column;  // counted from 1; 0 when the finding is about the whole row
   TFindingKind Kind;
   std::string Text;  // Windows-1251
+  size_t Count = 1;  // the rows it tells of (finding_groups.h merges several)
 };
 
 // Errors first, then warnings; each group in table file order, then row

@@ -44,8 +44,8 @@ std::string ColumnCaption(const std::string& captions, int32_t column) {
 }
 
 std::string KindName(const std::string& kind) {
-  if (kind == "error") return "ошибка";
-  if (kind == "warning") return "предупреждение";
+  if (kind == "error") return kErrorKindName;
+  if (kind == "warning") return kWarningKindName;
   return kind;
 }
 
@@ -65,6 +65,12 @@ TFindingRow ParseFinding(const std::string& line) {
     return row;
   }
   row.Text = line.substr(start);
+  const size_t countTab = row.Text.rfind('\t');
+  const int32_t count = countTab == std::string::npos ? -1 : CountFromText(row.Text.substr(countTab + 1));
+  if (count >= 1) {
+    row.Count = static_cast<size_t>(count);
+    row.Text.erase(countTab);
+  }
   row.Kind = KindName(fields[3]);
   row.Row = fields[1];
   row.Table = fields[0];

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "toolkit/align.h"
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"
@@ -12,7 +14,8 @@ namespace {
 
 constexpr char kCaption[] = "Проверка задания";
 constexpr char kRecheckCaption[] = "Проверить снова";
-constexpr char kHelpText[] = "Enter или двойной щелчок — к строке в таблице;  F7 — проверить снова";
+constexpr char kHelpText[] =
+    "Enter или двойной щелчок — к строке в таблице;  щелчок по заголовку — порядок;  F7 — проверить снова";
 constexpr char kNoFindings[] = "Замечаний нет";
 
 struct TColumn {
@@ -24,6 +27,8 @@ constexpr TColumn kColumns[] = {
     {"Вид", 120, kColumnLeft},     {"Таблица", 150, kColumnLeft},    {"Строка", 60, kColumnRight},
     {"Столбец", 130, kColumnLeft}, {"Замечание", 400, kColumnLeft},
 };
+constexpr int32_t kTableColumn = 1;
+constexpr int32_t kRowColumn = 2;
 constexpr int32_t kTextColumn = 4;
 
 // The window's place relative to its owner's top left corner.
@@ -33,10 +38,32 @@ constexpr int32_t kBarHeight = 34;  // the strip with the button
 
 bool NoModifiers() { return CurrentShortcutModifiers() == 0; }
 
+// The row as a number to sort by; what is no number comes first.
+long long RowNumber(const TFindingRow& finding) {
+  if (finding.Row.empty() || finding.Row.size() > 18) return -1;
+  long long number = 0;
+  for (char c : finding.Row) {
+    if (c < '0' || c > '9') return -1;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
+// True when `a` comes before `b` in the list sorted up by that column.
+bool SortsBefore(const TFindingRow& a, const TFindingRow& b, int32_t column) {
+  switch (column) {
+    case 0: return a.Kind < b.Kind;
+    case kTableColumn: return a.PickTable != b.PickTable ? a.PickTable < b.PickTable : a.Table < b.Table;
+    case kRowColumn: return RowNumber(a) < RowNumber(b);
+    case 3: return a.Column < b.Column;
+    default: return a.Text < b.Text;
+  }
+}
+
 }  // namespace
 
 TVMFindingsWindow::TVMFindingsWindow(TControl* owner) : TVMWin(owner) {
-  Width = 900;
+  Width = 1000;
   Height = 380;
   Font = MakeFont("MS Sans Serif", 8, 0, static_cast<uint32_t>(SystemColor(kSysWindowText)), 1);
 }
@@ -84,8 +111,10 @@ void TVMFindingsWindow::MakeParts() {
   Button->SetCaption(kRecheckCaption);
   Button->SetBoundsRect(RECT{4, 5, 144, 29});
   Button->AttachMessageHandler(MakeMethod<&TVMFindingsWindow::ButtonMessage>(this));
+  Counts = CreateLabelControl(bar, "");
+  Counts->SetBoundsRect(RECT{156, 10, 416, 28});
   TControl* help = CreateLabelControl(bar, kHelpText);
-  help->SetBoundsRect(RECT{160, 10, 860, 28});
+  help->SetBoundsRect(RECT{420, 10, 1000, 28});
 
   // The list holds no texts of its own: it asks for the cells it shows, so
   // tens of thousands of findings cost no more than the few on the screen.
@@ -99,12 +128,51 @@ void TVMFindingsWindow::MakeParts() {
 }
 
 void TVMFindingsWindow::Fill() {
+  SortRows();
+  Counts->SetCaption(CountsText());
   // With no findings one row says so.
   const size_t rows = Rows.empty() ? 1 : Rows.size();
   SendMessageA(FindingList->Handle, LVM_SETITEMCOUNT, rows, 0);
   InvalidateRect(FindingList->Handle, nullptr, TRUE);
   ListSetCurrentRow(FindingList, 0);
   ListEnsureVisible(FindingList, 0, false);
+}
+
+// A click on the caption of `column`: up by it, or the other way when it
+// was the column sorted by. The finding that was current stays current.
+void TVMFindingsWindow::SortBy(int32_t column) {
+  SortDescending = column == SortColumn ? !SortDescending : false;
+  SortColumn = column;
+  const int32_t current = ListCurrentRow(FindingList);
+  const bool hasCurrent = current >= 0 && static_cast<size_t>(current) < Rows.size();
+  const TFindingRow kept = hasCurrent ? Rows[static_cast<size_t>(current)] : TFindingRow{};
+  SortRows();
+  InvalidateRect(FindingList->Handle, nullptr, TRUE);
+  if (!hasCurrent) return;
+  const auto found = std::find(Rows.begin(), Rows.end(), kept);
+  const int32_t row = static_cast<int32_t>(found - Rows.begin());
+  ListSetCurrentRow(FindingList, row);
+  ListEnsureVisible(FindingList, row, false);
+}
+
+void TVMFindingsWindow::SortRows() {
+  if (SortColumn < 0) return;
+  const int32_t column = SortColumn;
+  if (SortDescending)
+    std::stable_sort(Rows.begin(), Rows.end(),
+                     [column](const TFindingRow& a, const TFindingRow& b) { return SortsBefore(b, a, column); });
+  else
+    std::stable_sort(Rows.begin(), Rows.end(),
+                     [column](const TFindingRow& a, const TFindingRow& b) { return SortsBefore(a, b, column); });
+}
+
+std::string TVMFindingsWindow::CountsText() const {
+  size_t errors = 0, warnings = 0;
+  for (const TFindingRow& finding : Rows) {
+    if (finding.Kind == kErrorKindName) errors += finding.Count;
+    else if (finding.Kind == kWarningKindName) warnings += finding.Count;
+  }
+  return "Ошибок: " + std::to_string(errors) + ", предупреждений: " + std::to_string(warnings);
 }
 
 // The text of one cell, as the list asks for it.
@@ -153,6 +221,10 @@ bool TVMFindingsWindow::ListMessage(TControl* sender, TMsg& msg, LRESULT& result
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(msg.LParam)->item;
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
       lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+    return true;
+  }
+  if (msg.Message == WM_NOTIFY && msg.LParam && reinterpret_cast<NMHDR*>(msg.LParam)->code == LVN_COLUMNCLICK) {
+    SortBy(reinterpret_cast<NMLISTVIEW*>(msg.LParam)->iSubItem);
     return true;
   }
   if (msg.Message != WM_LBUTTONDBLCLK || msg.Window != FindingList->Handle) return false;

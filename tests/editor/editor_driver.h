@@ -46,7 +46,8 @@ class TEditorDriver {
   // Item indexes of the menu template.
   enum : int {
     kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kTurnLeftRight = 6,
-    kTurnTopBottom = 7, kProgram = 8, kDistribute = 10, kCheck = 11, kPanel = 12, kKinds = 13, kHelp = 14
+    kTurnTopBottom = 7, kFeedersFromJob = 8, kProgram = 9, kDistribute = 11, kCheck = 12, kPanel = 13,
+    kKinds = 14, kHelp = 15
   };
 
   // Starts the editor with the arguments after its name; the window is

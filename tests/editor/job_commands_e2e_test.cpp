@@ -1,6 +1,7 @@
-// "Распределить", "Проверить" and "Панель плат…" in the built editor, driven
-// from outside as a user would: the menu, the summary box, the keys, and
-// what the tables, the findings window and the panel window show.
+// "Распределить", "Проверить", "Панель плат…" and "Питатели из задания…" in
+// the built editor, driven from outside as a user would: the menu, the
+// dialogs and boxes, the keys, and what the tables, the findings window and
+// the panel window show.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -129,6 +130,82 @@ TEST(JobCommandsRun, CheckListsThePlantedErrorAndEnterSelectsItsRow) {
   PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_TRUE(WaitUntil([&] { return TEditorDriver::SelectedRow(components) == 3; }));
+}
+
+// Rows of one part kind with no feeder are one finding; Enter on it selects
+// the first of them.
+TEST(JobCommandsRun, AGroupedFindingNamesItsRowsAndEnterSelectsTheFirst) {
+  TTempDir temp;
+  JobTables job = ReadJobFile(ReadWholeFile(JobSamplePath("feeders.CSV")));
+  job.Components = {SplitRow("R1,1,1,10,10,0,0,0603 10k", kComponentColumns),
+                    SplitRow("C1,1,,20,10,0,0,100n 0603", kComponentColumns),
+                    SplitRow("C2,1,2,30,10,0,0,100n 0603", kComponentColumns),
+                    SplitRow("C3,1,,40,10,0,0,100N; 0603", kComponentColumns),
+                    SplitRow("C5,1,,50,10,0,0,100n  0603", kComponentColumns)};
+  const std::string path = temp.File("kinds.CSV");
+  WriteWholeFile(path, WriteJobFile(job));
+
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(path));
+  editor.Command(TEditorDriver::kCheck);
+  HWND window = FindCaptioned(editor, "Проверка задания");
+  ASSERT_NE(window, nullptr);
+  HWND list = ListIn(window);
+  ASSERT_TRUE(editor.WaitRows(list, 1));
+  ASSERT_EQ(editor.Rows(list),
+            std::vector<JobRow>({{"ошибка", "Компоненты", "2", "Питатель",
+                                  "Питатель: пустая ячейка — 3 строки: C1, C3, C5"}}));
+  std::vector<std::string> labels;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) -> BOOL {
+        reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(child));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&labels));
+  EXPECT_NE(std::find(labels.begin(), labels.end(), "Ошибок: 3, предупреждений: 0"), labels.end());
+
+  HWND components = editor.Table(kComponentColumns);
+  ASSERT_NE(TEditorDriver::SelectedRow(components), 1);
+  PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(WaitUntil([&] { return TEditorDriver::SelectedRow(components) == 1; }));
+}
+
+// The feeders of another job in place of the job's own: a file that is no
+// job file is told and changes nothing; a job's two feeder tables come as
+// one change, told in a box, that one Ctrl+Z takes back.
+TEST(JobCommandsRun, FeedersFromAnotherJobReplaceBothFeederTablesAsOneChange) {
+  constexpr char kCaption[] = "Питатели из задания";
+  TTempDir temp;
+  const std::string notAJob = temp.File("parts.csv");
+  WriteWholeFile(notAJob, "Designator,X,Y\r\nR1,1,2\r\n");
+  TEditorDriver editor;
+  ASSERT_TRUE(editor.Started());
+  ASSERT_TRUE(editor.Open(JobSamplePath("panel.CSV")));
+  const JobTables opened = editor.Tables();
+
+  ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kFeedersFromJob, kCaption, WindowsPath(notAJob)));
+  EXPECT_EQ(editor.AnswerBox(kCaption),
+            "Файл parts.csv — не файл задания: в нём нет таблиц питателей.\r\nПитатели задания не изменились.");
+  EXPECT_EQ(editor.Tables(), opened);
+  EXPECT_EQ(editor.Text(editor.Form), "panel.CSV - ZR780K Editor");
+
+  ASSERT_TRUE(editor.ChooseFile(TEditorDriver::kFeedersFromJob, kCaption, WindowsPath(JobSamplePath("feeders.CSV"))));
+  EXPECT_EQ(editor.AnswerBox(kCaption), "Питателей: 3, особых питателей: 1 — из feeders.CSV");
+  const JobTables other = ReadJobFile(ReadWholeFile(JobSamplePath("feeders.CSV")));
+  JobTables replaced = opened;
+  replaced.Feeders = other.Feeders;
+  replaced.SpecialFeeders = other.SpecialFeeders;
+  ASSERT_TRUE(editor.WaitRows(editor.Table(kFeederColumns), 3));
+  EXPECT_EQ(editor.Tables(), replaced);
+  EXPECT_EQ(editor.WaitTitle("*panel.CSV - ZR780K Editor"), "*panel.CSV - ZR780K Editor");
+
+  ASSERT_TRUE(editor.ClickRow(editor.Table(kComponentColumns), 0));
+  editor.PressKeys({VK_CONTROL, 'Z'});
+  EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == opened; }));
+  EXPECT_EQ(editor.Tables(), opened);
+  EXPECT_EQ(editor.WaitTitle("panel.CSV - ZR780K Editor"), "panel.CSV - ZR780K Editor");
 }
 
 // The edit boxes of a window, top to bottom.

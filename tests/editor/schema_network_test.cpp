@@ -20,6 +20,7 @@
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
 #include "components/processing/feeder_assign.h"
+#include "components/processing/feeders_from_job.h"
 #include "components/processing/file_stream.h"
 #include "components/processing/hub.h"
 #include "components/processing/index_to_chanel.h"
@@ -110,7 +111,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->FindingsWindow, S->ImportUnitQuestion, S->CorrectionsDialog, S->RotationCorrections,
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
-      S->MissingFeederQuestion, S->KindErrorMessage};
+      S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
+      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -164,7 +166,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 8);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
@@ -172,7 +174,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_STREQ(open, "Открыть\tCtrl+O");
   for (const auto& [position, caption] :
        {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
-        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"}}) {
+        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"},
+        std::pair{7, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -188,7 +191,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
       {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
       {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[15]", &S->MenuRouter->OnOutput[15], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -334,14 +337,14 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
       {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[10]", &S->MenuRouter->OnOutput[10], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -353,13 +356,13 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
       // "Детали по видам…".
-      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
+      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
       {"PartKindsWindow.OnOpening", &S->PartKindsWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PartKindsWindow.Tables[0]", &S->PartKindsWindow->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
@@ -379,6 +382,20 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ModifiedHub.OnOutput[1]", &S->ModifiedHub->OnOutput[1], MakeEvent<&TVMPartKindsWindow::TablesChanged>(S->PartKindsWindow)},
       {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
+      // "Питатели из задания…".
+      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
+      {"FeedersDialog.OnOpening", &S->FeedersDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"FeedersDialog.OnChosen", &S->FeedersDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->FeedersChosenHub)},
+      {"FeedersChosenHub.OnOutput[0]", &S->FeedersChosenHub->OnOutput[0], MakeEvent<&TVMFeedersFromJob::SetFileName>(S->FeedersFromJob)},
+      {"FeedersChosenHub.OnOutput[1]", &S->FeedersChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->FeedersReadStream)},
+      {"FeedersReadStream.OnOpened", &S->FeedersReadStream->OnOpened, MakeEvent<&TVMFeedersFromJob::Read>(S->FeedersFromJob)},
+      {"FeedersFromJob.OnStreamRead", &S->FeedersFromJob->OnStreamRead, MakeEvent<&TVMFileStream::CloseFile>(S->FeedersReadStream)},
+      {"FeedersFromJob.OnError", &S->FeedersFromJob->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersErrorMessage)},
+      {"FeedersFromJob.OnChangeStart", &S->FeedersFromJob->OnChangeStart, MakeEvent<&TVMUndoJournal::BeginChange>(S->EditJournal)},
+      {"FeedersFromJob.OnFeederRows", &S->FeedersFromJob->OnFeederRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->FeederTable, 8)},
+      {"FeedersFromJob.OnSpecialRows", &S->FeedersFromJob->OnSpecialRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->SpecialFeederTable, 8)},
+      {"FeedersFromJob.OnChangeEnd", &S->FeedersFromJob->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
+      {"FeedersFromJob.OnSummary", &S->FeedersFromJob->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersSummaryMessage)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -430,15 +447,16 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 8 ("УП"), 9 and the import's, save
+  // Left open: router outputs 0, 9 ("УП"), 10 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 15u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 16u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[8],
-                                  &S->MenuRouter->OnOutput[9], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[9],
+                                  &S->MenuRouter->OnOutput[10], &S->CorrectionsDialog->OnCancel,
+                                  &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
                                   &S->AboutMessage->OnAnswer, &S->MainForm->OnClose,
@@ -479,7 +497,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 14)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 15)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

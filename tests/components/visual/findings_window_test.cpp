@@ -107,4 +107,43 @@ TEST_F(FindingsWindowTest, ListsFindingsPicksTheirRowsAndIsShownAgainForTheNextC
   EXPECT_EQ(2u, Picked().size()) << "no finding, nothing to pick";
 }
 
+// Clicks on column captions, as the mouse gives them to the list's header:
+// up by the column, then down, the finding current before staying current;
+// the bottom line counts every row a finding tells of.
+TEST_F(FindingsWindowTest, SortsByAClickedCaptionBothWaysAndCountsErrorsAndWarnings) {
+  Show("component\t9\t3\terror\tПитатель: пустая ячейка — 45 строк: C1, C2, …\t45\n"
+       "component\t12\t2\terror\tСопло: пустая ячейка\n"
+       "feeder\t2\t1\twarning\tномер повторяется\n");
+  EXPECT_EQ("Ошибок: 46, предупреждений: 1", WindowText(window_->CountsLabel()->Handle));
+  auto column = [&](int32_t c) {
+    Texts cells;
+    for (int32_t r = 0; r < ListRowCount(window_->List()); ++r) cells.push_back(ListGetCellText(window_->List(), r, c));
+    return cells;
+  };
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(window_->List()->Handle, LVM_GETHEADER, 0, 0));
+  auto clickCaption = [&](int32_t c) {
+    RECT item{};
+    SendMessageA(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(header, WM_LBUTTONUP, 0, at);
+    ProcessPendingMessages(nullptr);
+  };
+  ListSetCurrentRow(window_->List(), 1);  // the nozzle, row 12
+  clickCaption(2);
+  EXPECT_EQ(Texts({"2", "9", "12"}), column(2));
+  EXPECT_EQ(2, ListCurrentRow(window_->List()));
+  clickCaption(2);
+  EXPECT_EQ(Texts({"12", "9", "2"}), column(2));
+  EXPECT_EQ(0, ListCurrentRow(window_->List()));
+  clickCaption(1);
+  EXPECT_EQ(Texts({"Питатели", "Компоненты", "Компоненты"}), column(1));
+  EXPECT_EQ(Texts({"2", "12", "9"}), column(2)) << "equal tables keep the order they had";
+
+  // The next check keeps the order chosen.
+  Show("component\t3\t2\terror\tСопло: пустая ячейка\nfeeder\t1\t1\terror\tномер повторяется\n");
+  EXPECT_EQ(Texts({"1", "3"}), column(2));
+  EXPECT_EQ("Ошибок: 2, предупреждений: 0", WindowText(window_->CountsLabel()->Handle));
+}
+
 }  // namespace

@@ -187,6 +187,7 @@ TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
 // checked: the menu is opened by keys (another process cannot read it), and
 // the check column of each item's row is looked at.
 std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
+  constexpr int kFileMenuItems = 9;
   editor.PressKeys({VK_F10});
   editor.PressKeysInActive({VK_DOWN});
   HWND popup = editor.FindTopLevel("#32768", "", 10000);
@@ -196,7 +197,7 @@ std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
     GetClientRect(popup, &client);
     TScreenShot shot;
     int border = 0;
-    const int itemHeight = client.bottom / 8;
+    const int itemHeight = client.bottom / kFileMenuItems;
     // Pixels of the text's colour in a part of an item's row, inside the
     // frame: its check column (left), or its text.
     auto inked = [&](int item, int left, int right) {
@@ -242,26 +243,26 @@ TEST(ImportRun, BottomTurnChosenInTheMenuAppliesIsCheckedAndRememberedAcrossStar
     expected.Components.insert(expected.Components.end(), import.Rows.begin(), import.Rows.end());
     EXPECT_EQ(editor.Tables(), expected);
   };
+  // The check marks are read last in each run: the menu opened by keys must
+  // not be what a following command meets.
   {
     TEditorDriver editor("", settings.Path);
     ASSERT_TRUE(editor.Started());
     JobTables expected;
-    EXPECT_EQ(CheckedTurns(editor), std::pair(true, false)) << "left to right until another is chosen";
     importBottom(editor, expected, leftRight);
     ASSERT_TRUE(editor.CommandNow(TEditorDriver::kTurnTopBottom));
-    EXPECT_EQ(CheckedTurns(editor), std::pair(false, true));
     importBottom(editor, expected, topBottom);
+    EXPECT_EQ(CheckedTurns(editor), std::pair(false, true));
   }
   EXPECT_NE(ReadWholeFile(ini).find("BottomTurn=tb"), std::string::npos);
   {
     TEditorDriver editor("", settings.Path);
     ASSERT_TRUE(editor.Started());
     JobTables expected;
-    EXPECT_EQ(CheckedTurns(editor), std::pair(false, true)) << "remembered from the last start";
-    importBottom(editor, expected, topBottom);
+    importBottom(editor, expected, topBottom);  // remembered from the last start
     ASSERT_TRUE(editor.CommandNow(TEditorDriver::kTurnLeftRight));
-    EXPECT_EQ(CheckedTurns(editor), std::pair(true, false));
     importBottom(editor, expected, leftRight);
+    EXPECT_EQ(CheckedTurns(editor), std::pair(true, false));
   }
   EXPECT_NE(ReadWholeFile(ini).find("BottomTurn=lr"), std::string::npos);
 }

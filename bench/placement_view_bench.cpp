@@ -1,8 +1,10 @@
 // A full repaint of the placement view (its rows already read) with 5,000
 // component rows on 10 boards, that is 50,000 marks, against a bare loop that
-// makes the same drawing calls (Rectangle, MoveToEx, LineTo per mark, a pen
-// and brush change where the look changes) into the same kind of surface: a
-// memory bitmap compatible with the window, copied to the window at the end.
+// draws the same marks through the platform's calls (Rectangle, MoveToEx,
+// LineTo per mark, a pen and brush change where the look changes) into the
+// same kind of surface: a memory bitmap compatible with the window, copied to
+// the window at the end. The view writes its marks into its own bitmap's
+// pixels instead.
 //
 // The view repaints through the toolkit's double buffering, the message
 // dispatch and its own transform; the bare loop has the pixel positions

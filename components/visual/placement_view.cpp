@@ -107,6 +107,7 @@ void TVMPlacementView::ReadTable(TJobTable table) {
     }
   }
   JobRows.Load(table, lines);
+  Changed(table);
   Stale[table] = false;
 }
 
@@ -144,6 +145,7 @@ void TVMPlacementView::RowsAdded(TData& data, uint16_t table) {
     Stale[table] = true;
   else
     JobRows.Insert(t, JobRows.RowCount(t), data.StrValue);
+  Changed(t);
   const bool quiet = !FitPending;
   FitPending = true;
   if (quiet) Redraw();
@@ -156,6 +158,7 @@ void TVMPlacementView::RowChanged(TData& data, uint16_t table) {
   bool found = false;
   const std::string line = ReadLine(t, row, found);
   if (!found || !JobRows.Replace(t, row, line)) Stale[table] = true;
+  Changed(t);
   Redraw();
 }
 
@@ -167,6 +170,7 @@ void TVMPlacementView::RowInserted(TData& data, uint16_t table) {
   const auto t = static_cast<TJobTable>(table);
   const int32_t row = ValueToInt(data);
   bool found = false;
+  Changed(t);
   if (JobRows.Insert(t, row, "")) {
     const std::string line = ReadLine(t, row, found);
     if (found) JobRows.Replace(t, row, line);
@@ -186,6 +190,7 @@ void TVMPlacementView::RowDeleted(TData& data, uint16_t table) {
   const auto t = static_cast<TJobTable>(table);
   const int32_t row = ValueToInt(data);
   if (!JobRows.Remove(t, row)) Stale[table] = true;
+  Changed(t);
   if (TArrayAccess* access = FetchPointArray(TablePoint(t)))
     if (access->Count() != JobRows.RowCount(t)) Stale[table] = true;
   // The row that took the deleted one's place is the table's current row.

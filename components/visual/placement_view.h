@@ -112,8 +112,11 @@ class TVMPlacementView : public TVMWin {
   TPixelCanvas Canvas;
   TMarkRaster Raster;
   TUnionFill BoardFill;
-  // Kept between paints, so that a repaint takes no fresh memory.
+  // Kept between paints, so that a repaint takes no fresh memory; the
+  // pattern is worked out again only when the scale or a component changed.
   std::vector<TBoardMark> Pattern;
+  bool PatternStale = true;
+  double PatternScale = 0;
   std::vector<POINT> Ticks;
 
   // A board as the screen shows it: the box its components cover, marks
@@ -130,6 +133,7 @@ class TVMPlacementView : public TVMWin {
   TVM_Event& TablePoint(TJobTable table);
   std::string ReadLine(TJobTable table, int32_t row, bool& found);
   void ReadTable(TJobTable table);
+  void Changed(TJobTable table) { PatternStale = PatternStale || table == kComponentTable; }
   void Redraw();
   void Paint(TControl* sender, HDC dc);
   static bool ValidTable(uint16_t table) { return table < kJobTableCount; }

@@ -198,18 +198,22 @@ void TVMPlacementView::DrawComponents(const std::vector<TBoardOnScreen>& boards)
   }
 
   std::vector<TBoardMark>& pattern = Pattern;
-  pattern.clear();
-  for (const TPlacedRow& c : components) {
-    const double x = c.X * View.Scale, y = -c.Y * View.Scale;
-    if (!c.Placed || std::abs(x) > kPatternReach || std::abs(y) > kPatternReach) continue;
-    pattern.push_back(TBoardMark{Px(y), Px(x), c.HasAngle ? Px(c.Cos * tick) : 0,
+  if (PatternStale || PatternScale != View.Scale) {
+    pattern.clear();
+    for (const TPlacedRow& c : components) {
+      const double x = c.X * View.Scale, y = -c.Y * View.Scale;
+      if (!c.Placed || std::abs(x) > kPatternReach || std::abs(y) > kPatternReach) continue;
+      pattern.push_back(TBoardMark{Px(y), Px(x), c.HasAngle ? Px(c.Cos * tick) : 0,
                                    c.HasAngle ? -Px(c.Sin * tick) : 0, c.Skipped});
-  }
-  std::sort(pattern.begin(), pattern.end());
-  pattern.erase(std::unique(pattern.begin(), pattern.end()), pattern.end());
-  for (TBoardMark& m : pattern) {
-    m.Bits = TMarkRaster::Bits(m.Skipped, m.TickX, m.TickY);
-    m.SkippedBoardBits = TMarkRaster::Bits(true, m.TickX, m.TickY);
+    }
+    std::sort(pattern.begin(), pattern.end());
+    pattern.erase(std::unique(pattern.begin(), pattern.end()), pattern.end());
+    for (TBoardMark& m : pattern) {
+      m.Bits = TMarkRaster::Bits(m.Skipped, m.TickX, m.TickY);
+      m.SkippedBoardBits = TMarkRaster::Bits(true, m.TickX, m.TickY);
+    }
+    PatternStale = false;
+    PatternScale = View.Scale;
   }
   for (const TBoardOnScreen& board : boards) {
     const double ox = View.ScreenX(board.Row.X), oy = View.ScreenY(board.Row.Y);

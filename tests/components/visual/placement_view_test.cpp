@@ -333,6 +333,35 @@ TEST_F(PlacementViewTest, DrawsSmallBoardsAsRectanglesAndTheirMarksWhenZoomedIn)
   EXPECT_EQ(view_->CurrentComponent(), 1);
 }
 
+// 50 x 50 boards of 801 components: too many to place one by one, so one
+// board's marks are repeated on every board; a component moved is seen
+// moved on the next paint.
+TEST_F(PlacementViewTest, RepeatsOneBoardsMarksOnALargePanelAndFollowsAMovedComponent) {
+  std::string boards, components;
+  for (int i = 0; i < 2500; ++i)
+    boards += std::to_string(i + 1) + "," + std::to_string(i % 50 * 40) + "," + std::to_string(i / 50 * 40) + ",0\r\n";
+  for (int i = 0; i < 800; ++i) components += "R" + std::to_string(i) + ",1,1,0,0,,0,\r\n";
+  components += "M,1,1,30,0,,0,";
+  TVM_Event addBoards = MakeEvent<&TvmStringTableMT::AddRows>(boards_, TvmStringTableMT::kAddRowsPoint);
+  TVM_Event addComponents = MakeEvent<&TvmStringTableMT::AddRows>(components_, TvmStringTableMT::kAddRowsPoint);
+  FireStr(addBoards, boards);
+  FireStr(addComponents, components);
+  Paint();
+  // The last board of the bottom row: nothing lies right of its mark M.
+  const POINT m = At(1960 + 30, 0), moved = At(1960 + 30, 30);
+  EXPECT_TRUE(ColorNear(m, view_->MarkColor));
+  EXPECT_TRUE(ColorNear(At(1960, 0), view_->MarkColor));
+
+  TData index = IntValue(800), line;
+  SetStrValue(line, "M,1,1,30,30,,0,");
+  TablesRead.Inner->Set(index, line);
+  TVM_Event changed = MakeEvent<&TVMPlacementView::RowChanged>(view_, kComponentTable);
+  FireInt(changed, 800);
+  Paint();
+  EXPECT_FALSE(ColorNear(m, view_->MarkColor));
+  EXPECT_TRUE(ColorNear(moved, view_->MarkColor));
+}
+
 TEST_F(PlacementViewTest, CountsRowsWithoutNumericCoordinatesAndLeavesThemOut) {
   LoadSmallJob();
   Add(components_, "E1,1,1,abc,5,0,0,");

@@ -288,7 +288,7 @@ void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells)
                  Job.Components);
   bool addFeeder = false;
   if (kind == Lines.end() || !Confirm(cells, *kind, addFeeder)) {
-    Refresh(false);
+    Fill(SelectedKeys(), ListCurrentRow(KindList));
     return;
   }
   // A kind given its feeder moves down among the kinds that have one: the

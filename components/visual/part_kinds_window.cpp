@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 
 #include "components/processing/job_table_inputs.h"
 #include "components/visual/row_edit.h"
@@ -190,15 +191,21 @@ void TVMPartKindsWindow::MakeParts() {
 
 // The lines of the kinds, up to date: the kinds of `selectedKeys` stay
 // selected, and line `current` (the first when there is no such line) is
-// selected and current.
+// selected and current. Only the cells whose text changed are written: a
+// cell costs the list view a good deal more than comparing its text, and a
+// change of one kind changes a line or a few.
 void TVMPartKindsWindow::Fill(const std::vector<std::string>& selectedKeys, int32_t current) {
+  // Texts typed over lines that are being made again belong to no kind.
+  if (KindList->CellEditor) KindList->CellEditor->StopEditing(false);
   ListDeferRedraw(KindList);
-  ListClear(KindList);
-  for (size_t k = 0; k < Lines.size(); ++k) {
-    const auto row = static_cast<int32_t>(k);
-    if (ListInsertRow(KindList, row, Lines[k].Kind) != row) break;
+  const auto count = static_cast<int32_t>(Lines.size());
+  while (ListRowCount(KindList) > count && ListDeleteRow(KindList, ListRowCount(KindList) - 1)) Shown.pop_back();
+  while (ListRowCount(KindList) < count && ListInsertRow(KindList, ListRowCount(KindList), "") >= 0)
+    Shown.emplace_back();
+  SetRowSelected(KindList, -1, 0);
+  for (int32_t row = 0; row < ListRowCount(KindList); ++row) {
     ShowLine(row);
-    if (std::find(selectedKeys.begin(), selectedKeys.end(), Lines[k].Key) != selectedKeys.end())
+    if (std::find(selectedKeys.begin(), selectedKeys.end(), Lines[static_cast<size_t>(row)].Key) != selectedKeys.end())
       SetRowSelected(KindList, row, LVIS_SELECTED);
   }
   if (current < 0 || current >= ListRowCount(KindList)) current = 0;
@@ -223,7 +230,13 @@ void TVMPartKindsWindow::ShowOutOfDate(bool outOfDate) {
 
 void TVMPartKindsWindow::ShowLine(int32_t row) {
   const TPartKind& kind = Lines[static_cast<size_t>(row)];
-  for (int32_t c = 0; c < kColumnCount; ++c) ListSetCellText(KindList, row, c, CellText(kind, Job, c));
+  std::array<std::string, kColumnCount>& shown = Shown[static_cast<size_t>(row)];
+  for (int32_t c = 0; c < kColumnCount; ++c) {
+    std::string text = CellText(kind, Job, c);
+    if (text == shown[static_cast<size_t>(c)]) continue;
+    ListSetCellText(KindList, row, c, text);
+    shown[static_cast<size_t>(c)] = std::move(text);
+  }
 }
 
 std::vector<std::string> TVMPartKindsWindow::SelectedKeys() const {
@@ -251,7 +264,15 @@ void TVMPartKindsWindow::CellChanged(TControl* sender, int32_t row) {
   if (skip != shown.Skip) cells.Skip = skip;
   if (feeder != shown.Feeder) cells.Feeder = feeder;
   if (nozzle != shown.Nozzle) cells.Nozzle = nozzle;
-  if (cells.Skip || cells.Feeder || cells.Nozzle) Commit(shown.Key, cells);
+  // The list holds what was typed until the line is made again.
+  if (static_cast<size_t>(row) < Shown.size()) {
+    Shown[static_cast<size_t>(row)][kSkip] = skip;
+    Shown[static_cast<size_t>(row)][kFeeder] = feeder;
+    Shown[static_cast<size_t>(row)][kNozzle] = nozzle;
+  }
+  // A copy: the lines may be made again before the key is looked up.
+  const std::string key = shown.Key;
+  if (cells.Skip || cells.Feeder || cells.Nozzle) Commit(key, cells);
 }
 
 // The lines are made again after the change, or in its place when the
@@ -267,7 +288,7 @@ void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells)
                  Job.Components);
   bool addFeeder = false;
   if (kind == Lines.end() || !Confirm(cells, *kind, addFeeder)) {
-    Refresh(false);
+    Fill(SelectedKeys(), ListCurrentRow(KindList));
     return;
   }
   // A kind given its feeder moves down among the kinds that have one: the

@@ -25,6 +25,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -90,6 +91,7 @@ class TVMPartKindsWindow : public TVMWin {
   TControl* Summary = nullptr;
   JobTables Job;
   std::vector<TPartKind> Lines;
+  std::vector<std::array<std::string, kColumnCount>> Shown;  // the texts in the list, line by line
   bool Stale = true;
   bool RefreshPosted = false;
   bool RingPosted = false;

@@ -229,7 +229,6 @@ class TvmStringTableMT : public TVMWin {
   // Rows as cells (string_table_rows.cpp): unlike row lines, cells keep any
   // separator typed into them.
   std::vector<std::string> RowCells(int32_t row) const;
-  void PutRowCells(int32_t row, const std::vector<std::string>& cells);
   // Writes the cells that differ from `current` (what the row holds); true
   // when one did.
   bool PutChangedCells(int32_t row, const std::vector<std::string>& current,

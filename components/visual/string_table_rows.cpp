@@ -25,10 +25,6 @@ std::vector<std::string> TvmStringTableMT::RowCells(int32_t row) const {
   return cells;
 }
 
-void TvmStringTableMT::PutRowCells(int32_t row, const std::vector<std::string>& cells) {
-  PutChangedCells(row, RowCells(row), cells);
-}
-
 // Reading a cell costs less than writing one, and a change of many rows
 // (feeders assigned, say) changes a cell or two of each.
 bool TvmStringTableMT::PutChangedCells(int32_t row, const std::vector<std::string>& current,
@@ -194,7 +190,9 @@ bool TvmStringTableMT::ApplyRowEdit(const TRowEdit& edit, bool undo, bool show) 
   switch (edit.Kind) {
     case TRowEditKind::Cells:
       if (row >= RowCount()) return false;
-      PutRowCells(row, undo ? edit.Before : edit.After);
+      // The row holds the record's other side: only the cells that differ
+      // between the two are written, with no need to read the row.
+      PutChangedCells(row, undo ? edit.After : edit.Before, undo ? edit.Before : edit.After);
       event = &OnCellChanged;
       break;
     case TRowEditKind::Inserted:

@@ -1,8 +1,8 @@
-// Placement files from arbitrary bytes, both sides imported: no crash, no
-// out-of-bounds access, and every row within the rules: 8 cells, X and Y
-// plain numbers (the job's number rule) and not negative, the angle in
-// (-180, 180], the skip cell "0" or "1", no cell holding what a job cell
-// cannot.
+// Placement files from arbitrary bytes, both sides imported (the bottom
+// turned over both ways): no crash, no out-of-bounds access, and every row
+// within the rules: 8 cells, X and Y plain numbers (the job's number rule)
+// and not negative, the angle in (-180, 180], the skip cell "0" or "1", no
+// cell holding what a job cell cannot.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -45,5 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckRows(import);
     ImportSummary(file, import);
   }
+  TBottomRule topToBottom;
+  topToBottom.Turn = TBottomTurn::TopBottom;
+  CheckRows(ImportPlacements(file, TBoardSide::Bottom, nullptr, topToBottom));
   return 0;
 }

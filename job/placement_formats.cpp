@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -96,7 +95,9 @@ bool ReadPrintedBy(std::string_view line, std::string& version, int& major) {
   if (at == std::string::npos) return false;
   if (std::isdigit(static_cast<unsigned char>(lower[at]))) {
     version = std::string(line.substr(at, lower.find(' ', at) - at));
-    major = std::atoi(version.c_str());
+    major = 0;
+    for (size_t k = 0; k < version.size() && std::isdigit(static_cast<unsigned char>(version[k])) && major < 1000; ++k)
+      major = major * 10 + (version[k] - '0');
     return true;
   }
   const size_t close = lower.find(')', at);

@@ -187,7 +187,8 @@ TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
 // checked: the menu is opened by keys (another process cannot read it), and
 // the check column of each item's row is looked at.
 std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
-  constexpr int kFileMenuItems = 9;
+  // Rows of the Файл menu: "УП" is its last; an item's row is its index less one.
+  constexpr int kFileItems = TEditorDriver::kProgram;
   editor.PressKeys({VK_F10});
   editor.PressKeysInActive({VK_DOWN});
   HWND popup = editor.FindTopLevel("#32768", "", 10000);
@@ -197,7 +198,7 @@ std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
     GetClientRect(popup, &client);
     TScreenShot shot;
     int border = 0;
-    const int itemHeight = client.bottom / kFileMenuItems;
+    const int itemHeight = client.bottom / kFileItems;
     // Pixels of the text's colour in a part of an item's row, inside the
     // frame: its check column (left), or its text.
     auto inked = [&](int item, int left, int right) {
@@ -210,9 +211,9 @@ std::optional<std::pair<bool, bool>> CheckedTurns(TEditorDriver& editor) {
     if (WaitUntil([&] {
           shot = TScreenShot::Of(popup);
           border = (shot.Height - client.bottom) / 2;
-          return inked(1, 16, client.right - 8) && inked(7, 16, client.right - 8);
+          return inked(1, 16, client.right - 8) && inked(kFileItems - 1, 16, client.right - 8);
         }))
-      checked = std::pair{inked(5, 2, 14), inked(6, 2, 14)};
+      checked = std::pair{inked(TEditorDriver::kTurnLeftRight - 1, 2, 14), inked(TEditorDriver::kTurnTopBottom - 1, 2, 14)};
   }
   editor.PressKeysInActive({VK_ESCAPE});
   editor.PressKeysInActive({VK_ESCAPE});

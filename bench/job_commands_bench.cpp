@@ -31,6 +31,7 @@
 
 #include "bench/bare_list_view.h"
 #include "bench/feeder_job.h"
+#include "bench/menu_output.h"
 #include "bench/self_run.h"
 #include "components/processing/feeder_assign.h"
 #include "components/processing/index_to_chanel.h"
@@ -50,10 +51,6 @@ using Clock = std::chrono::steady_clock;
 
 // The large panel is repainted this many times; the median is its figure.
 constexpr int kRepaints = 10;
-
-// The menu items' router outputs (the menu template's order).
-constexpr size_t kDistributeOutput = 8;
-constexpr size_t kCheckOutput = 9;
 
 // Receives the summary in place of the modal box.
 class TSummaryTaker : public TVMComponent {
@@ -119,8 +116,8 @@ int RunOnce(const std::string& path, const std::string& out) {
   PumpMessages();
   const double open = Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); });
   const int rows = s->ComponentTable->RowCount();
-  const double check = Timed([&] { FireNull(s->MenuRouter->OnOutput[kCheckOutput]); });
-  const double assign = Timed([&] { FireNull(s->MenuRouter->OnOutput[kDistributeOutput]); });
+  const double check = Timed([&] { FireNull(MenuOutputTo(s, s->JobCheck)); });
+  const double assign = Timed([&] { FireNull(MenuOutputTo(s, s->FeederAssign)); });
   auto makePanel = [&](const std::string& rows) {
     return Timed([&] {
       FireStr(s->PanelWindow->OnRows, rows);

@@ -26,6 +26,7 @@
 
 #include "bench/bare_list_view.h"
 #include "bench/feeder_job.h"
+#include "bench/menu_output.h"
 #include "bench/self_run.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/open_dialog.h"
@@ -41,7 +42,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr size_t kKindsOutput = 11;  // the menu template's order
 constexpr size_t kLargeKindEvery = 5;
 constexpr char kLargeKind[] = "100n 0402 X7R";
 
@@ -82,7 +82,7 @@ int RunOnce(const std::string& path, const std::string& out) {
   SwitchOnNetwork(s->MainForm);
   PumpMessages();
   const double open = Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); });
-  const double show = Timed([&] { FireNull(s->MenuRouter->OnOutput[kKindsOutput]); });
+  const double show = Timed([&] { FireNull(MenuOutputTo(s, s->PartKindsWindow)); });
   TVMPartKindsWindow* window = s->PartKindsWindow;
   TListView* list = window->List();
   if (!list) return 1;

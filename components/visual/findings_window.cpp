@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "components/visual/button_bar.h"
 #include "toolkit/align.h"
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"
@@ -34,7 +35,6 @@ constexpr int32_t kTextColumn = 4;
 // The window's place relative to its owner's top left corner.
 constexpr int32_t kOffsetX = 80;
 constexpr int32_t kOffsetY = 120;
-constexpr int32_t kBarHeight = 34;  // the strip with the button
 
 bool NoModifiers() { return CurrentShortcutModifiers() == 0; }
 
@@ -89,32 +89,17 @@ void TVMFindingsWindow::ShowFindings(TData& data, uint16_t index) {
 // --- The window ----------------------------------------------------------------------
 
 void TVMFindingsWindow::MakeWindow() {
-  AdoptControl(CreateFormWindow(Parent, kCaption));
-  RECT owner{};
-  if (Parent && Parent->HasWindow() && Left == 0 && Top == 0 && GetWindowRect(Parent->Handle, &owner)) {
-    Left = owner.left + kOffsetX;
-    Top = owner.top + kOffsetY;
-  }
-  // Made hidden: it shows once the list is filled.
-  if (!InitHiddenWindow()) return;
+  if (!MakeOwnWindow(kCaption, kOffsetX, kOffsetY)) return;
   MakeParts();
   Control->CreateWindowNow();
 }
 
 // The parts take the window's font: they are made after it got it.
 void TVMFindingsWindow::MakeParts() {
-  TControl* bar = CreateChildControl(Control, "STATIC", WS_CHILD | WS_VISIBLE, TControlActions{}, 0);
-  bar->SetHeight(kBarHeight);
-  SetAlign(bar, kAlignBottom);
-  Button = CreateChildControl(bar, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                              TControlActions{}, 0);
-  Button->SetCaption(kRecheckCaption);
-  Button->SetBoundsRect(RECT{4, 5, 144, 29});
+  const TButtonBar bar = MakeButtonBar(Control, kRecheckCaption, 140, 260, kHelpText);
+  Button = bar.Button;
   Button->AttachMessageHandler(MakeMethod<&TVMFindingsWindow::ButtonMessage>(this));
-  Counts = CreateLabelControl(bar, "");
-  Counts->SetBoundsRect(RECT{156, 10, 416, 28});
-  TControl* help = CreateLabelControl(bar, kHelpText);
-  help->SetBoundsRect(RECT{420, 10, 1000, 28});
+  Counts = bar.Status;
 
   // The list holds no texts of its own: it asks for the cells it shows, so
   // tens of thousands of findings cost no more than the few on the screen.

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "components/processing/job_table_inputs.h"
+#include "components/visual/button_bar.h"
 #include "components/visual/row_edit.h"
 #include "toolkit/align.h"
 #include "toolkit/app_window.h"
@@ -55,7 +56,6 @@ constexpr size_t kRefreshedRows = 5000;
 // The window's place relative to its owner's top left corner.
 constexpr int32_t kOffsetX = 140;
 constexpr int32_t kOffsetY = 170;
-constexpr int32_t kBarHeight = 34;  // the strip with the button
 
 bool NoModifiers() { return CurrentShortcutModifiers() == 0; }
 
@@ -149,32 +149,17 @@ void TVMPartKindsWindow::ReadTables() {
 // --- The window ----------------------------------------------------------------------
 
 void TVMPartKindsWindow::MakeWindow() {
-  AdoptControl(CreateFormWindow(Parent, kCaption));
-  RECT owner{};
-  if (Parent && Parent->HasWindow() && Left == 0 && Top == 0 && GetWindowRect(Parent->Handle, &owner)) {
-    Left = owner.left + kOffsetX;
-    Top = owner.top + kOffsetY;
-  }
-  // Made hidden: it shows once the lines are filled.
-  if (!InitHiddenWindow()) return;
+  if (!MakeOwnWindow(kCaption, kOffsetX, kOffsetY)) return;
   MakeParts();
   Control->CreateWindowNow();
 }
 
 // The parts take the window's font: they are made after it got it.
 void TVMPartKindsWindow::MakeParts() {
-  TControl* bar = CreateChildControl(Control, "STATIC", WS_CHILD | WS_VISIBLE, TControlActions{}, 0);
-  bar->SetHeight(kBarHeight);
-  SetAlign(bar, kAlignBottom);
-  Button = CreateChildControl(bar, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                              TControlActions{}, 0);
-  Button->SetCaption(kRefreshCaption);
-  Button->SetBoundsRect(RECT{4, 5, 104, 29});
+  const TButtonBar bar = MakeButtonBar(Control, kRefreshCaption, 100, 200, kHelpText);
+  Button = bar.Button;
   Button->AttachMessageHandler(MakeMethod<&TVMPartKindsWindow::ButtonMessage>(this));
-  Summary = CreateLabelControl(bar, "");
-  Summary->SetBoundsRect(RECT{116, 10, 316, 28});
-  TControl* help = CreateLabelControl(bar, kHelpText);
-  help->SetBoundsRect(RECT{320, 10, 1200, 28});
+  Summary = bar.Status;
 
   KindList = CreateEditableListView(Control, kViewReport, kListFullRowSelect | kListGridLines | kListMultiSelect, {},
                                     MakeMethod<&TVMPartKindsWindow::CellChanged>(this));

@@ -1,6 +1,7 @@
 #include "components/visual/vm_win.h"
 
 #include "toolkit/align.h"
+#include "toolkit/app_window.h"
 #include "toolkit/navigation.h"
 #include "toolkit/paint.h"
 
@@ -78,6 +79,17 @@ bool TVMWin::InitHiddenWindow() {
   if (!Control) return false;
   EnableTabNavigation(Control);
   return true;
+}
+
+bool TVMWin::MakeOwnWindow(const char* caption, int32_t offsetX, int32_t offsetY) {
+  AdoptControl(CreateFormWindow(Parent, caption));
+  RECT owner{};
+  if (Parent && Parent->HasWindow() && Left == 0 && Top == 0 && GetWindowRect(Parent->Handle, &owner)) {
+    Left = owner.left + offsetX;
+    Top = owner.top + offsetY;
+  }
+  // Made hidden: it shows once its contents are filled.
+  return InitHiddenWindow();
 }
 
 void TVMWin::OnControlDestroyed(TObj* sender) {

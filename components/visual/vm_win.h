@@ -131,6 +131,10 @@ class TVMWin : public TVMComponent {
   // hidden (it shows when asked) and lets Tab move between its parts. False
   // when there is no control.
   bool InitHiddenWindow();
+  // A window of its own beside the main window: made with the caption, placed
+  // at the offset from the parent's corner unless already placed, then
+  // initialised hidden. False when there is no control.
+  bool MakeOwnWindow(const char* caption, int32_t offsetX, int32_t offsetY);
 
  private:
   TControl* GetControl() { return Control; }

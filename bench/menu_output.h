@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "components/processing/index_to_chanel.h"
 #include "editor/schema.h"
 
 inline TVM_Event& MenuOutputTo(TClassMainForm_C7FA30* s, const void* target) {

@@ -25,6 +25,7 @@
 
 #include "bench/bare_list_view.h"
 #include "bench/feeder_job.h"
+#include "bench/run_figures.h"
 #include "bench/self_run.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/open_dialog.h"
@@ -37,19 +38,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Timed(const std::function<void()>& work) {
-  const auto start = Clock::now();
-  work();
-  PumpMessages();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> ms) {
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 // One run in this process; the times and counts written to `out`.
 int RunOnce(const std::string& path, const std::string& out) {
@@ -73,26 +61,18 @@ int RunOnce(const std::string& path, const std::string& out) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
-  int runs = 5;
-  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const int runs = BenchRuns();
   const std::string path = "bench_job_check_list.CSV", out = "bench_job_check_list.txt";
   WriteWholeFile(path, feeder_job::GeneratedJob(false));
-
-  std::vector<double> open, first, again;
-  int rows = 0;
-  size_t lines = 0;
-  for (int run = 0; run < runs; ++run) {
-    if (!RunSelf("--once " + path + " " + out)) return 1;
-    FILE* file = std::fopen(out.c_str(), "r");
-    if (!file) return 1;
-    double o = 0, f = 0, a = 0;
-    const int read = std::fscanf(file, "%lf %lf %lf %d %zu", &o, &f, &a, &rows, &lines);
-    std::fclose(file);
-    if (read != 5) return 1;
-    open.push_back(o), first.push_back(f), again.push_back(a);
-  }
+  // open, first check, second check, component rows, lines in the list
+  const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 5);
   std::remove(path.c_str());
-  std::remove(out.c_str());
+  if (figures.empty()) return 1;
+  const std::vector<double>& open = figures[0];
+  const std::vector<double>& first = figures[1];
+  const std::vector<double>& again = figures[2];
+  const auto rows = static_cast<int>(figures[3].front());
+  const auto lines = static_cast<size_t>(figures[4].front());
 
   const double openMs = Median(open), firstMs = Median(first), againMs = Median(again);
   std::printf("%d component rows, %d runs, each a process of its own (medians)\n", rows, runs);

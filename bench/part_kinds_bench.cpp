@@ -27,6 +27,7 @@
 #include "bench/bare_list_view.h"
 #include "bench/feeder_job.h"
 #include "bench/menu_output.h"
+#include "bench/run_figures.h"
 #include "bench/self_run.h"
 #include "components/processing/index_to_chanel.h"
 #include "components/processing/open_dialog.h"
@@ -40,22 +41,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 constexpr size_t kLargeKindEvery = 5;
 constexpr char kLargeKind[] = "100n 0402 X7R";
-
-double Timed(const std::function<void()>& work) {
-  const auto start = Clock::now();
-  work();
-  PumpMessages();
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> ms) {
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
 
 std::string BenchJob() {
   JobTables job = ReadJobFile(feeder_job::GeneratedJob(false));
@@ -108,26 +96,18 @@ int RunOnce(const std::string& path, const std::string& out) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
-  int runs = 5;
-  if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const int runs = BenchRuns();
   const std::string path = "bench_part_kinds.CSV", out = "bench_part_kinds.txt";
   WriteWhole(path, BenchJob());
-
-  std::vector<double> open, show, give, undo;
-  size_t kinds = 0;
-  for (int run = 0; run < runs; ++run) {
-    if (!RunSelf("--once " + path + " " + out)) return 1;
-    FILE* file = std::fopen(out.c_str(), "r");
-    if (!file) return 1;
-    double o = 0, w = 0, g = 0, u = 0;
-    int done = 0;
-    const int read = std::fscanf(file, "%lf %lf %lf %lf %zu %d", &o, &w, &g, &u, &kinds, &done);
-    std::fclose(file);
-    if (read != 6 || !done) return 1;
-    open.push_back(o), show.push_back(w), give.push_back(g), undo.push_back(u);
-  }
+  // open, shown, given, undone, kinds, and 1 when the feeder was given and undone
+  const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 6);
   std::remove(path.c_str());
-  std::remove(out.c_str());
+  if (figures.empty() || *std::min_element(figures[5].begin(), figures[5].end()) != 1) return 1;
+  const std::vector<double>& open = figures[0];
+  const std::vector<double>& show = figures[1];
+  const std::vector<double>& give = figures[2];
+  const std::vector<double>& undo = figures[3];
+  const auto kinds = static_cast<size_t>(figures[4].front());
 
   const double openMs = Median(open), showMs = Median(show), giveMs = Median(give), undoMs = Median(undo);
   std::printf("%zu component rows, %zu kinds, %d runs, each a process of its own (medians)\n", feeder_job::kComponents,

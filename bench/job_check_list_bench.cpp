@@ -50,11 +50,7 @@ int RunOnce(const std::string& path, const std::string& out) {
   const double first = Timed([&] { FireNull(MenuOutputTo(s, s->JobCheck)); });
   const double again = Timed([&] { FireNull(MenuOutputTo(s, s->JobCheck)); });
   const size_t lines = s->FindingsWindow->Findings().size();
-  FILE* file = std::fopen(out.c_str(), "w");
-  if (!file) return 1;
-  std::fprintf(file, "%f %f %f %d %zu\n", open, first, again, rows, lines);
-  std::fclose(file);
-  return 0;
+  return WriteFigures(out, {open, first, again, static_cast<double>(rows), static_cast<double>(lines)});
 }
 
 }  // namespace

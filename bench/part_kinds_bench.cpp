@@ -85,8 +85,8 @@ int RunOnce(const std::string& path, const std::string& out) {
   const bool given = ListGetCellText(s->ComponentTable->ListView(), 0, kComponentFeederColumn) == "5";
   const double undo = Timed([&] { FireNull(s->UndoKeys->OnKey[0]); });
   const bool undone = ListGetCellText(s->ComponentTable->ListView(), 0, kComponentFeederColumn) == "3";
-  const double kinds = static_cast<double>(window->Kinds().size());
-  return WriteFigures(out, {open, show, give, undo, kinds, given && undone ? 1.0 : 0.0});
+  const double kindCount = static_cast<double>(window->Kinds().size());
+  return WriteFigures(out, {open, show, give, undo, kindCount, given && undone ? 1.0 : 0.0});
 }
 
 }  // namespace

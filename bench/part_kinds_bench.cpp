@@ -15,6 +15,7 @@
 //   bench_part_kinds                  prints the figures
 //   ZR_BENCH_RUNS=n bench_part_kinds  n runs (default 5)
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -33,6 +34,7 @@
 #include "components/processing/open_dialog.h"
 #include "components/visual/hot_keys.h"
 #include "components/visual/part_kinds_window.h"
+#include "components/visual/placement_view.h"
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/schema.h"
@@ -78,6 +80,7 @@ int RunOnce(const std::string& path, const std::string& out) {
   const auto large = std::find_if(kinds.begin(), kinds.end(), [](const TPartKind& k) { return k.Kind == kLargeKind; });
   if (large == kinds.end() || large->Rows.size() != feeder_job::kComponents / kLargeKindEvery) return 1;
   const auto line = static_cast<int32_t>(large - kinds.begin());
+  const size_t largeRows = large->Rows.size();
   const double give = Timed([&] {
     ListSetCellText(list, line, TVMPartKindsWindow::kFeeder, "5");
     SendMessageA(list->Handle, kMsgCellChanged, static_cast<WPARAM>(line), 0);
@@ -85,8 +88,13 @@ int RunOnce(const std::string& path, const std::string& out) {
   const bool given = ListGetCellText(s->ComponentTable->ListView(), 0, kComponentFeederColumn) == "5";
   const double undo = Timed([&] { FireNull(s->UndoKeys->OnKey[0]); });
   const bool undone = ListGetCellText(s->ComponentTable->ListView(), 0, kComponentFeederColumn) == "3";
+  // The large kind alone selected: its rows ringed on every board of the view.
+  ListView_SetItemState(list->Handle, -1, 0, LVIS_SELECTED);
+  PumpMessages();
+  const double ring = Timed([&] { ListView_SetItemState(list->Handle, line, LVIS_SELECTED, LVIS_SELECTED); });
+  const bool ringed = s->PlacementView->RingedRows().size() == largeRows;
   const double kindCount = static_cast<double>(window->Kinds().size());
-  return WriteFigures(out, {open, show, give, undo, kindCount, given && undone ? 1.0 : 0.0});
+  return WriteFigures(out, {open, show, give, undo, kindCount, given && undone && ringed ? 1.0 : 0.0, ring});
 }
 
 }  // namespace
@@ -96,8 +104,9 @@ int main(int argc, char** argv) {
   const int runs = BenchRuns();
   const std::string path = "bench_part_kinds.CSV", out = "bench_part_kinds.txt";
   WriteWhole(path, BenchJob());
-  // open, shown, given, undone, kinds, and 1 when the feeder was given and undone
-  const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 6);
+  // open, shown, given, undone, kinds, 1 when the feeder was given and undone
+  // and the kind ringed, ringed
+  const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 7);
   std::remove(path.c_str());
   if (figures.empty() || *std::min_element(figures[5].begin(), figures[5].end()) != 1) return 1;
   const std::vector<double>& open = figures[0];
@@ -114,5 +123,7 @@ int main(int argc, char** argv) {
   std::printf("  a feeder to 10,000 rows         %8.1f ms   %.2f x open\n", giveMs, giveMs / openMs);
   std::printf("  its undo (Ctrl+Z)               %8.1f ms   %.2f x open\n", undoMs, undoMs / openMs);
   std::printf("  the feeder and its undo         %8.1f ms   %.2f x open\n", giveMs + undoMs, (giveMs + undoMs) / openMs);
+  const double ringMs = Median(figures[6]);
+  std::printf("  the kind selected, ringed       %8.1f ms   %.2f x open\n", ringMs, ringMs / openMs);
   return 0;
 }

@@ -294,6 +294,11 @@ void ListResumeRedraw(TListView* lv) {
   lv->Invalidate();
 }
 
+void ListSuspendFullRowSelect(TListView* lv, bool suspended) {
+  if (!(lv->ListOptions & kListFullRowSelect) || !lv->HasWindow()) return;
+  SendMessageA(lv->Handle, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, suspended ? 0 : LVS_EX_FULLROWSELECT);
+}
+
 void ListSetViewStyle(TListView* lv, uint8_t style) {
   if (style == lv->ViewStyle) return;
   lv->ViewStyle = style;

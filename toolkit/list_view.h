@@ -192,6 +192,10 @@ void ListSetViewStyle(TListView* lv, uint8_t style);
 void ListDeferRedraw(TListView* lv);
 // Painting and scroll bars are brought up to date now if they were deferred.
 void ListResumeRedraw(TListView* lv);
+// With full row select on, the platform's control measures a row for every
+// cell text set, painting deferred or not: many texts set at once are set
+// with it suspended. The list's own option is put back on resuming.
+void ListSuspendFullRowSelect(TListView* lv, bool suspended);
 
 // --- Events that are attached when set (list_view.cpp) ----------------------------
 void SetOnColumnClick(TListView* lv, TColumnClickEvent handler);

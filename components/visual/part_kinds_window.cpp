@@ -188,11 +188,13 @@ void TVMPartKindsWindow::Fill(const std::vector<std::string>& selectedKeys, int3
   while (ListRowCount(KindList) < count && ListInsertRow(KindList, ListRowCount(KindList), "") >= 0)
     Shown.emplace_back();
   SetRowSelected(KindList, -1, 0);
+  ListSuspendFullRowSelect(KindList, true);
   for (int32_t row = 0; row < ListRowCount(KindList); ++row) {
     ShowLine(row);
     if (std::find(selectedKeys.begin(), selectedKeys.end(), Lines[static_cast<size_t>(row)].Key) != selectedKeys.end())
       SetRowSelected(KindList, row, LVIS_SELECTED);
   }
+  ListSuspendFullRowSelect(KindList, false);
   if (current < 0 || current >= ListRowCount(KindList)) current = 0;
   if (current < ListRowCount(KindList)) {
     SetRowSelected(KindList, current, LVIS_SELECTED | LVIS_FOCUSED);

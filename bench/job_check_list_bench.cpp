@@ -15,11 +15,7 @@
 //   ZR_BENCH_RUNS=n bench_job_check_list  n runs (default 5)
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 

@@ -18,10 +18,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +35,7 @@
 #include "components/visual/string_table.h"
 #include "core/event.h"
 #include "editor/schema.h"
+#include "tests/support/files.h"
 #include "toolkit/list_edit.h"
 #include "toolkit/list_view.h"
 
@@ -55,13 +53,6 @@ std::string BenchJob() {
     job.Components[r][kComponentSkipColumn] = "0";
   }
   return WriteJobFile(job);
-}
-
-void WriteWhole(const std::string& path, const std::string& bytes) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
 }
 
 // One run in this process: the job opened, the window shown, feeder 5 given
@@ -103,7 +94,7 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
   const int runs = BenchRuns();
   const std::string path = "bench_part_kinds.CSV", out = "bench_part_kinds.txt";
-  WriteWhole(path, BenchJob());
+  WriteWholeFile(path, BenchJob());
   // open, shown, given, undone, kinds, 1 when the feeder was given and undone
   // and the kind ringed, ringed
   const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 7);

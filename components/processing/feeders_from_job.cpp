@@ -1,5 +1,6 @@
 #include "components/processing/feeders_from_job.h"
 
+#include "components/processing/job_table_inputs.h"
 #include "job/feeders_from_job.h"
 #include "job/job_file.h"
 #include "toolkit/stream.h"
@@ -10,17 +11,6 @@ namespace {
 std::string ShortName(const std::string& path) {
   const size_t slash = path.find_last_of("\\/");
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string RowLines(const JobTable& rows, size_t columns) {
-  std::string text;
-  for (const JobRow& row : rows) {
-    if (!text.empty()) text += "\r\n";
-    std::string line = JoinRow(row, columns);
-    line.pop_back();  // the row line of a table has no "," after its last cell
-    text += line;
-  }
-  return text;
 }
 
 }  // namespace
@@ -40,8 +30,8 @@ void TVMFeedersFromJob::Read(TData& data, uint16_t index) {
   }
   const JobTables other = ReadJobFile(bytes);
   FireNull(OnChangeStart);
-  FireStr(OnFeederRows, RowLines(other.Feeders, kFeederColumns));
-  FireStr(OnSpecialRows, RowLines(other.SpecialFeeders, kSpecialFeederColumns));
+  FireStr(OnFeederRows, TableRowLines(other.Feeders));
+  FireStr(OnSpecialRows, TableRowLines(other.SpecialFeeders));
   FireNull(OnChangeEnd);
   FireStr(OnSummary, TakenFeedersSummary(other, ShortName(FileName)));
 }

@@ -52,6 +52,18 @@ void ReadJobCells(TVM_Event& input, const std::vector<size_t>& rows, const std::
       }
 }
 
+std::string TableRowLines(const JobTable& rows) {
+  std::string text;
+  for (const JobRow& row : rows) {
+    if (!text.empty()) text += "\r\n";
+    for (size_t cell = 0; cell < row.size(); ++cell) {
+      if (cell) text += ',';
+      text += row[cell];
+    }
+  }
+  return text;
+}
+
 JobTables ReadJobTables(TJobTableInputs& inputs) {
   JobTables job;
   job.Feeders = ReadJobTable(inputs[kFeederTable], kFeederColumns);

@@ -17,6 +17,10 @@ using TJobTableInputs = TVM_Event[kJobTableCount];
 
 JobTables ReadJobTables(TJobTableInputs& inputs);
 
+// Rows as a table's AddRows and ReplaceRows take them: the cells of a row
+// joined by ",", the rows by CR LF.
+std::string TableRowLines(const JobTable& rows);
+
 // One table through its Array output, as ReadJobTables reads each.
 JobTable ReadJobTable(TVM_Event& array, size_t columns);
 // Only the cells of the columns wanted, through the table's Matrix output;

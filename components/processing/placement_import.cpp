@@ -3,26 +3,10 @@
 #include <utility>
 #include <vector>
 
+#include "components/processing/job_table_inputs.h"
 #include "job/line_ends.h"
 #include "job/placement_import.h"
 #include "toolkit/stream.h"
-
-namespace {
-
-// The rows as AddRows takes them: "," between cells, CR LF between lines.
-std::string ImportRowLines(const std::vector<std::vector<std::string>>& rows) {
-  std::string text;
-  for (const auto& row : rows) {
-    if (!text.empty()) text += "\r\n";
-    for (size_t cell = 0; cell < row.size(); ++cell) {
-      if (cell) text += ',';
-      text += row[cell];
-    }
-  }
-  return text;
-}
-
-}  // namespace
 
 void TVMPlacementImport::SetFileName(TData& data, uint16_t index) { FileName = ValueToStr(data); }
 
@@ -84,7 +68,7 @@ void TVMPlacementImport::Import(TBoardSide side) {
   if (FetchInt(none, BottomTurn, kTurnLeftRight) == kTurnTopBottom) bottom.Turn = TBottomTurn::TopBottom;
   const TPlacementImport import = ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table, bottom);
   if (!import.Rows.empty()) {
-    FireStr(OnRows, ImportRowLines(import.Rows));
+    FireStr(OnRows, TableRowLines(import.Rows));
     FireNull(OnImported);
   }
   FireStr(OnSummary, BoxLines(ImportSummary(Waiting, import)));

@@ -78,13 +78,6 @@ void SetRowSelected(TListView* lv, int32_t row, uint32_t state) {
   SendMessageA(lv->Handle, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-// A whole job row as a row line of its table.
-std::string RowLine(const JobRow& row) {
-  std::string line;
-  for (size_t c = 0; c < row.size(); ++c) line += (c ? "," : "") + row[c];
-  return line;
-}
-
 }  // namespace
 
 TVMPartKindsWindow::TVMPartKindsWindow(TControl* owner) : TVMWin(owner) {
@@ -309,7 +302,7 @@ void TVMPartKindsWindow::Apply(const TKindChange& change) {
   FireNull(OnChangeBegin);
   if (!change.Components.empty()) FireStr(OnRowChanges[kComponentTable], PackRowChanges(change.Components));
   if (change.Comment) FireStr(OnRowChanges[change.Comment->Table], PackRowChanges({change.Comment->Row}));
-  if (change.AddedFeeder) FireStr(OnFeederAdded, RowLine(*change.AddedFeeder));
+  if (change.AddedFeeder) FireStr(OnFeederAdded, TableRowLines({*change.AddedFeeder}));
   FireNull(OnChangeEnd);
 }
 

@@ -88,11 +88,9 @@ bool ReadRotationCorrections(const std::string& bytes, const std::string& name, 
     rule.Line = line;
     rule.Pattern = field(kPattern);
     if (rule.Pattern.empty()) return refuse(line, "пустой шаблон");
-    try {
-      rule.Regex = std::regex(rule.Pattern, std::regex::ECMAScript);
-    } catch (const std::regex_error&) {
-      return refuse(line, "шаблон " + Quoted(rule.Pattern) + " не регулярное выражение");
-    }
+    std::string why;
+    if (!rule.Match.Compile(rule.Pattern, false, why))
+      return refuse(line, "шаблон " + Quoted(rule.Pattern) + " " + why);
     const std::string rotation = field(kRotation);
     if (!ReadDecimal(rotation, false, kFixedPerDegree, rule.Rotation))
       return refuse(line, "поворот " + Quoted(rotation) + " не число");
@@ -119,7 +117,7 @@ bool ReadRotationCorrections(const std::string& bytes, const std::string& name, 
 const TRotationRule* MatchingRule(const TRotationCorrections& table, const std::string& package) {
   if (package.empty()) return nullptr;
   for (auto rule = table.Rules.rbegin(); rule != table.Rules.rend(); ++rule)
-    if (std::regex_search(package, rule->Regex)) return &*rule;
+    if (rule->Match.Search(package)) return &*rule;
   return nullptr;
 }
 

@@ -10,16 +10,16 @@
 #pragma once
 
 #include <cstddef>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "job/decimal_text.h"
+#include "job/text_pattern.h"
 
 struct TRotationRule {
   size_t Line = 0;      // 1-based line of the table
   std::string Pattern;  // Windows-1251
-  std::regex Regex;     // compiled once, when the table is read
+  TTextPattern Match;   // compiled once, when the table is read
   TFixed Rotation = 0;  // degrees, counter-clockwise
   TFixed OffsetX = 0;   // millimetres, in the footprint's own axes
   TFixed OffsetY = 0;

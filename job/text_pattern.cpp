@@ -1,9 +1,11 @@
 #include "job/text_pattern.h"
 
-#include <regex>
+#include <utility>
 
-struct TTextPattern::TProgram {
-  std::regex Regex;
+#include "job/pattern_automaton.h"
+
+struct TTextPattern::TProgram : TPatternAutomaton {
+  using TPatternAutomaton::TPatternAutomaton;
 };
 
 TTextPattern::TTextPattern() = default;
@@ -12,19 +14,10 @@ TTextPattern::TTextPattern(TTextPattern&&) noexcept = default;
 TTextPattern& TTextPattern::operator=(TTextPattern&&) noexcept = default;
 
 bool TTextPattern::Compile(const std::string& pattern, bool anyCase, std::string& error) {
-  auto flags = std::regex::ECMAScript;
-  if (anyCase) flags |= std::regex::icase;
-  try {
-    auto program = std::make_unique<TProgram>();
-    program->Regex = std::regex(pattern, flags);
-    Program = std::move(program);
-    return true;
-  } catch (const std::regex_error&) {
-    error = "не регулярное выражение";
-    return false;
-  }
+  TPatternProgram program;
+  if (!CompilePatternProgram(pattern, anyCase, program, error)) return false;
+  Program = std::make_unique<TProgram>(std::move(program));
+  return true;
 }
 
-bool TTextPattern::Search(std::string_view text) const {
-  return Program && std::regex_search(text.begin(), text.end(), Program->Regex);
-}
+bool TTextPattern::Search(std::string_view text) const { return Program && Program->Search(text); }

@@ -105,6 +105,25 @@ TEST(RotationCorrections, LastMatchingRuleWinsAndDuplicatesAreNamed) {
   }
 }
 
+TEST(RotationCorrections, PatternsThatWouldHangOrOverflowAnswerOnLongPackages) {
+  TRotationCorrections table;
+  std::string error;
+  ASSERT_TRUE(ReadRotationCorrections("Pattern,Rotation\n^(a+)+$,90\n.*0603,180\n", "t.csv", table, error)) << error;
+  const struct {
+    std::string Package;
+    size_t Line;  // 0: none matches
+  } cases[] = {
+      {std::string(40, 'a') + "b", 0},
+      {std::string(40, 'a'), 2},
+      {std::string(200000, 'x'), 0},
+      {std::string(200000, 'x') + "0603", 3},
+  };
+  for (const auto& c : cases) {
+    const TRotationRule* rule = MatchingRule(table, c.Package);
+    EXPECT_EQ(rule ? rule->Line : 0, c.Line) << c.Package.size();
+  }
+}
+
 TPlacementPart Part(const char* reference, const char* package, TBoardSide side, TFixed x, TFixed y, TFixed angle) {
   TPlacementPart part;
   part.Reference = reference;

@@ -152,7 +152,7 @@ bool TPatternAutomaton::BuildTable() {
 
     for (uint32_t c = 0; c < Columns; ++c) {
       if (ends & (kFound | kDead)) {
-        Steps.push_back(r);
+        Steps.push_back(r * Columns);
         continue;
       }
       set.Clear();
@@ -163,7 +163,7 @@ bool TPatternAutomaton::BuildTable() {
       }
       Follow(Program, Program.Start, inside, set, stack);  // a match may begin after any byte
       work += key.size() + set.Members.size();
-      Steps.push_back(row(RowKey(Program, set), false));
+      Steps.push_back(row(RowKey(Program, set), false) * Columns);
       if (keys.size() > kMaxRows || keys.size() * Columns > kMaxCells || work > kMaxWork) return false;
     }
   }
@@ -171,12 +171,13 @@ bool TPatternAutomaton::BuildTable() {
 }
 
 bool TPatternAutomaton::SearchTable(std::string_view text) const {
-  uint32_t r = Initial;
-  for (const char c : text) {
-    if (Ends[r] & (kFound | kDead)) return Ends[r] & kFound;
-    r = Steps[r * Columns + Column[static_cast<unsigned char>(c)]];
-  }
-  return Ends[r] & (kFound | kFoundAtEnd);
+  // Rows that found or died lead only to themselves, so the loop needs no
+  // test per byte: the row at the end tells.
+  const uint32_t* steps = Steps.data();
+  const uint8_t* column = Column.data();
+  uint32_t at = Initial * Columns;
+  for (const char c : text) at = steps[at + column[static_cast<unsigned char>(c)]];
+  return Ends[at / Columns] & (kFound | kFoundAtEnd);
 }
 
 bool TPatternAutomaton::SearchStates(std::string_view text) const {

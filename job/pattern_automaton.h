@@ -33,6 +33,6 @@ class TPatternAutomaton {
   std::array<uint8_t, 256> Column{};
   uint32_t Columns = 0;
   uint32_t Initial = 0;
-  std::vector<uint32_t> Steps;  // row * Columns + column: the next row
+  std::vector<uint32_t> Steps;  // row * Columns + column: the next row * Columns
   std::vector<uint8_t> Ends;    // per row: kFound, kDead, kFoundAtEnd
 };

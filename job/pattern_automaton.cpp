@@ -9,7 +9,7 @@ namespace {
 // The table's bounds: its rows, its cells, and the states visited building it.
 constexpr size_t kMaxRows = 2000;
 constexpr size_t kMaxCells = size_t{1} << 20;
-constexpr size_t kMaxWork = 4'000'000;
+constexpr size_t kMaxWork = 1'000'000;
 
 constexpr uint8_t kFound = 1, kDead = 2, kFoundAtEnd = 4;
 constexpr uint32_t kMatch = 0;

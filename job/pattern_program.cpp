@@ -439,7 +439,7 @@ bool CompilePatternProgram(std::string_view pattern, bool anyCase, TPatternProgr
   }
   TEmitter emitter(parser.Nodes, built);
   if (emitter.Size(root) + 1 > kPatternMaxStates) {
-    error = "слишком велик: больше 5000 шагов поиска (каждый повтор {m,n} — свои шаги)";
+    error = "слишком велик: больше 2000 шагов поиска (каждый повтор {m,n} — свои шаги)";
     return false;
   }
   built.States.push_back(TPatternState{});  // the Match

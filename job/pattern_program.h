@@ -33,7 +33,7 @@ struct TPatternProgram {
 
 // The bounds: states of a program (counted repeats are written out) and
 // groups one inside another.
-inline constexpr size_t kPatternMaxStates = 5000;
+inline constexpr size_t kPatternMaxStates = 2000;
 inline constexpr int kPatternMaxNesting = 50;
 
 // False, with the reason in `error` (Windows-1251), when `pattern` is not a

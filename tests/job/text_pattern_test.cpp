@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+#include <regex>
 #include <string>
 
 #include "job/pattern_automaton.h"
@@ -52,6 +55,36 @@ TEST(TextPattern, FindsWhatTheSyntaxSaysAnywhereInTheText) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.Pattern) + (c.AnyCase ? " (any case) in " : " in ") + c.Text);
     EXPECT_EQ(Compiled(c.Pattern, c.AnyCase).Search(c.Text), c.Found);
+  }
+}
+
+// Generated patterns find what the standard library's backtracking matcher
+// finds, in either case, on texts short enough for it to stay quick.
+TEST(TextPattern, AgreesWithTheStandardMatcherOnGeneratedPatterns) {
+  std::mt19937 random(7);
+  auto pick = [&](size_t count) { return static_cast<size_t>(random() % count); };
+  const char* const atoms[] = {"a",   "b",     "A",   "0",    "-",     ".",     "\\.",      "\\d",
+                               "\\w", "\\s",   "\\W", "[ab]", "[^a]",  "[a-c]", "[A-Z0-9]", "(a|b0)",
+                               "(?:-|ab)", "(A)"};
+  const char* const positions[] = {"^", "$", "\\b", "\\B"};
+  const char* const repeats[] = {"", "", "*", "+", "?", "{2}", "{1,2}", "{0,}", "*?", "{2,3}?"};
+  const char alphabet[] = "aAbB0- .\n";
+  for (int round = 0; round < 2000; ++round) {
+    std::string pattern;
+    for (size_t n = 1 + pick(4); n > 0; --n) {
+      if (pick(5) == 0) pattern += positions[pick(std::size(positions))];
+      pattern += std::string(atoms[pick(std::size(atoms))]) + repeats[pick(std::size(repeats))];
+    }
+    if (pick(4) == 0) pattern = "(" + pattern + ")+|" + atoms[pick(std::size(atoms))];
+    const bool anyCase = pick(2);
+    const std::regex standard(pattern, anyCase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript);
+    const TTextPattern own = Compiled(pattern, anyCase);
+    for (int t = 0; t < 10; ++t) {
+      std::string text;
+      for (size_t n = pick(8); n > 0; --n) text += alphabet[pick(std::size(alphabet) - 1)];
+      ASSERT_EQ(own.Search(text), std::regex_search(text, standard))
+          << pattern << (anyCase ? " (any case) in \"" : " in \"") << text << "\"";
+    }
   }
 }
 

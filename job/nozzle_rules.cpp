@@ -1,5 +1,6 @@
 #include "job/nozzle_rules.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "job/job_number.h"
@@ -61,6 +62,8 @@ bool ReadNozzleRules(const std::string& bytes, const std::string& name, TNozzleR
     bool quotesClosed = true;
     const std::vector<std::string> fields = SplitSeparated(lines[i], separator, &quotesClosed);
     if (!quotesClosed) return refuse(line, "кавычка не закрыта");
+    // A spreadsheet writes a row it has nothing in as separators alone.
+    if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); })) continue;
     if (fields.size() < 2) return refuse(line, "одно поле, а нужны шаблон и сопло");
     if (first && !IsDigits(fields[1])) continue;  // the header
 

@@ -35,7 +35,7 @@ TEST(NozzleRules, ReadsEveryHeaderStyleSeparatorQuotesAndComments) {
     std::string Bytes;
     const char* Rules;
   } cases[] = {
-      {"Latin header, commas", "Pattern,Nozzle\r\n0402,1\r\n0805,2\r\n", "2:0402:1\n3:0805:2\n"},
+      {"Latin header, commas, a row of commas", "Pattern,Nozzle\r\n0402,1\r\n,,\r\n0805,2\r\n", "2:0402:1\n4:0805:2\n"},
       {"no header", "0402,1\n", "1:0402:1\n"},
       {"Cyrillic header, semicolons, a comma in a pattern",
        "Шаблон;Сопло\nR\\d{1,3};3\n\"a;\"\"b\"\"\";4\n", "2:R\\d{1,3}:3\n3:a;\"b\":4\n"},

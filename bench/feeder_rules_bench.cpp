@@ -1,7 +1,8 @@
 // "Распределить" and "Проверить" as the command-line program runs them, on a
 // generated job of 50,000 component rows and 200 feeders: the file read,
 // the feeders assigned and the file written; the file read and checked. The
-// plain read alone is printed beside them for scale.
+// plain read alone is printed beside them for scale, and the assignment
+// again with a table of 30 nozzle rules.
 //
 // Two jobs: one whose comments repeat as a panel's do (a few hundred part
 // kinds), and one in which every comment is different, so that matching
@@ -21,6 +22,7 @@
 #include "job/job_check.h"
 #include "job/job_file.h"
 #include "bench/feeder_job.h"
+#include "bench/nozzle_rules_table.h"
 
 namespace {
 
@@ -50,6 +52,7 @@ void Print(const char* what, const TFigures& f) {
 int main() {
   int runs = 7;
   if (const char* n = std::getenv("ZR_BENCH_RUNS")) runs = std::max(1, std::atoi(n));
+  const TNozzleRules nozzles = BenchNozzleRules();
   for (bool distinct : {false, true}) {
     const std::string bytes = GeneratedJob(distinct);
     size_t changed = 0, findings = 0;
@@ -57,15 +60,31 @@ int main() {
                 kFeeders + kSpecialFeeders, bytes.size(), distinct ? "all different" : "repeating", runs);
     Print("read", Time(runs, [&] { changed += ReadJobFile(bytes).Components.size() > 0; }));
     std::string written;
-    Print("read + assign + write", Time(runs, [&] {
-            JobTables job = ReadJobFile(bytes);
-            const TFeederAssignment assignment = AssignFeeders(job);
-            ApplyAssignment(job, assignment);
-            written = WriteJobFile(job);
-            changed = assignment.Changes.size();
-          }));
+    size_t byRule = 0;
+    const auto assign = [&](const TNozzleRules* rules) {
+      return Time(runs, [&] {
+        JobTables job = ReadJobFile(bytes);
+        const TFeederAssignment assignment = AssignFeeders(job, rules);
+        ApplyAssignment(job, assignment);
+        written = WriteJobFile(job);
+        changed = assignment.FeedersGiven;
+        byRule = assignment.NozzlesByRule;
+      });
+    };
+    const TFigures plain = assign(nullptr);
+    Print("read + assign + write", plain);
+    const TFigures ruled = assign(&nozzles);
+    Print("the same, 30 nozzle rules", ruled);
+    const JobTables job = ReadJobFile(bytes);
+    const TFigures alone = Time(runs, [&] { changed = AssignFeeders(job).FeedersGiven; });
+    Print("assign alone", alone);
+    const TFigures aloneRuled = Time(runs, [&] { byRule = AssignFeeders(job, &nozzles).NozzlesByRule; });
+    Print("assign alone, 30 nozzle rules", aloneRuled);
     Print("read + check", Time(runs, [&] { findings = CheckJob(ReadJobFile(bytes)).size(); }));
-    std::printf("  (%zu rows got a feeder; %zu findings; %zu bytes written)\n", changed, findings, written.size());
+    std::printf("  (%zu rows got a feeder, %zu a nozzle by rule; with the rules %.2fx read + assign + write, "
+                "%.2fx the assignment alone; %zu findings; %zu bytes written)\n",
+                changed, byRule, ruled.Median / plain.Median, aloneRuled.Median / alone.Median, findings,
+                written.size());
   }
   return 0;
 }

@@ -4,7 +4,8 @@
 // The in-process read and import are timed apart, and the import again with
 // a table of 20 rotation corrections: over 40 packages as boards have them,
 // and over a package of its own for every part (no package searched once
-// for many parts).
+// for many parts). Last, the import with a table of 30 nozzle rules against
+// none, over the same 40 packages.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/nozzle_rules_table.h"
 #include "bench/placement_file_generator.h"
 #include "job/placement_import.h"
 #include "job/rotation_corrections.h"
@@ -59,13 +61,13 @@ double RunSeconds(const std::vector<std::string>& args) {
 
 // The median of `runs` imports.
 double ImportSeconds(const TPlacementFile& file, const TRotationCorrections* corrections, int runs,
-                     size_t& corrected) {
+                     size_t& corrected, const TNozzleRules* nozzles = nullptr) {
   std::vector<double> times;
   for (int r = 0; r < runs; ++r) {
     const auto start = TClock::now();
-    const TPlacementImport import = ImportPlacements(file, TBoardSide::Top, corrections);
+    const TPlacementImport import = ImportPlacements(file, TBoardSide::Top, corrections, {}, nozzles);
     times.push_back(std::chrono::duration<double>(TClock::now() - start).count());
-    corrected = import.Corrected;
+    corrected = nozzles ? import.NozzlesByRule : import.Corrected;
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -127,6 +129,10 @@ int main() {
   const double ruled = ImportSeconds(board, &corrections, runs, corrected);
   const size_t boardCorrected = corrected;
   const double worst = ImportSeconds(distinct, &corrections, runs, corrected);
+  const size_t worstCorrected = corrected;
+  const TNozzleRules nozzles = BenchNozzleRules();
+  const double unruled = ImportSeconds(board, nullptr, runs, corrected);
+  const double nozzled = ImportSeconds(board, nullptr, runs, corrected, &nozzles);
 
   std::printf("placement file: %d rows, %zu bytes (KiCad text form, both sides); %zu top rows imported\n", kRows,
               bytes.size(), import.Rows.size());
@@ -137,7 +143,10 @@ int main() {
   std::printf("import of 40 packages (medians): no corrections %.3f s; %zu rules %.3f s (%zu parts corrected, %.2fx)\n",
               plain, corrections.Rules.size(), ruled, boardCorrected, ruled / plain);
   std::printf("import of a package of its own for every part with %zu rules: %.3f s (%zu corrected, %.2fx)\n",
-              corrections.Rules.size(), worst, corrected, worst / plain);
+              corrections.Rules.size(), worst, worstCorrected, worst / plain);
+  std::printf("import of 40 packages (medians): no nozzle rules %.3f s; %zu nozzle rules %.3f s "
+              "(%zu rows given a nozzle, %.2fx)\n",
+              unruled, nozzles.Rules.size(), nozzled, corrected, nozzled / unruled);
   fs::remove_all(dir);
   return 0;
 }

@@ -6,13 +6,12 @@
 
 namespace {
 
-constexpr char kJob[] = "ЗАДАНИЕ";
+constexpr char kJob[] = "JOB";
 
 }  // namespace
 
 const TCommandSyntax kCheckSyntax = {
     "check",
-    "Вызов",
     "проверяет задание, как «Проверить» в редакторе: по строке на находку, статус 1 при ошибке",
     {
         {nullptr, kJob, "задание, которое проверить", "файл задания"},

@@ -79,6 +79,14 @@ bool ReadJobBytes(const std::string& path, std::string& bytes, std::string& erro
   return true;
 }
 
+bool ReadNozzleRulesFile(const std::string& path, TNozzleRules& table, std::string& error) {
+  std::string bytes;
+  if (!ReadJobBytes(path, bytes, error)) return false;
+  if (ReadNozzleRules(bytes, path, table, error)) return true;
+  error += "\n";
+  return false;
+}
+
 bool ReadPlacementBytes(const std::string& path, std::string& bytes, std::string& error) {
   if (!ReadJobBytes(path, bytes, error)) return false;
   if (!bytes.empty()) return true;

@@ -6,10 +6,16 @@
 
 #include <string>
 
+#include "job/nozzle_rules.h"
+
 // Reads a job file whole, as the editor opens it: false, with the message
 // in `error`, when the file is missing, unreadable or larger than
 // kJobFileMaxSize.
 bool ReadJobBytes(const std::string& path, std::string& bytes, std::string& error);
+
+// A table of nozzle rules read as a job file is (ReadJobBytes), then taken
+// by ReadNozzleRules: false, with either's message, when it cannot be used.
+bool ReadNozzleRulesFile(const std::string& path, TNozzleRules& table, std::string& error);
 
 // A placement file: as ReadJobBytes, and an empty file is refused too.
 bool ReadPlacementBytes(const std::string& path, std::string& bytes, std::string& error);

@@ -62,7 +62,7 @@ std::string HelpLines(const std::vector<std::pair<std::string, std::string>>& li
 }
 
 std::string UsageLine(const TCommandSyntax& syntax) {
-  return std::string(syntax.UsageLead) + ": " + CommandSynopsis(syntax) + "\n";
+  return "Использование: " + CommandSynopsis(syntax) + "\n";
 }
 
 std::string ArgumentLines(const TCommandSyntax& syntax) {

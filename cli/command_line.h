@@ -24,9 +24,8 @@ struct TArgument {
 };
 
 struct TCommandSyntax {
-  const char* Name;       // "import"
-  const char* UsageLead;  // the word before the usage line: "Использование"
-  const char* Summary;    // one line on what the command does
+  const char* Name;     // "import"
+  const char* Summary;  // one line on what the command does
   std::vector<TArgument> Arguments;  // in the order of the usage line
 };
 

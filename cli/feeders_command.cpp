@@ -13,7 +13,6 @@ constexpr char kJob[] = "JOB";
 
 const TCommandSyntax kFeedersSyntax = {
     "feeders",
-    "Использование",
     "ставит в задание таблицы питателей и особых питателей другого задания",
     {
         {nullptr, kJob, "задание, питатели которого заменить", "файл задания"},

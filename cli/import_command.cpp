@@ -1,5 +1,5 @@
 // zr780k-job import FILE [--side top|bottom] [--unit mm|mil|in] [--into JOB] [--corrections TABLE]
-//                        [--bottom-view top|below] [--turn lr|tb] -o OUT
+//                        [--nozzles TABLE] [--bottom-view top|below] [--turn lr|tb] -o OUT
 #include <string>
 #include <vector>
 
@@ -51,7 +51,6 @@ int Fail(TCommandOutput& output, const std::string& message) {
 
 const TCommandSyntax kImportSyntax = {
     "import",
-    "Использование",
     "делает задание из файла позиций программы проектирования плат",
     {
         {nullptr, kFile, "файл позиций (KiCad, Altium, Eagle, EasyEDA, JLC, DipTrace или таблица с X и Y)",
@@ -60,6 +59,7 @@ const TCommandSyntax kImportSyntax = {
         {"--unit", "mm|mil|in", "единицы файла, в котором они не указаны (по умолчанию мм)", nullptr, CheckUnit},
         {"--into", "JOB", "задание, к компонентам которого добавить позиции (само оно не меняется)"},
         {"--corrections", "TABLE", "таблица поправок поворота по корпусам"},
+        {"--nozzles", "TABLE", "правила сопел по комментам деталей"},
         {"--bottom-view", "top|below",
          "нижняя сторона в файле дана сверху (top) или со стороны низа (below); без ключа по файлу", nullptr,
          CheckBottomOption},
@@ -90,6 +90,9 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
     if (!ReadJobBytes(corrections, tableBytes, error)) return Fail(output, error);
     if (!ReadRotationCorrections(tableBytes, corrections, rules, error)) return Fail(output, error);
   }
+  const std::string& nozzles = parsed["--nozzles"];
+  TNozzleRules nozzleRules;
+  if (!nozzles.empty() && !ReadNozzleRulesFile(nozzles, nozzleRules, error)) return Fail(output, error);
 
   JobTables job;
   if (!into.empty()) {
@@ -98,7 +101,8 @@ int RunImportCommand(const std::vector<std::string>& args, TCommandOutput& outpu
     job = ReadJobFile(jobBytes);
   }
   const TPlacementImport import =
-      ImportPlacements(file, side, corrections.empty() ? nullptr : &rules, BottomRule(parsed));
+      ImportPlacements(file, side, corrections.empty() ? nullptr : &rules, BottomRule(parsed),
+                       nozzles.empty() ? nullptr : &nozzleRules);
   job.Components.insert(job.Components.end(), import.Rows.begin(), import.Rows.end());
   if (!ReplaceFileBytes(out, WriteJobFile(job), error)) return Fail(output, error);
   output.Out += ImportSummary(file, import);

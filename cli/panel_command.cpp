@@ -40,7 +40,6 @@ std::string CheckPair(const std::string& option, const std::string& pair) {
 
 const TCommandSyntax kPanelSyntax = {
     "panel",
-    "Использование",
     "делает таблицу плат задания для панели: C столбцов и R рядов плат",
     {
         {nullptr, kJob, "задание, для которого сделать панель", "файл задания"},

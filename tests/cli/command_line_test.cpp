@@ -15,7 +15,6 @@ std::string CheckSize(const std::string& option, const std::string& value) {
 
 const TCommandSyntax kSyntax = {
     "try",
-    "Использование",
     "пробует ключи",
     {
         {nullptr, "IN", "что прочитать", "файл"},
@@ -77,11 +76,11 @@ TEST(JobProgram, HelpsWithEveryCommandAndEachCommandWithEveryOption) {
     std::vector<const char*> Shown;
   } commands[] = {
       {"import", {"Использование: zr780k-job import ФАЙЛ [--side top|bottom] [--unit mm|mil|in] [--into JOB] "
-                  "[--corrections TABLE] [--bottom-view top|below] [--turn lr|tb] -o OUT\n",
+                  "[--corrections TABLE] [--nozzles TABLE] [--bottom-view top|below] [--turn lr|tb] -o OUT\n",
                   "\n  ФАЙЛ ", "\n  --side top|bottom ", "\n  --unit mm|mil|in ", "\n  --into JOB ",
-                  "\n  --corrections TABLE ", "\n  --bottom-view top|below ", "\n  --turn lr|tb ", "\n  -o OUT "}},
-      {"assign", {"Вызов: zr780k-job assign ЗАДАНИЕ -o НОВОЕ_ЗАДАНИЕ\n"}},
-      {"check", {"Вызов: zr780k-job check ЗАДАНИЕ\n"}},
+                  "\n  --corrections TABLE ", "\n  --nozzles TABLE ", "\n  --bottom-view top|below ", "\n  --turn lr|tb ", "\n  -o OUT "}},
+      {"assign", {"Использование: zr780k-job assign JOB [--nozzles TABLE] -o OUT\n", "\n  --nozzles TABLE "}},
+      {"check", {"Использование: zr780k-job check JOB\n"}},
       {"panel", {"Использование: zr780k-job panel JOB --columns C --rows R --pitch PX,PY [--origin OX,OY] "
                  "[--skip N[,N…]] -o OUT\n"}},
       {"feeders", {"Использование: zr780k-job feeders JOB --from OTHER_JOB -o OUT\n"}},

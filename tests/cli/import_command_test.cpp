@@ -141,6 +141,16 @@ TEST_F(ImportCommand, AppliesACorrectionsTableToTheSideImported) {
   }
 }
 
+TEST_F(ImportCommand, GivesNozzlesByTheRulesOfTheTable) {
+  const std::string samples = kSamples + "/../rotations/";
+  const std::string out = Path("out.CSV");
+  ASSERT_EQ(Run({samples + "board.csv", "--nozzles", samples + "nozzles.csv", "-o", out}), 0) << Output.Err;
+  EXPECT_NE(Output.Out.find("\nСопло по правилам: 21 строка\n"), std::string::npos) << Output.Out;
+  const std::string job = ReadWholeFile(out);
+  for (const char* row : {"C1,2,,", "C3,7,,", "U1,6,,", "U2,4,,", "U8,3,,", "U9,5,,", "FID1,,,", "J1,,,"})
+    EXPECT_NE(job.find(std::string("\r\n") + row), std::string::npos) << row;
+}
+
 // The bottom of a file whose X are negated: found seen from below by the
 // signs of X, or told; turned over either way.
 TEST_F(ImportCommand, TurnsTheBottomSideInTheViewAndTheTurnGiven) {
@@ -181,6 +191,7 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
   WriteWholeFile(Path("junk.pos"), std::string("\0\x01\x02\xFF\xFE junk\n", 11));
   WriteWholeFile(Path("large.pos"), std::string(kJobFileMaxSize + 1, ' '));
   WriteWholeFile(Path("bad-table.csv"), "Pattern,Rotation\n^R_,x\n");
+  WriteWholeFile(Path("bad-nozzles.csv"), "Pattern;Nozzle\n0402;1\n(0603;2\n");
   struct TCase {
     std::vector<std::string> Args;
     int Status;
@@ -203,6 +214,9 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
       {{kSamples + "/jlc.csv", "--corrections", Path("bad-table.csv"), "-o", out}, 1,
        "bad-table.csv>, строка 2: поворот «x» не число."},
       {{kSamples + "/jlc.csv", "-o", out, "--corrections"}, 2, "После --corrections нет значения"},
+      {{kSamples + "/jlc.csv", "--nozzles", Path("missing.csv"), "-o", out}, 1, "missing.csv> не найден"},
+      {{kSamples + "/jlc.csv", "--nozzles", Path("bad-nozzles.csv"), "-o", out}, 1,
+       "bad-nozzles.csv>, строка 3: шаблон «(0603» не регулярное выражение."},
       {{kSamples + "/jlc.csv", "--turn", "up", "-o", out}, 2, "Значение up ключа --turn неизвестно: lr или tb"},
       {{kSamples + "/jlc.csv", "--bottom-view", "side", "-o", out}, 2,
        "Значение side ключа --bottom-view неизвестно: top или below"},
@@ -215,7 +229,7 @@ TEST_F(ImportCommand, WritesNothingOnBadInput) {
     EXPECT_EQ(Output.Out, "");
     EXPECT_EQ(ReadWholeFile(out), "old bytes");
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 5);
+  EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 6) << "only the files made here";
 }
 
 }  // namespace

@@ -64,26 +64,44 @@ TEST_F(JobCommands, AssignWritesTheJobAsSavedAndPrintsTheSummary) {
   EXPECT_EQ(Names(), (std::set<std::string>{"job.CSV", "new.CSV", "old.CSV"}));
 }
 
+TEST_F(JobCommands, AssignGivesRuleNozzlesFirst) {
+  WriteWholeFile(File("job.CSV"), kUnassigned);
+  WriteWholeFile(File("nozzles.csv"), "Pattern;Nozzle\n0603;5\nZZZ;7\n");
+  TCommandOutput output;
+  ASSERT_EQ(RunAssignCommand({File("job.CSV"), "--nozzles", File("nozzles.csv"), "-o", File("out.CSV")}, output), 0)
+      << output.Err;
+  EXPECT_EQ(ReadWholeFile(File("out.CSV")), kHeaders +
+                                                "R1,5,1,10,5,90,0,10k 0603 1%,\r\n"
+                                                "R2,2,1,20,5,0,0,10k 0603,\r\n"
+                                                "R3,7,,30,5,0,0,zzz,\r\n");
+  EXPECT_NE(output.Out.find("\nСопло по правилам: 2 строки.\n"), std::string::npos) << output.Out;
+  EXPECT_EQ(output.Err, "");
+}
+
 TEST_F(JobCommands, AssignWritesNothingWhenTheJobOrTheTargetIsWrong) {
   WriteWholeFile(File("job.CSV"), kUnassigned);
   WriteWholeFile(File("big.CSV"), std::string(kJobFileMaxSize + 1, ' '));
   fs::create_directories(Dir / "folder");
   WriteWholeFile(File("out.CSV"), "old");
+  WriteWholeFile(File("nozzles.csv"), "Pattern,Nozzle\n0603,5\n0805\n");
   const struct {
     std::vector<std::string> Args;
     int Status;
     const char* Err;  // what the message holds
   } cases[] = {
+      {{File("job.CSV"), "--nozzles", File("nozzles.csv"), "-o", File("out.CSV")}, 1,
+       "nozzles.csv>, строка 3: одно поле, а нужны шаблон и сопло.\n"},
+      {{File("job.CSV"), "--nozzles", File("none.csv"), "-o", File("out.CSV")}, 1, "none.csv> не найден"},
       {{File("none.CSV"), "-o", File("out.CSV")}, 1, "не найден"},
       {{File("big.CSV"), "-o", File("out.CSV")}, 1, "не файл задания"},
       {{File("folder"), "-o", File("out.CSV")}, 1, "не открыт"},
       {{File("job.CSV"), "-o", File("folder")}, 1, "не записан"},
       {{File("job.CSV"), "-o", File("none/out.CSV")}, 1, "не записан"},
-      {{File("job.CSV")}, 2, "Вызов: zr780k-job assign"},
-      {{File("job.CSV"), "-o"}, 2, "Вызов"},
-      {{File("job.CSV"), File("out.CSV"), "-o"}, 2, "Вызов"},
-      {{File("job.CSV"), "-x", File("out.CSV")}, 2, "Вызов"},
-      {{}, 2, "Вызов"},
+      {{File("job.CSV")}, 2, "Использование: zr780k-job assign"},
+      {{File("job.CSV"), "-o"}, 2, "Использование"},
+      {{File("job.CSV"), File("out.CSV"), "-o"}, 2, "Использование"},
+      {{File("job.CSV"), "-x", File("out.CSV")}, 2, "Использование"},
+      {{}, 2, "Использование"},
   };
   const std::set<std::string> names = Names();
   for (const auto& c : cases) {
@@ -115,8 +133,8 @@ TEST_F(JobCommands, CheckPrintsOneFindingPerLineAndFailsOnAnError) {
        "component\t3\t2\terror\tСопло: пустая ячейка\ncomponent\t3\t3\terror\tПитатель: пустая ячейка\n",
        ""},
       {{File("none.CSV")}, 1, "", "не найден"},
-      {{}, 2, "", "Вызов: zr780k-job check"},
-      {{File("clean.CSV"), File("warned.CSV")}, 2, "", "Вызов"},
+      {{}, 2, "", "Использование: zr780k-job check"},
+      {{File("clean.CSV"), File("warned.CSV")}, 2, "", "Использование"},
   };
   for (const auto& c : cases) {
     TCommandOutput output;

@@ -162,7 +162,8 @@ bool FindHeader(const std::vector<std::string_view>& lines, TTable& table) {
       if (IsBlankLine(line) || (line[0] == '#') != inComment) continue;
       table.HeaderLine = i;
       table.InComment = inComment;
-      if (TryLineAsHeader(table, line, inComment ? line.find_first_not_of('#') : 0)) return true;
+      const size_t marks = inComment ? std::min(line.find_first_not_of('#'), line.size()) : 0;
+      if (TryLineAsHeader(table, line, marks)) return true;
     }
   }
   return false;

@@ -53,7 +53,8 @@ const TCommandSyntax kImportSyntax = {
     "import",
     "делает задание из файла позиций программы проектирования плат",
     {
-        {nullptr, kFile, "файл позиций (KiCad, Altium, Eagle, EasyEDA, JLC, DipTrace или таблица с X и Y)",
+        {nullptr, kFile,
+         "файл позиций (KiCad, Altium, Eagle, EasyEDA, JLC, DipTrace, gEDA PCB, pcb-rnd или таблица с X и Y)",
          "файл позиций"},
         {"--side", "top|bottom", "сторона платы (по умолчанию top); нижняя переворачивается, как задают --bottom-view и --turn", nullptr, CheckSide},
         {"--unit", "mm|mil|in", "единицы файла, в котором они не указаны (по умолчанию мм)", nullptr, CheckUnit},

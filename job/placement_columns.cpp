@@ -19,25 +19,29 @@ constexpr TKnownName kKnownNames[] = {
     {"x", TPartField::X, 0},                  {"posx", TPartField::X, 0},
     {"centerx", TPartField::X, 0},            {"centrex", TPartField::X, 0},
     {"midx", TPartField::X, 0},               {"xpos", TPartField::X, 0},
-    {"locationx", TPartField::X, 0},          {"refx", TPartField::X, 1},
-    {"padx", TPartField::X, 2},               {"y", TPartField::Y, 0},
-    {"posy", TPartField::Y, 0},               {"centery", TPartField::Y, 0},
-    {"centrey", TPartField::Y, 0},            {"midy", TPartField::Y, 0},
-    {"ypos", TPartField::Y, 0},               {"locationy", TPartField::Y, 0},
+    {"locationx", TPartField::X, 0},          {"xloc", TPartField::X, 0},
+    {"refx", TPartField::X, 1},               {"padx", TPartField::X, 2},
+    {"y", TPartField::Y, 0},                  {"posy", TPartField::Y, 0},
+    {"centery", TPartField::Y, 0},            {"centrey", TPartField::Y, 0},
+    {"midy", TPartField::Y, 0},               {"ypos", TPartField::Y, 0},
+    {"locationy", TPartField::Y, 0},          {"yloc", TPartField::Y, 0},
     {"refy", TPartField::Y, 1},               {"pady", TPartField::Y, 2},
     {"rot", TPartField::Rotation, 0},         {"rotation", TPartField::Rotation, 0},
     {"angle", TPartField::Rotation, 0},       {"rotate", TPartField::Rotation, 0},
     {"orientation", TPartField::Rotation, 1}, {"side", TPartField::Side, 0},
     {"layer", TPartField::Side, 0},           {"tb", TPartField::Side, 0},
-    {"value", TPartField::Value, 0},          {"val", TPartField::Value, 0},
-    {"comment", TPartField::Value, 1},        {"package", TPartField::Package, 0},
-    {"footprint", TPartField::Package, 0},    {"pattern", TPartField::Package, 0},
-    {"case", TPartField::Package, 1},
+    {"topbottom", TPartField::Side, 0},       {"value", TPartField::Value, 0},
+    {"val", TPartField::Value, 0},            {"comment", TPartField::Value, 1},
+    {"package", TPartField::Package, 0},      {"footprint", TPartField::Package, 0},
+    {"pattern", TPartField::Package, 0},      {"case", TPartField::Package, 1},
+    // PcbXY's package; elsewhere (Altium's) the part's description, which a
+    // footprint's name outranks.
+    {"description", TPartField::Package, 2},
 };
 
 // Columns that hold nothing the import takes but whose names have spaces.
 constexpr const char* kOtherNames[] = {"footprintdescription", "componentkind", "pincount",
-                                       "componentdescription", "description"};
+                                       "componentdescription"};
 
 const TKnownName* FindKnown(const std::string& canonical) {
   for (const TKnownName& known : kKnownNames)

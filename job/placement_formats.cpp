@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "job/placement_columns.h"
+#include "job/placement_comment_forms.h"
 #include "job/placement_fields.h"
 #include "job/text_decoding.h"
 
@@ -25,6 +26,8 @@ struct TTable {
   std::vector<TWord> Padded;  // a padded header's names where they stand
   std::vector<std::string> Names;
   TColumnMap Map;
+  bool InComment = false;  // the names stand in a "#" line
+  const TCommentForm* Form = nullptr;
   bool KiCadText = false;
   // Rows cut into words by KiCad's own rule (its text form, its columns).
   bool KiCadWords = false;
@@ -62,11 +65,19 @@ std::vector<std::pair<size_t, std::string_view>> LetterRuns(std::string_view lin
 }
 
 // The unit a preamble line states: "## Unit = inches, Angle = deg.",
-// "Units used:  mil", "Measurements are in inches.", "UUNITS = MILLIMETERS".
-// The line must speak of units or measurements; the first word after its
-// "=" or ":" counts when it is a unit, else the first word that is one.
+// "Units used:  mil", "Measurements are in inches.", "UUNITS = MILLIMETERS",
+// "# X,Y in mils.  rotation in degrees.". The line must speak of units or
+// measurements, or of "X,Y in" a unit; the first word after its "=" or ":"
+// counts when it is a unit, else the first word that is one.
 TLengthUnit UnitLine(std::string_view line) {
   const std::string lower = AsciiLower(line);
+  if (const size_t xy = lower.find("x,y in "); xy != std::string::npos) {
+    for (const auto& [at, word] : LetterRuns(lower)) {
+      if (at < xy + 7) continue;
+      if (const TLengthUnit unit = UnitWord(word); unit != TLengthUnit::Unknown) return unit;
+      break;
+    }
+  }
   if (lower.find("unit") == std::string::npos && lower.find("measur") == std::string::npos)
     return TLengthUnit::Unknown;
   const auto runs = LetterRuns(lower);
@@ -129,31 +140,42 @@ bool TryPaddedHeader(TTable& table, std::string_view line) {
   return TryHeader(table, std::move(names));
 }
 
-// The first line that names X and Y columns: KiCad's "# Ref Val ..." line,
-// a line separated by tabs, ";" or ",", or one padded with spaces.
+// The line as a header naming X and Y: separated by tabs, ";" or ",", else
+// padded with spaces. `marks` "#" marks start it, no part of a name.
+bool TryLineAsHeader(TTable& table, std::string_view line, size_t marks) {
+  for (char separator : {'\t', ';', ','}) {
+    if (line.find(separator) == std::string_view::npos) continue;
+    table.Layout = TLayout::Separated;
+    table.Separator = separator;
+    if (TryHeader(table, SplitSeparated(line.substr(marks), separator))) return true;
+  }
+  return TryPaddedHeader(table, line);
+}
+
+// The first line that names X and Y columns; when none does, the first "#"
+// line that does after its "#" marks (KiCad's "# Ref Val ...", pcb-rnd's
+// "#, Ref, Val, ...", gxyrs's "#Designator X-Loc ...").
 bool FindHeader(const std::vector<std::string_view>& lines, TTable& table) {
-  for (size_t i = 0; i < std::min(lines.size(), kHeaderSearchLines); ++i) {
-    const std::string_view line = lines[i];
-    table.HeaderLine = i;
-    if (IsBlankLine(line) || line.rfind("##", 0) == 0) continue;
-    if (line[0] == '#') {
-      table.KiCadText = true;
-      if (TryPaddedHeader(table, line)) {
-        table.KiCadWords = HasKiCadColumns(table);
-        return true;
-      }
-      table.KiCadText = false;
-      continue;
+  for (const bool inComment : {false, true}) {
+    for (size_t i = 0; i < std::min(lines.size(), kHeaderSearchLines); ++i) {
+      const std::string_view line = lines[i];
+      if (IsBlankLine(line) || (line[0] == '#') != inComment) continue;
+      table.HeaderLine = i;
+      table.InComment = inComment;
+      const size_t marks = inComment ? std::min(line.find_first_not_of('#'), line.size()) : 0;
+      if (TryLineAsHeader(table, line, marks)) return true;
     }
-    for (char separator : {'\t', ';', ','}) {
-      if (line.find(separator) == std::string_view::npos) continue;
-      table.Layout = TLayout::Separated;
-      table.Separator = separator;
-      if (TryHeader(table, SplitSeparated(line, separator))) return true;
-    }
-    if (TryPaddedHeader(table, line)) return true;
   }
   return false;
+}
+
+// What the header's names and where they stand tell of the form.
+void SettleForm(TTable& table) {
+  if (!table.InComment) return;
+  table.Form = FindCommentForm(table.Names, table.Layout == TLayout::Separated ? table.Separator : ' ');
+  // Any other "#" line padded with spaces is taken for KiCad's text form.
+  table.KiCadText = !table.Form && table.Layout == TLayout::Padded;
+  table.KiCadWords = table.KiCadText && HasKiCadColumns(table);
 }
 
 // A mount file's row: "Name X Y Angle [Value [Package]]", the package's
@@ -179,11 +201,13 @@ bool IsMountRow(std::string_view line) {
 }
 
 // A file without a header is a mount file when at least half of its lines
-// are mount rows.
+// are mount rows and none is a "#" comment, which mount files never have (a
+// file that fits no form is refused, not read as the nearest).
 bool FindMountRows(const std::vector<std::string_view>& lines, TTable& table) {
   size_t rows = 0, filled = 0, first = lines.size();
   for (size_t i = 0; i < lines.size(); ++i) {
     if (IsBlankLine(lines[i])) continue;
+    if (lines[i][0] == '#') return false;
     ++filled;
     if (!IsMountRow(lines[i])) continue;
     first = std::min(first, i);
@@ -204,6 +228,7 @@ bool HasName(const TTable& table, const char* canonical) {
 }
 
 std::string FormatName(const TTable& table, bool altiumPreamble) {
+  if (table.Form) return table.Form->Name;
   if (table.Layout == TLayout::MountFile) return "Eagle/Fusion (.mnt/.mnb)";
   if (table.KiCadText) return "KiCad (текстовый файл позиций)";
   if (HasKiCadColumns(table)) return "KiCad (CSV)";
@@ -274,6 +299,7 @@ bool ReadPart(const std::vector<std::string>& fields, const TColumnMap& map, con
 }
 
 std::vector<std::string> RowFields(const TTable& table, std::string_view line) {
+  if (table.Form) return CommentFormFields(*table.Form, line);
   switch (table.Layout) {
     case TLayout::Separated:
       return SplitSeparated(line, table.Separator);
@@ -310,6 +336,7 @@ TPlacementFile ReadPlacementFile(const std::string& bytes, const std::string& fi
     file.Error = "Файл " + name + " не похож на файл позиций: нет столбцов X и Y";
     return file;
   }
+  SettleForm(table);
 
   TRowRules rules;
   rules.Unstated = unstated;

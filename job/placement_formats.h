@@ -2,8 +2,9 @@
 // file) read into parts. The form is recognised by content, whatever the
 // file's extension: KiCad's position file (text and CSV), Altium's
 // pick-and-place file (.csv and padded .txt), Eagle/Fusion mount files,
-// EasyEDA's and JLC's files, DipTrace's, and any other table whose header
-// names a reference, X and Y.
+// EasyEDA's and JLC's files, DipTrace's, the four forms pcb-rnd writes
+// (gEDA PCB's PcbXY among them) and any other table whose header, or failing
+// that a "#" line, names a reference, X and Y.
 #pragma once
 
 #include <cstddef>

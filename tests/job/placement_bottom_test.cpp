@@ -111,4 +111,32 @@ TEST(BottomSide, ViewFoundFromTheProgramVersionElseFromTheSignsOfX) {
   }
 }
 
+TEST(BottomSide, ABoardPcbRndFlippedTopToBottomComesBackTurnedTopToBottom) {
+  // Three top parts of a board 40 mm high, then the same parts after the
+  // board's flip top to bottom: Y mirrored over the board, the angle negated
+  // (as a bottom part is stored), the side bottom. pcb-rnd writes both sides
+  // from the top.
+  const std::string names = "#RefDes, top/bottom, X, Y, rotation\n# X,Y in mm.  rotation in degrees.\n";
+  const TPlacementFile top =
+      ReadPlacementFile(names + "U1,top,10,30,90\nC1,top,25,12.5,0\nD1,top,40,5,45\n", "top.xy");
+  const TPlacementFile flipped =
+      ReadPlacementFile(names + "U1,bottom,10,10,270\nC1,bottom,25,27.5,0\nD1,bottom,40,35,315\n", "flipped.xy");
+  ASSERT_EQ(top.Error + flipped.Error, "");
+  TBottomRule rule;
+  rule.Turn = TBottomTurn::TopBottom;
+  const TPlacementImport before = ImportPlacements(top, TBoardSide::Top);
+  const TPlacementImport after = ImportPlacements(flipped, TBoardSide::Bottom, nullptr, rule);
+  EXPECT_EQ(after.View.View, TBottomView::FromTop);
+  EXPECT_NE(ImportSummary(flipped, after).find("переворот сверху вниз; X в файле дан со стороны верха (по знакам X)"),
+            std::string::npos);
+  // X and the angle as before the flip; Y within the parts' extent, so
+  // every part moved by the same distance (the board's height less the
+  // extent's ends, 40 - 5 - 30 mm).
+  ASSERT_EQ(after.Rows.size(), before.Rows.size());
+  for (size_t i = 0; i < before.Rows.size(); ++i) {
+    EXPECT_EQ(after.Rows[i][3] + "|" + after.Rows[i][5], before.Rows[i][3] + "|" + before.Rows[i][5]);
+    EXPECT_EQ(std::stod(after.Rows[i][4]) - std::stod(before.Rows[i][4]), 5.0) << after.Rows[i][0];
+  }
+}
+
 }  // namespace

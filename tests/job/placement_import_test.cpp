@@ -58,6 +58,18 @@ TEST(PlacementImport, ReadsEverySampleIntoItsExpectedRows) {
       {"jlc.csv", TBoardSide::Top, "jlc.csv.rows", "JLC", {}},
       {"diptrace.csv", TBoardSide::Top, "diptrace.csv.rows", "DipTrace", {}},
       {"generic.txt", TBoardSide::Top, "generic.txt.rows", "таблица с заголовком", {4}, TLengthUnit::Inch},
+      // Names in a "#" line: one board, both sides, in pcb-rnd's four forms.
+      // gxyrs states no unit, leaves "Type" without a value (one row has
+      // one) and writes a part without a designator as "_unknown_".
+      {"pcbxy-mils.xy", TBoardSide::Top, "pcbxy-mils.xy.top.rows", "gEDA PCB / pcb-rnd (PcbXY)", {}, TLengthUnit::Mil},
+      {"pcbxy-mils.xy", TBoardSide::Bottom, "pcbxy-mils.xy.bottom.rows", "gEDA PCB / pcb-rnd (PcbXY)", {},
+       TLengthUnit::Mil},
+      {"tm220.xy", TBoardSide::Top, "tm220.xy.top.rows", "TM220/TM240", {}},
+      {"tm220.xy", TBoardSide::Bottom, "tm220.xy.bottom.rows", "TM220/TM240", {}},
+      {"pcb-rnd.pos", TBoardSide::Top, "pcb-rnd.pos.top.rows", "pcb-rnd (.pos)", {}},
+      {"pcb-rnd.pos", TBoardSide::Bottom, "pcb-rnd.pos.bottom.rows", "pcb-rnd (.pos)", {}},
+      {"board.gxyrs", TBoardSide::Top, "board.gxyrs.top.rows", "gxyrs", {}, TLengthUnit::Millimetre, false},
+      {"board.gxyrs", TBoardSide::Bottom, "board.gxyrs.bottom.rows", "gxyrs", {}, TLengthUnit::Millimetre, false},
   };
   for (const TSample& sample : samples) {
     SCOPED_TRACE(std::string(sample.File) + " -> " + sample.Expected);
@@ -170,6 +182,35 @@ TEST(PlacementImport, RefusesFilesInNoRecognisedForm) {
             "В файле c.csv нет ни одного компонента (не прочитано строк: 2)");
 }
 
+TEST(PlacementImport, TakesNamesFromACommentLineOnlyWhenNoOtherLineNamesColumns) {
+  struct TCase {
+    const char* Text;
+    const char* Name;
+    const char* Format;  // empty: refused
+    const char* Row;     // the first row imported
+  };
+  const TCase cases[] = {
+      // A line of names that is no comment wins; "#" lines are never rows.
+      {"#Ref,Y,X\nRef,X,Y\n#R9,9,9\nR1,1,2\n", "a.csv", "таблица с заголовком", "R1,,,1,2,0,0,,"},
+      {"# Ref; X; Y\nR1;1,5;2\n", "a.csv", "таблица с заголовком", "R1,,,1.5,2,0,0,,"},
+      // Eagle's form has no comment lines: rows of gxyrs without their line
+      // of names fit no form.
+      {"#gxyrs version 1.0\nU6 21.7 64.9 180 top 9.9 9.9 LTC490 SO8\n", "b.xy", "", ""},
+      {"# board\nR1 1.5 2.5 0 10k R0603\n", "board.mnt", "", ""},
+      {"R1 1.5 2.5 0 10k R0603\n", "board.mnt", "Eagle/Fusion (.mnt/.mnb)", "R1,,,1.5,2.5,0,0,10k R0603,"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Text);
+    const TPlacementFile file = ReadPlacementFile(c.Text, c.Name);
+    EXPECT_EQ(file.Format, c.Format);
+    if (!*c.Format) {
+      EXPECT_EQ(file.Error, std::string("Файл ") + c.Name + " не похож на файл позиций: нет столбцов X и Y");
+      continue;
+    }
+    EXPECT_EQ(RowsText(ImportPlacements(file, TBoardSide::Top).Rows), std::string(c.Row) + "\n");
+  }
+}
+
 TEST(PlacementImport, TakesTheUnitAFileStatesInWordsElseTheOneAssumed) {
   struct TCase {
     const char* Preamble;
@@ -184,9 +225,12 @@ TEST(PlacementImport, TakesTheUnitAFileStatesInWordsElseTheOneAssumed) {
       {"Units: mil\n", TLengthUnit::Millimetre, TLengthUnit::Mil, true, "0.01"},
       {"Board A\nUnits used: Thou\n\n", TLengthUnit::Inch, TLengthUnit::Mil, true, "0.01"},
       {"## Unit = Millimetres, Angle = deg.\n", TLengthUnit::Inch, TLengthUnit::Millimetre, true, "0.5"},
+      {"# X,Y in mils.  rotation in degrees.\n", TLengthUnit::Millimetre, TLengthUnit::Mil, true, "0.01"},
+      {"# X,Y in mm.  rotation in degrees.\n", TLengthUnit::Inch, TLengthUnit::Millimetre, true, "0.5"},
       // No unit named, or no word of units: the assumed one.
       {"Measured by hand, all in place\n", TLengthUnit::Millimetre, TLengthUnit::Millimetre, false, "0.5"},
       {"Positions in inches\n", TLengthUnit::Millimetre, TLengthUnit::Millimetre, false, "0.5"},
+      {"# X,Y in place\n", TLengthUnit::Millimetre, TLengthUnit::Millimetre, false, "0.5"},
       {"", TLengthUnit::Inch, TLengthUnit::Inch, false, "12.7"},
   };
   for (const TCase& c : cases) {

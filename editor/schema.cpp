@@ -18,6 +18,7 @@
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
+#include "components/processing/recent_jobs.h"
 #include "components/processing/rotation_corrections.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
@@ -58,12 +59,8 @@ constexpr uint16_t kTableArray = TvmStringTableMT::kArrayPoint;
 constexpr uint16_t kTableSelectRow = TvmStringTableMT::kSelectRowPoint;
 constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
-// The menu template's items in order; the router has one output per item.
-enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
-  kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel,
-  kMenuKinds, kMenuHelp, kMenuItemCount
-};
+// The keys of the tables' column widths in the settings file, by TJobTable.
+constexpr const char* kColumnWidthKeys[kJobTableCount] = {"Feeders", "SpecialFeeders", "Boards", "Components"};
 
 // Steps of saving: the write stream is opened (twice, as the file needs),
 // then the lines are written; output 2 between them is left open.
@@ -82,7 +79,9 @@ TFontRec EditorFont() {
 // "Импорт позиций…", the two items of rotation corrections, the two turns of
 // the bottom side (radio items, one checked), "Питатели из задания…",
 // "Проверить", "Панель плат…" and "Детали по видам…" are additions to the
-// composition's menu.
+// composition's menu; so are the recent jobs at the end of "Файл", behind a
+// separator, one item for each place of the list (the items of places not
+// taken are hidden, the separator too while the list is empty).
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
@@ -95,6 +94,15 @@ constexpr char kMenuTemplate[] =
     "-!Нижняя сторона: переворот сверху вниз\r\n"
     "Питатели из задания…\r\n"
     "УП\r\n"
+    "-\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
+    "Недавнее задание\r\n"
     ")\r\n"
     "Действия\r\n"
     "(\r\n"
@@ -560,11 +568,11 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 57. OpenedHub: a file was opened into the tables.
   OpenedHub = Keep(new TVMHub);
-  OpenedHub->SetCount(2);
+  OpenedHub->SetCount(3);
 
   // 58. SavedHub: the tables were saved to a file.
   SavedHub = Keep(new TVMHub);
-  SavedHub->SetCount(2);
+  SavedHub->SetCount(3);
 
   // 59. SaveChangesQuestion: asked when the window closes with unsaved changes.
   SaveChangesQuestion = Keep(new TVMMessage);
@@ -679,9 +687,10 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   SetOkBox(CorrectionsChosenMessage, "Поправки поворота", kIconInformation);
 
   // 83. StartHub: once the network is on, the remembered table is read, then
-  // the start-up file opened, then the remembered turn of the bottom side read.
+  // the start-up file opened, then the remembered turn of the bottom side and
+  // the recent jobs read.
   StartHub = Keep(new TVMHub);
-  StartHub->SetCount(3);
+  StartHub->SetCount(4);
 
   // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
   // first shown.
@@ -744,6 +753,21 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // text it is fired).
   FeedersSummaryMessage = Keep(new TVMMessage);
   SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
+
+  // 130. RecentJobs: the jobs last opened or saved, kept in the settings file.
+  RecentJobs = Keep(new TVMRecentJobs);
+  RecentJobs->SettingsFile = RotationCorrections->SettingsFile;
+
+  // The places of the windows and the widths of the tables' columns are kept
+  // in the settings file too, a section each (nothing is kept without one).
+  const std::string& settings = RotationCorrections->SettingsFile;
+  auto section = [&](const char* name) { return settings.empty() ? std::string() : settings + "\\" + name; };
+  MainForm->SetPositionStore(section("Window"));
+  FindingsWindow->PositionStore = section("Window.Check");
+  PartKindsWindow->PositionStore = section("Window.Kinds");
+  PanelWindow->PositionStore = section("Window.Panel");
+  for (uint16_t table = 0; table < kJobTableCount; ++table)
+    JobTables()[table]->KeepColumnWidths(section("Columns"), kColumnWidthKeys[table]);
 }
 
 // The links of the additions, one line per link.
@@ -984,6 +1008,27 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FeedersFromJob->OnSpecialRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(SpecialFeederTable, TvmStringTableMT::kReplaceRowsPoint);
   FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
   FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
+
+  // Recent jobs: every job opened or saved goes in front of the list, which
+  // the items at the end of "Файл" show (the remembered one at start). A
+  // chosen item asks what to do with unsaved changes as closing does, then
+  // opens its job as the open dialog's choice does; a job that could not be
+  // opened leaves the list. The link index of Choose is the item's place.
+  static_assert(kRecentJobsLimit == 8, "the template and the links below have one item per place");
+  OpenedHub->OnOutput[2] = MakeEvent<&TVMRecentJobs::Add>(RecentJobs, 0);
+  SavedHub->OnOutput[2] = MakeEvent<&TVMRecentJobs::Add>(RecentJobs, 0);
+  StartHub->OnOutput[3] = MakeEvent<&TVMRecentJobs::Load>(RecentJobs, 0);
+  RecentJobs->OnItems = MakeEvent<&TVMMenu::ShowItemRun>(MainMenu, kMenuRecentFirst);
+  MenuRouter->OnOutput[kMenuRecentFirst + 0] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 0);
+  MenuRouter->OnOutput[kMenuRecentFirst + 1] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 1);
+  MenuRouter->OnOutput[kMenuRecentFirst + 2] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 2);
+  MenuRouter->OnOutput[kMenuRecentFirst + 3] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 3);
+  MenuRouter->OnOutput[kMenuRecentFirst + 4] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 4);
+  MenuRouter->OnOutput[kMenuRecentFirst + 5] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 5);
+  MenuRouter->OnOutput[kMenuRecentFirst + 6] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 6);
+  MenuRouter->OnOutput[kMenuRecentFirst + 7] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 7);
+  RecentJobs->CloseQuery = MakeEvent<&TVMDocument::CloseQuery>(Document, 0);
+  RecentJobs->OnChosen = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -14,6 +14,7 @@
 #include "core/component.h"
 #include "editor/job_chains.h"
 #include "job/job_format.h"
+#include "job/recent_jobs.h"
 
 class TVMArrayEnum;
 class TVMArrayFind;
@@ -53,6 +54,16 @@ class TVMRotationCorrections;
 class TVMPanelWindow;
 class TVMBottomTurn;
 class TVMPartKindsWindow;
+class TVMRecentJobs;
+
+// The menu template's items in order; the router has one output per item.
+// The recent jobs have one item each, hidden while their place is not taken.
+enum TMenuItem : uint8_t {
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
+  kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuRecentSeparator, kMenuRecentFirst,
+  kMenuActions = kMenuRecentFirst + kRecentJobsLimit, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds,
+  kMenuHelp, kMenuItemCount
+};
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -170,6 +181,8 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeedersFromJob* FeedersFromJob = nullptr;
   TVMMessage* FeedersErrorMessage = nullptr;
   TVMMessage* FeedersSummaryMessage = nullptr;
+  // The recent jobs at the end of "Файл".
+  TVMRecentJobs* RecentJobs = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

@@ -6,14 +6,6 @@
 
 namespace {
 
-// Full paths: the platform's replace call needs them for both names.
-std::string FullPath(const std::string& name) {
-  char buffer[MAX_PATH * 4];
-  const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return name;
-  return std::string(buffer, length);
-}
-
 std::string FolderOf(const std::string& fullPath) {
   const size_t slash = fullPath.find_last_of("\\/");
   return slash == std::string::npos ? std::string(".") : fullPath.substr(0, slash + 1);
@@ -95,6 +87,14 @@ void AbandonFileSave(TFileSave& save) {
   FreeStream(save.Stream);
   if (!save.Temporary.empty()) DeleteFileA(save.Temporary.c_str());
   save.Temporary.clear();
+}
+
+// The platform's replace call needs full paths for both names.
+std::string FullPath(const std::string& name) {
+  char buffer[MAX_PATH * 4];
+  const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);
+  if (length == 0 || length >= sizeof buffer) return name;
+  return std::string(buffer, length);
 }
 
 std::string SystemErrorText(uint32_t code) {

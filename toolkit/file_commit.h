@@ -33,3 +33,7 @@ void AbandonFileSave(TFileSave& save);
 
 // The platform's own text for an error code, without a trailing line break.
 std::string SystemErrorText(uint32_t code);
+
+// The name as a full path (folder and drive of the current folder added);
+// the name itself when the platform cannot make one.
+std::string FullPath(const std::string& name);

@@ -57,9 +57,12 @@ bool IsIniPositionStore(const std::string& store) {
 }
 
 TIniFile* OpenPositionIni(const std::string& store) {
-  size_t mark = store.find(kIniMark);
+  size_t mark = store.rfind(kIniMark);
   size_t nameEnd = mark == std::string::npos ? store.size() : mark + 4;  // keeps ".ini"
-  TIniFile* ini = OpenIniFile(StartDir() + store.substr(0, nameEnd));
+  const std::string name = store.substr(0, nameEnd);
+  // A full path ("C:\…", "\\server\…") is taken as it is.
+  const bool fullPath = (name.size() > 2 && name[1] == ':' && name[2] == '\\') || name.rfind("\\\\", 0) == 0;
+  TIniFile* ini = OpenIniFile(fullPath ? name : StartDir() + name);
   if (mark != std::string::npos) ini->Section = store.substr(mark + sizeof(kIniMark) - 1);
   return ini;
 }

@@ -45,8 +45,9 @@ std::string UserSettingsFile(const std::string& folderName, const std::string& f
 // exist), so that the file can be written.
 void CreateIniFolder(const std::string& fileName);
 
-// A window position store of the form "file.ini\section" names an ini file in
-// the program's directory and a section of it.
+// A window position store of the form "file.ini\section" names an ini file
+// and a section of it; a file named by a full path ("C:\…\file.ini\section")
+// is that file, any other is in the program's directory.
 bool IsIniPositionStore(const std::string& store);
 // Opens the ini file of such a store with its section set (reading mode).
 TIniFile* OpenPositionIni(const std::string& store);

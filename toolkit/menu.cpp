@@ -145,6 +145,35 @@ void RefreshState(TMenu* item) {
   }
 }
 
+// The platform record of an item as its template entry made it, for putting
+// it back in its menu.
+MENUITEMINFOA ItemInfoOf(TMenu* item) {
+  MENUITEMINFOA info{};
+  info.cbSize = MenuItemInfoSize();
+  info.fMask = kItemInfoMask;
+  info.wID = static_cast<UINT>(item->ItemId);
+  info.hSubMenu = item->MenuHandle;
+  info.fState = static_cast<UINT>(item->State);
+  if (item->IsSeparator) {
+    info.fType = MFT_SEPARATOR;
+    return info;
+  }
+  if (item->IsCheckItem) info.dwItemData = kCheckItemData;
+  if (item->RadioGroup) {
+    info.fType |= MFT_RADIOCHECK;
+    info.dwItemData |= kRadioItemData;
+  }
+  info.dwTypeData = item->Caption.data();
+  return info;
+}
+
+// The menu bar shows a change of its own items only when redrawn.
+void RedrawMenuBar(TMenu* item) {
+  TMenu* top = TopMenuOf(item);
+  TControl* owner = top->OwnerWindow;
+  if (!AppTerminated && owner && owner->FirstMenu == top && owner->HasWindow()) DrawMenuBar(owner->Handle);
+}
+
 bool IsMenuBarOf(TControl* window, TMenu* menu) {
   return !window->IsControl && menu->MenuHandle &&
          window->MenuOrId == reinterpret_cast<uintptr_t>(menu->MenuHandle);
@@ -304,9 +333,7 @@ void SetItemState(TMenu* item, int32_t bits, bool on) {
     info.fState = static_cast<UINT>(item->State);
     SetMenuItemInfoA(item->ParentMenu->MenuHandle, static_cast<UINT>(item->ItemId), FALSE, &info);
   }
-  TMenu* top = TopMenuOf(item);
-  TControl* owner = top->OwnerWindow;
-  if (!AppTerminated && owner && owner->FirstMenu == top && owner->HasWindow()) DrawMenuBar(owner->Handle);
+  RedrawMenuBar(item);
 }
 
 void CheckRadioItem(TMenu* item) {
@@ -333,4 +360,30 @@ void CheckRadioItem(TMenu* item) {
     }
   }
   SetItemState(item, kMenuChecked, true);
+}
+
+void SetItemCaption(TMenu* item, const std::string& caption) {
+  item->Caption = caption;
+  if (!item->Visible || item->IsSeparator || !item->ParentMenu || !item->ParentMenu->MenuHandle) return;
+  MENUITEMINFOA info = ItemInfoOf(item);
+  info.fMask = MIIM_TYPE;
+  SetMenuItemInfoA(item->ParentMenu->MenuHandle, static_cast<UINT>(item->ItemId), FALSE, &info);
+  RedrawMenuBar(item);
+}
+
+void SetItemVisible(TMenu* item, bool on) {
+  TMenu* parent = item->ParentMenu;
+  if ((item->Visible != 0) == on || !parent || !parent->MenuHandle) return;
+  if (on) {
+    UINT position = 0;
+    for (int32_t i = 0; i < parent->Items->Count && ItemAt(parent->Items, i) != item; ++i)
+      position += ItemAt(parent->Items, i)->Visible;
+    MENUITEMINFOA info = ItemInfoOf(item);
+    InsertMenuItemA(parent->MenuHandle, position, TRUE, &info);
+  } else {
+    RefreshState(item);  // kept for when it comes back
+    RemoveMenu(parent->MenuHandle, static_cast<UINT>(item->ItemId), MF_BYCOMMAND);
+  }
+  item->Visible = on ? 1 : 0;
+  RedrawMenuBar(item);
 }

@@ -88,3 +88,10 @@ void SetItemState(TMenu* item, int32_t bits, bool on);
 // Checks a radio item and unchecks the rest of its run of neighbours in the
 // same group; any other item just gets its check mark.
 void CheckRadioItem(TMenu* item);
+
+// Gives the item a new caption (markers are not read from it).
+void SetItemCaption(TMenu* item, const std::string& caption);
+// Takes the item out of its platform menu (off) or puts it back in its place
+// among the visible items (on). A hidden item keeps its id and its
+// depth-first position in the menu tree, so the items after it keep theirs.
+void SetItemVisible(TMenu* item, bool on);

@@ -10,6 +10,7 @@
 #include "toolkit/control_create.h"
 #include "toolkit/key_preview.h"
 #include "toolkit/list_view.h"
+#include "toolkit/window_place.h"
 
 namespace {
 
@@ -90,6 +91,7 @@ void TVMFindingsWindow::ShowFindings(TData& data, uint16_t index) {
 
 void TVMFindingsWindow::MakeWindow() {
   if (!MakeOwnWindow(kCaption, kOffsetX, kOffsetY)) return;
+  LoadWindowPlace(Control, PositionStore);
   MakeParts();
   Control->CreateWindowNow();
 }
@@ -181,6 +183,7 @@ void TVMFindingsWindow::Pick(int32_t listRow) {
 // Keys come as the key preview, whichever part of the window has the focus.
 bool TVMFindingsWindow::MessageHandler(TMsg& msg, LRESULT& result) {
   if (msg.Message == WM_CLOSE && Control) {
+    SaveWindowPlace(Control, PositionStore);
     Control->SetVisible(false);
     result = 0;
     return true;

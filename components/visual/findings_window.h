@@ -34,6 +34,11 @@ class TVMFindingsWindow : public TVMWin {
   TVM_Event OnPick[kJobTableCount];  // per TJobTable: Integer, the row from 0
   TVM_Event OnRecheck;               // the user asks for the check again
 
+  // The ini file and section its place is kept in ("file.ini\\section"),
+  // taken when the window is made and kept when it closes; empty keeps
+  // nothing.
+  std::string PositionStore;
+
   // `owner` is the main window's form; the window is placed beside it.
   explicit TVMFindingsWindow(TControl* owner);
   ~TVMFindingsWindow() override;

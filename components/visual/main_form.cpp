@@ -7,6 +7,7 @@
 #include "toolkit/paint.h"
 #include "toolkit/registry.h"
 #include "toolkit/str_list.h"
+#include "toolkit/window_place.h"
 
 namespace {
 
@@ -135,6 +136,11 @@ void TVMMainForm::ChoosePositionSaver() {
     PositionSaver = MakeMethod<&TVMMainForm::RegistrySaver>(this);
 }
 
+void TVMMainForm::SetPositionStore(const std::string& store) {
+  PositionStore = store;
+  ChoosePositionSaver();
+}
+
 void TVMMainForm::Init() {
   ChoosePositionSaver();
   bool visible = Visible;
@@ -175,19 +181,13 @@ void TVMMainForm::PaintBackground(TControl* sender, HDC dc) { BitmapDraw(Backgro
 
 // --- Position savers ---------------------------------------------------------------
 
-// One sequence serves both directions: in writing mode every call stores the
-// current value and returns it unchanged, in reading mode it returns the
-// stored value, with the current one as the default.
+// The ini saver keeps the normal place and whether the window was
+// maximized; one that comes back maximized keeps its normal place for when
+// it is restored.
 void TVMMainForm::IniSaver(bool save) {
   if (!Control) return;
-  TIniFile* ini = OpenPositionIni(PositionStore);
-  if (!ini) return;
-  ini->Mode = save ? kIniWriting : kIniReading;
-  Control->SetLeft(ini->ValueInteger("Left", Control->GetLeft()));
-  Control->SetTop(ini->ValueInteger("Top", Control->GetTop()));
-  Control->SetWidth(ini->ValueInteger("Width", Control->GetWidth()));
-  Control->SetHeight(ini->ValueInteger("Height", Control->GetHeight()));
-  ini->Free();
+  if (save) SaveWindowPlace(Control, PositionStore);
+  else if (LoadWindowPlace(Control, PositionStore)) Control->SetWindowState(kWindowMaximized);
 }
 
 void TVMMainForm::RegistrySaver(bool save) {

@@ -85,6 +85,9 @@ class TVMMainForm : public TVMWin {
   void SetIcon(HICON icon);
   void SetAppToolWindow(uint8_t flag);
   void SetAnchor(TAnchorGetter getter);
+  // Where the window position is kept (PositionStore), with its saver;
+  // for a form initialised already.
+  void SetPositionStore(const std::string& store);
 
   // Action: the caption becomes the value's text (SetCaption).
   void ChangeCaption(TData& data, uint16_t index);

@@ -49,6 +49,24 @@ void TVMMenu::CheckItem(TData& data, uint16_t index) {
   if (item && item != Menu) CheckRadioItem(item);
 }
 
+void TVMMenu::ShowItemRun(TData& data, uint16_t index) {
+  TMenu* first = Menu ? MenuItemByIdOrIndex(Menu, index) : nullptr;
+  if (!first || first == Menu || !first->ParentMenu) return;
+  TStrList* lines = CreateStrList();
+  lines->SetText(ValueToStr(data));
+  const TList* items = first->ParentMenu->Items;
+  const int32_t start = items->IndexOf(first);
+  for (int32_t i = start; i < items->Count; ++i) {
+    auto* item = static_cast<TMenu*>(items->Get(i));
+    const int32_t line = i - start;
+    if (line < lines->Count) SetItemCaption(item, lines->Get(line));
+    SetItemVisible(item, line < lines->Count);
+  }
+  auto* before = start > 0 ? static_cast<TMenu*>(items->Get(start - 1)) : nullptr;
+  if (before && before->IsSeparator) SetItemVisible(before, lines->Count > 0);
+  lines->Free();
+}
+
 void TVMMenu::CollectShortcuts() {
   Shortcuts.clear();
   for (int32_t index = 0;; ++index) {

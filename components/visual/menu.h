@@ -54,6 +54,12 @@ class TVMMenu : public TVMComponent {
   // Action: checks the item whose index is the link index; a radio item
   // ("-!" in the template) unchecks the others of its group.
   void CheckItem(TData& data, uint16_t index);
+  // Action. String: captions, one line each (CR LF between them), for the
+  // run of items from the one the link index names to the end of its
+  // submenu; the items of the run beyond the lines are hidden, and a
+  // separator just before the run shows only while some item of it does.
+  // The items keep their indexes, so the items after them keep theirs.
+  void ShowItemRun(TData& data, uint16_t index);
 
  private:
   bool FormMessage(TControl* sender, TMsg& msg, LRESULT& result);

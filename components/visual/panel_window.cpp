@@ -3,6 +3,7 @@
 #include "toolkit/app_window.h"
 #include "toolkit/control_create.h"
 #include "toolkit/key_preview.h"
+#include "toolkit/window_place.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ void TVMPanelWindow::MakeWindow() {
     Top = owner.top + (owner.bottom - owner.top - Height) / 3;
   }
   if (!InitHiddenWindow()) return;
+  LoadWindowPlace(Control, PositionStore);
   MakeParts();
   Control->CreateWindowNow();
 }
@@ -143,6 +145,7 @@ void TVMPanelWindow::Accept() {
 // other program's window, becomes the active one.
 void TVMPanelWindow::Dismiss() {
   if (!Control || !Control->HasWindow()) return;
+  SaveWindowPlace(Control, PositionStore);
   if (Parent && Parent->HasWindow()) EnableWindow(Parent->Handle, TRUE);
   Control->SetVisible(false);
   if (Parent && Parent->HasWindow()) SetActiveWindow(Parent->Handle);

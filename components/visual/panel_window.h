@@ -30,6 +30,11 @@ class TVMPanelWindow : public TVMWin {
   TVM_Event OnApplied;  // the rows have been given
   TVM_Event OnInvalid;  // String: what is wrong, "Шаг по X: «a» не число"
 
+  // The ini file and section its place is kept in ("file.ini\\section"),
+  // taken when the window is made and kept when it closes; empty keeps
+  // nothing.
+  std::string PositionStore;
+
   // `owner` is the main window's form; the window is centred over it.
   explicit TVMPanelWindow(TControl* owner);
   ~TVMPanelWindow() override;

@@ -14,6 +14,7 @@
 #include "toolkit/key_preview.h"
 #include "toolkit/list_edit.h"
 #include "toolkit/list_view.h"
+#include "toolkit/window_place.h"
 
 namespace {
 
@@ -143,6 +144,7 @@ void TVMPartKindsWindow::ReadTables() {
 
 void TVMPartKindsWindow::MakeWindow() {
   if (!MakeOwnWindow(kCaption, kOffsetX, kOffsetY)) return;
+  LoadWindowPlace(Control, PositionStore);
   MakeParts();
   Control->CreateWindowNow();
 }
@@ -347,6 +349,7 @@ bool TVMPartKindsWindow::MessageHandler(TMsg& msg, LRESULT& result) {
   switch (msg.Message) {
     case WM_CLOSE:
       if (!Control) break;
+      SaveWindowPlace(Control, PositionStore);
       Control->SetVisible(false);
       Ring();  // hidden, it rings nothing
       result = 0;

@@ -57,6 +57,11 @@ class TVMPartKindsWindow : public TVMWin {
   TVM_Event OnPick;                        // Integer: a component row, from 0
   TVM_Event OnRing;                        // String: component rows from 0 joined by ","; empty: none
 
+  // The ini file and section its place is kept in ("file.ini\\section"),
+  // taken when the window is made and kept when it closes; empty keeps
+  // nothing.
+  std::string PositionStore;
+
   // `owner` is the main window's form; the window is placed beside it.
   explicit TVMPartKindsWindow(TControl* owner);
   ~TVMPartKindsWindow() override;

@@ -9,10 +9,17 @@
 #include "components/visual/string_table_lines.h"
 #include "core/convert.h"
 #include "toolkit/image_list.h"
+#include "toolkit/ini_file.h"
 #include "toolkit/list_edit.h"
 #include "toolkit/list_view.h"
 #include "toolkit/paint.h"
 #include "toolkit/str_list.h"
+
+namespace {
+
+constexpr int32_t kWidestColumn = 10000;
+
+}  // namespace
 
 TvmStringTableMT::TvmStringTableMT(TControl* parent) : TVMWin(parent) {
   Columns = CreateStrList();
@@ -37,6 +44,41 @@ TvmStringTableMT::~TvmStringTableMT() {
 }
 
 void TvmStringTableMT::SetColumns(const std::string& text) { Columns->SetText(text); }
+
+void TvmStringTableMT::KeepColumnWidths(const std::string& store, const std::string& key) {
+  WidthStore = store;
+  WidthKey = key;
+  TListView* lv = ListView();
+  if (!lv || store.empty()) return;
+  TIniFile* ini = OpenPositionIni(store);
+  const std::string widths = ini->ValueString(key, "");
+  ini->Free();
+  size_t at = 0;
+  for (int32_t column = 0; column < lv->ColumnCount && at <= widths.size(); ++column) {
+    const size_t comma = std::min(widths.find(',', at), widths.size());
+    const int32_t width = TextToInt(widths.substr(at, comma - at));
+    // A width that makes no sense (not a number, wider than any screen) is not taken.
+    if (width > 0 && width <= kWidestColumn) ListSetColumnWidth(lv, column, width);
+    at = comma + 1;
+  }
+}
+
+void TvmStringTableMT::StoreColumnWidths() {
+  TListView* lv = ListView();
+  if (!lv || WidthStore.empty()) return;
+  std::string widths;
+  for (int32_t i = 0; i < lv->ColumnCount; ++i) widths += (i ? "," : "") + IntToText(ListGetColumnWidth(lv, i));
+  TIniFile* ini = OpenPositionIni(WidthStore);
+  CreateIniFolder(ini->FileName);
+  ini->Mode = kIniWriting;
+  ini->ValueString(WidthKey, widths);
+  ini->Free();
+}
+
+bool TvmStringTableMT::MessageHandler(TMsg& msg, LRESULT& result) {
+  if (msg.Message == WM_DESTROY) StoreColumnWidths();
+  return TVMWin::MessageHandler(msg, result);
+}
 
 void TvmStringTableMT::SetItems(const std::string& text) { Items->SetText(text); }
 

@@ -129,6 +129,13 @@ class TvmStringTableMT : public TVMWin {
   // Creates the list view, builds the columns, applies the properties.
   void Init() override;
 
+  // Keeps the widths of the columns under `key` of an ini file's section
+  // (`store` "file.ini\\section"), as "80,120,…": the stored ones are taken
+  // at once (after Init), the widths of the moment are stored when the
+  // list view's window goes.
+  void KeepColumnWidths(const std::string& store, const std::string& key);
+  bool MessageHandler(TMsg& msg, LRESULT& result) override;
+
   // Actions.
   void AddRow(TData& data, uint16_t index);
   void SelectRow(TData& data, uint16_t index);
@@ -190,6 +197,10 @@ class TvmStringTableMT : public TVMWin {
   void MouseDown(TMouseEventData& mouse) override;
 
  private:
+  std::string WidthStore;  // see KeepColumnWidths
+  std::string WidthKey;
+  void StoreColumnWidths();
+
   // The cells of each row whose editing started and has not been reported
   // back yet, oldest first. A new edit of a row can start before the end of
   // the previous one is reported (the report is posted), so one row may be

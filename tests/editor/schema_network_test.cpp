@@ -30,6 +30,7 @@
 #include "components/processing/message_box.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
+#include "components/processing/recent_jobs.h"
 #include "components/processing/rotation_corrections.h"
 #include "components/processing/save_dialog.h"
 #include "components/processing/start_file.h"
@@ -112,7 +113,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
       S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
-      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage};
+      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage,
+      S->RecentJobs};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -166,6 +168,10 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
+  // "Файл" ends with a separator and a place for each recent job; they
+  // are hidden once the network is on and finds the list empty.
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9 + 1 + static_cast<int>(kRecentJobsLimit));
+  SwitchOnNetwork(S->MainForm);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
@@ -184,14 +190,21 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   // the user's settings.
   EXPECT_EQ(S->RotationCorrections->SettingsFile, Settings.Path + "\\ZR780K Editor\\settings.ini");
   EXPECT_EQ(S->BottomTurn->SettingsFile, S->RotationCorrections->SettingsFile);
+  EXPECT_EQ(S->RecentJobs->SettingsFile, S->RotationCorrections->SettingsFile);
+  // The places of the windows, each in a section of that file.
+  const std::string settings = S->RotationCorrections->SettingsFile;
+  EXPECT_EQ(S->MainForm->PositionStore, settings + "\\Window");
+  EXPECT_EQ(S->FindingsWindow->PositionStore, settings + "\\Window.Check");
+  EXPECT_EQ(S->PartKindsWindow->PositionStore, settings + "\\Window.Kinds");
+  EXPECT_EQ(S->PanelWindow->PositionStore, settings + "\\Window.Panel");
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   const std::vector<TExpectedLink> links = {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
-      {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
-      {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[15]", &S->MenuRouter->OnOutput[15], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[kMenuOpen]", &S->MenuRouter->OnOutput[kMenuOpen], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
+      {"MenuRouter.OnOutput[kMenuSave]", &S->MenuRouter->OnOutput[kMenuSave], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
+      {"MenuRouter.OnOutput[kMenuHelp]", &S->MenuRouter->OnOutput[kMenuHelp], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -305,7 +318,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
       {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
       // Import of placement files.
-      {"MenuRouter.OnOutput[3]", &S->MenuRouter->OnOutput[3], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
+      {"MenuRouter.OnOutput[kMenuImport]", &S->MenuRouter->OnOutput[kMenuImport], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
       {"ImportDialog.OnChosen", &S->ImportDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->ImportChosenHub)},
       {"ImportChosenHub.OnOutput[0]", &S->ImportChosenHub->OnOutput[0], MakeEvent<&TVMPlacementImport::SetFileName>(S->PlacementImport)},
       {"ImportChosenHub.OnOutput[1]", &S->ImportChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->ImportReadStream)},
@@ -322,29 +335,29 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ImportUnitQuestion.OnYes", &S->ImportUnitQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 0)},
       {"ImportUnitQuestion.OnNo", &S->ImportUnitQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 1)},
       // Rotation corrections for the imports.
-      {"MenuRouter.OnOutput[4]", &S->MenuRouter->OnOutput[4], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
-      {"MenuRouter.OnOutput[5]", &S->MenuRouter->OnOutput[5], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
+      {"MenuRouter.OnOutput[kMenuCorrections]", &S->MenuRouter->OnOutput[kMenuCorrections], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
+      {"MenuRouter.OnOutput[kMenuNoCorrections]", &S->MenuRouter->OnOutput[kMenuNoCorrections], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
       {"CorrectionsDialog.OnChosen", &S->CorrectionsDialog->OnChosen, MakeEvent<&TVMRotationCorrections::Choose>(S->RotationCorrections)},
       {"RotationCorrections.OnError", &S->RotationCorrections->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsErrorMessage)},
       {"RotationCorrections.OnChosen", &S->RotationCorrections->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsChosenMessage)},
       {"PlacementImport.CorrectionsName", &S->PlacementImport->CorrectionsName, MakeEvent<&TVMRotationCorrections::FileName>(S->RotationCorrections)},
       {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
       {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
-      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
-      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
-      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 6)},
-      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 7)},
+      {"MenuRouter.OnOutput[kMenuTurnLeftRight]", &S->MenuRouter->OnOutput[kMenuTurnLeftRight], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
+      {"MenuRouter.OnOutput[kMenuTurnTopBottom]", &S->MenuRouter->OnOutput[kMenuTurnTopBottom], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
+      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnLeftRight)},
+      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnTopBottom)},
       {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
       {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[kMenuDistribute]", &S->MenuRouter->OnOutput[kMenuDistribute], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[kMenuCheck]", &S->MenuRouter->OnOutput[kMenuCheck], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -356,13 +369,13 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[kMenuPanel]", &S->MenuRouter->OnOutput[kMenuPanel], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
       // "Детали по видам…".
-      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
+      {"MenuRouter.OnOutput[kMenuKinds]", &S->MenuRouter->OnOutput[kMenuKinds], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
       {"PartKindsWindow.OnOpening", &S->PartKindsWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PartKindsWindow.Tables[0]", &S->PartKindsWindow->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
@@ -383,7 +396,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
       // "Питатели из задания…".
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
+      {"MenuRouter.OnOutput[kMenuFeedersFromJob]", &S->MenuRouter->OnOutput[kMenuFeedersFromJob], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
       {"FeedersDialog.OnOpening", &S->FeedersDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"FeedersDialog.OnChosen", &S->FeedersDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->FeedersChosenHub)},
       {"FeedersChosenHub.OnOutput[0]", &S->FeedersChosenHub->OnOutput[0], MakeEvent<&TVMFeedersFromJob::SetFileName>(S->FeedersFromJob)},
@@ -431,9 +444,19 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
       {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
+      // The recent jobs.
+      {"OpenedHub.OnOutput[2]", &S->OpenedHub->OnOutput[2], MakeEvent<&TVMRecentJobs::Add>(S->RecentJobs)},
+      {"SavedHub.OnOutput[2]", &S->SavedHub->OnOutput[2], MakeEvent<&TVMRecentJobs::Add>(S->RecentJobs)},
+      {"StartHub.OnOutput[3]", &S->StartHub->OnOutput[3], MakeEvent<&TVMRecentJobs::Load>(S->RecentJobs)},
+      {"RecentJobs.OnItems", &S->RecentJobs->OnItems, MakeEvent<&TVMMenu::ShowItemRun>(S->MainMenu, kMenuRecentFirst)},
+      {"RecentJobs.CloseQuery", &S->RecentJobs->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
+      {"RecentJobs.OnChosen", &S->RecentJobs->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
+  for (uint16_t place = 0; place < kRecentJobsLimit; ++place)
+    all.push_back({"MenuRouter.OnOutput[kMenuRecentFirst + place]", &S->MenuRouter->OnOutput[kMenuRecentFirst + place],
+                   MakeEvent<&TVMRecentJobs::Choose>(S->RecentJobs, place)});
   std::set<TVM_Event*> sources;
   for (const TExpectedLink& link : all) {
     SCOPED_TRACE(link.Name);
@@ -447,15 +470,16 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 9 ("УП"), 10 and the import's, save
-  // output 2, the cancel and missing-mark events, and the events of the form
-  // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 16u);
+  // Left open: the router's outputs of "Файл", "УП", the separator before
+  // the recent jobs and "Действия", save output 2, the cancel and
+  // missing-mark events, and the events of the form and the tables.
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), static_cast<size_t>(kMenuItemCount));
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[9],
-                                  &S->MenuRouter->OnOutput[10], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[kMenuFile], &S->MenuRouter->OnOutput[kMenuProgram],
+                                  &S->MenuRouter->OnOutput[kMenuRecentSeparator],
+                                  &S->MenuRouter->OnOutput[kMenuActions], &S->CorrectionsDialog->OnCancel,
                                   &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
@@ -497,7 +521,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 15)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, kMenuHelp)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

@@ -7,6 +7,7 @@
 #include "components/visual/main_form.h"
 #include "core/event.h"
 #include "tests/components/visual/visual_test.h"
+#include "tests/support/temp_dir.h"
 #include "toolkit/graphic_tool.h"
 #include "toolkit/message_loop.h"
 
@@ -15,6 +16,12 @@ namespace {
 using SchemaTest = VisualTest;
 
 TEST_F(SchemaTest, BuildsTheMainFormHiddenThenShowsItRunsAndFreesEverything) {
+  // The closing window keeps its place in the user's settings: a folder of
+  // the test's own stands for them.
+  TTempDir settings;
+  char appData[MAX_PATH] = {};
+  const DWORD appDataLength = GetEnvironmentVariableA("APPDATA", appData, MAX_PATH);
+  SetEnvironmentVariableA("APPDATA", settings.Path.c_str());
   auto* schema = new TClassMainForm_C7FA30(nullptr);
   EXPECT_EQ(SchemaInstance, schema);
   TVMMainForm* form = schema->MainForm;
@@ -58,6 +65,7 @@ TEST_F(SchemaTest, BuildsTheMainFormHiddenThenShowsItRunsAndFreesEverything) {
 
   delete schema;
   EXPECT_EQ(SchemaInstance, nullptr);
+  SetEnvironmentVariableA("APPDATA", appDataLength ? appData : nullptr);
 }
 
 }  // namespace

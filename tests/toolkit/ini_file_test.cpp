@@ -108,6 +108,14 @@ TEST(PositionIniTest, StoreNamesAFileBesideTheProgramAndASection) {
     EXPECT_NE(text.find(key), std::string::npos) << key;
   }
   DeleteFileA(path.c_str());
+
+  // A file named by a full path is that file, whatever folders it is in.
+  for (const char* full : {"C:\\users\\x.ini\\settings.ini", "\\\\server\\share\\settings.ini"}) {
+    TIniFile* named = OpenPositionIni(std::string(full) + "\\Window.Check");
+    EXPECT_EQ(named->FileName, full);
+    EXPECT_EQ(named->Section, "Window.Check");
+    named->Free();
+  }
 }
 
 }  // namespace

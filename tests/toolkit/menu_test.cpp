@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/toolkit/test_form.h"
@@ -93,6 +94,36 @@ TEST_F(MenuTest, PickingTogglesChecksAndRadiosBeforeTheEvent) {
   SendMessageA(form_->Handle, WM_COMMAND, MAKEWPARAM(1, 2), 0);
   SendMessageA(form_->Handle, WM_COMMAND, NextMenuItemId, 0);
   EXPECT_EQ(picks_.size(), 4u);
+}
+
+std::string CaptionAt(HMENU menu, UINT position) {
+  char text[64] = {};
+  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+TEST_F(MenuTest, HiddenItemsKeepTheirPlaceIdsAndStateAndComeBackWhereTheyWere) {
+  TMenu* open = MenuItemByIdOrIndex(menu_, 1);
+  TMenu* separator = MenuItemByIdOrIndex(menu_, 2);
+  TMenu* automatic = MenuItemByIdOrIndex(menu_, 3);
+  for (TMenu* item : {open, separator, automatic}) SetItemVisible(item, false);
+  EXPECT_EQ(GetMenuItemCount(file_), 1);
+  EXPECT_EQ(MenuItemByIdOrIndex(menu_, 4)->Caption, "Manual") << "the items after keep their indices";
+
+  SetItemCaption(open, "&1 C:\job.CSV");  // hidden: shown with it when it comes back
+  SetItemVisible(automatic, true);
+  SetItemVisible(open, true);
+  SetItemVisible(separator, true);
+  ASSERT_EQ(GetMenuItemCount(file_), 4);
+  EXPECT_EQ(CaptionAt(file_, 0), "&1 C:\job.CSV");
+  EXPECT_TRUE(ItemInfo(file_, 1).fType & MFT_SEPARATOR);
+  EXPECT_TRUE(IsChecked(file_, 2)) << "Auto keeps its check";
+  EXPECT_EQ(ItemInfo(file_, 2).dwItemData, 0x40000000u);
+  Pick(1);
+  EXPECT_EQ(picks_, (std::vector<int32_t>{1}));
+
+  SetItemCaption(MenuItemByIdOrIndex(menu_, 4), "Hand");
+  EXPECT_EQ(CaptionAt(file_, 3), "Hand");
 }
 
 TEST_F(MenuTest, FreeingRemovesItemsMenusAndTheBar) {

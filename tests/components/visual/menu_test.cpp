@@ -92,6 +92,32 @@ TEST_F(MenuComponentTest, CheckItemChecksARadioItemAndUnchecksTheRestOfItsGroup)
   EXPECT_TRUE(checked(1));
 }
 
+TEST_F(MenuComponentTest, ARunOfItemsTakesItsCaptionsTheRestAndTheSeparatorHideWithoutAnyIndexMoving) {
+  // Файл 0, Открыть 1, separator 2, places 3 to 5; Помощь 6.
+  menu_->SetMenu("Файл\r\n(\r\nОткрыть\r\n-\r\nx\r\nx\r\nx\r\n)\r\nПомощь");
+  HMENU file = GetSubMenu(Bar(), 0);
+  auto shown = [&] {
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(file); ++i) {
+      char text[64] = {};
+      GetMenuStringA(file, i, text, sizeof text, MF_BYPOSITION);
+      items.push_back(GetMenuState(file, i, MF_BYPOSITION) & MF_SEPARATOR ? "-" : text);
+    }
+    return items;
+  };
+  TVM_Event run = MakeEvent<&TVMMenu::ShowItemRun>(menu_.get(), 3);
+  for (const auto& [lines, items] :
+       {std::pair{"&1 b.CSV\r\n&2 a.CSV", std::vector<std::string>{"Открыть", "-", "&1 b.CSV", "&2 a.CSV"}},
+        std::pair{"", std::vector<std::string>{"Открыть"}},
+        std::pair{"&1 c.CSV", std::vector<std::string>{"Открыть", "-", "&1 c.CSV"}}}) {
+    FireStr(run, lines);
+    EXPECT_EQ(shown(), items) << lines;
+  }
+  Choose(GetSubMenu(Bar(), 0), 2);  // "&1 c.CSV"
+  Choose(Bar(), 1);                 // "Помощь"
+  EXPECT_EQ(log_, (std::vector<std::string>{"click:3", "caption:&1 c.CSV", "click:6", "caption:Помощь"}));
+}
+
 TEST_F(MenuComponentTest, TemplateIsCutAtItsLimitReplacedAndTakenAwayWithTheComponent) {
   std::string longTemplate;
   for (int i = 0; i < 60; ++i) longTemplate += "Item " + std::to_string(i) + "\r\n";

@@ -18,6 +18,7 @@
 class TVMArrayEnum;
 class TVMArrayFind;
 class TVMBlockFind;
+class TVMChangeRecovery;
 class TVMDataToFile;
 class TVMDoData;
 class TVMDocument;
@@ -170,6 +171,18 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeedersFromJob* FeedersFromJob = nullptr;
   TVMMessage* FeedersErrorMessage = nullptr;
   TVMMessage* FeedersSummaryMessage = nullptr;
+  // The recovery copy of unsaved changes, its question at start and its box
+  // for a copy that cannot be read; Нет to the close question gives the
+  // changes up to the copy as well as to the document.
+  TVMChangeRecovery* ChangeRecovery = nullptr;
+  TVMMessage* RecoveryQuestion = nullptr;
+  TVMMessage* RecoveryErrorMessage = nullptr;
+  TVMHub* DiscardHub = nullptr;
+  // "Создать": a row being edited is written back, then the close question
+  // (when there are unsaved changes), then the tables, the journal, the
+  // title and the view start anew.
+  TVMHub* NewJobHub = nullptr;
+  TVMHub* JobClearHub = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

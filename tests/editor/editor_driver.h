@@ -45,9 +45,9 @@ class TEditorDriver {
  public:
   // Item indexes of the menu template.
   enum : int {
-    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kTurnLeftRight = 6,
-    kTurnTopBottom = 7, kFeedersFromJob = 8, kProgram = 9, kDistribute = 11, kCheck = 12, kPanel = 13,
-    kKinds = 14, kHelp = 15
+    kNew = 1, kOpen = 2, kSave = 3, kImport = 4, kCorrections = 5, kNoCorrections = 6, kTurnLeftRight = 7,
+    kTurnTopBottom = 8, kFeedersFromJob = 9, kProgram = 10, kDistribute = 12, kCheck = 13, kPanel = 14,
+    kKinds = 15, kHelp = 16
   };
 
   // Starts the editor with the arguments after its name; the window is
@@ -127,6 +127,14 @@ class TEditorDriver {
   // rows takes a while to fill the tables).
   bool Open(const std::string& path, DWORD handlingMs = 20000) {
     return ChooseFile(kOpen, "Open Dialog", WindowsPath(path), IDOK, false, handlingMs);
+  }
+  // Answers the save dialog that a question led to with the name.
+  bool AnswerSaveDialog(const std::string& path) {
+    HWND dialog = FindDialog("Save Dialog");
+    if (!dialog) return false;
+    SendText(GetDlgItem(dialog, kFileNameBox), path);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return WaitGone(dialog);
   }
   bool Save(const std::string& path, bool replace = false) {
     return ChooseFile(kSave, "Save Dialog", WindowsPath(path), IDOK, replace);
@@ -330,6 +338,13 @@ class TEditorDriver {
       return false;
     ClickAt(list, r.left + 20, (r.top + r.bottom) / 2);
     return WaitUntil([&] { return SelectedRow(list) == row && HasFocus(list); }) && Sync();
+  }
+  // Removes a row of the table with Ctrl+Delete: an unsaved change.
+  bool DeleteRowByKeys(HWND table, int row) {
+    const int rows = RowCount(table);
+    if (!ClickRow(table, row)) return false;
+    PressKeys({VK_CONTROL, VK_DELETE});
+    return WaitRows(table, rows - 1);
   }
   // The window has the keyboard focus of the editor's thread.
   bool HasFocus(HWND window) const {

@@ -1,0 +1,134 @@
+// The recovery copy of unsaved changes in the editor's own network, on the
+// 50,000-row job of the job commands benchmark (bench/feeder_job.h),
+// against a save of the same job.
+//
+// The schema is built and switched on as the program does; the job is
+// opened where the open dialog hands on the chosen name, saved where the
+// save dialog hands on its name. Then the copy is written as its timer
+// writes it: the time the window's thread spends on it (the tables read,
+// the bytes made and handed over), and the time the writer thread then
+// needs for the file. Meanwhile a thread of the benchmark posts a message
+// to a window of the window's thread every millisecond; the longest wait
+// of one of them for its handling is the window's longest pause while the
+// copy is written. Per run, in a process of its own.
+//
+//   bench_recovery_copy                  prints the figures
+//   ZR_BENCH_RUNS=n bench_recovery_copy  n runs (default 5)
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench/feeder_job.h"
+#include "bench/run_figures.h"
+#include "bench/self_run.h"
+#include "components/processing/change_recovery.h"
+#include "components/processing/open_dialog.h"
+#include "components/processing/save_dialog.h"
+#include "core/event.h"
+#include "editor/schema.h"
+#include "tests/support/files.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+constexpr UINT kStampMessage = WM_APP + 1;
+std::atomic<int64_t> LongestWaitUs{0};
+
+// Each stamped message: how long it waited.
+LRESULT CALLBACK StampWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kStampMessage) return DefWindowProcA(window, message, wParam, lParam);
+  const int64_t now = TClock::now().time_since_epoch().count();
+  const int64_t waited = std::chrono::duration_cast<std::chrono::microseconds>(TClock::duration(now - lParam)).count();
+  LongestWaitUs = std::max<int64_t>(LongestWaitUs, waited);
+  return 0;
+}
+
+HWND MakeStampWindow() {
+  WNDCLASSA type{};
+  type.lpfnWndProc = &StampWindow;
+  type.hInstance = GetModuleHandleA(nullptr);
+  type.lpszClassName = "bench_stamp";
+  RegisterClassA(&type);
+  return CreateWindowA("bench_stamp", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, type.hInstance, nullptr);
+}
+
+// One run: the job opened and saved, then the copy written while the
+// window's messages are timed; the figures written to `out`.
+int RunOnce(const std::string& path, const std::string& out) {
+  SchemaInstance = new TClassMainForm_C7FA30(nullptr);
+  TClassMainForm_C7FA30* s = SchemaInstance;
+  TVMChangeRecovery* recovery = s->ChangeRecovery;
+  char folder[MAX_PATH];
+  GetFullPathNameA("bench_recovery_copies", MAX_PATH, folder, nullptr);
+  recovery->Folder = folder;
+  SwitchOnNetwork(s->MainForm);
+  PumpMessages();
+  const double open = Timed([&] { FireStr(s->OpenJobDialog->OnChosen, path); });
+  const double save = Timed([&] { FireStr(s->SaveJobDialog->OnChosen, "bench_recovery_saved.CSV"); });
+  TData unsaved = IntValue(1);
+  recovery->Changed(unsaved, 0);
+
+  // A first copy, for the times of its two halves.
+  const double made = Timed([&] { recovery->WriteCopy(); });
+  const double written = Timed([&] { recovery->Flush(); });
+
+  // Then one more while stamped messages come every millisecond.
+  HWND stamps = MakeStampWindow();
+  std::atomic<bool> posting{true};
+  std::thread poster([&] {
+    while (posting) {
+      PostMessageA(stamps, kStampMessage, 0, static_cast<LPARAM>(TClock::now().time_since_epoch().count()));
+      Sleep(1);
+    }
+  });
+  PumpMessages();
+  LongestWaitUs = 0;
+  const auto start = TClock::now();
+  recovery->WriteCopy();
+  while (TClock::now() - start < std::chrono::milliseconds(static_cast<int>(2 * (made + written)) + 200)) {
+    PumpMessages();
+    Sleep(1);
+  }
+  posting = false;
+  poster.join();
+  recovery->Flush();
+  PumpMessages();
+  const double pause = static_cast<double>(LongestWaitUs) / 1000.0;
+
+  std::string copy = ReadWholeFile(std::string(folder) + "\\" + recovery->Owner() + "-2.zrr");
+  const double size = static_cast<double>(copy.size());
+  const bool whole = copy.find(ReadWholeFile("bench_recovery_saved.CSV")) != std::string::npos;
+  std::remove("bench_recovery_saved.CSV");
+  return WriteFigures(out, {open, save, made, written, pause, size, whole ? 1.0 : 0.0});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--once") return RunOnce(argv[2], argv[3]);
+  const int runs = BenchRuns();
+  const std::string path = "bench_recovery_copy.CSV", out = "bench_recovery_copy.txt";
+  WriteWholeFile(path, feeder_job::GeneratedJob(false));
+  // open, save, copy made, copy written, longest pause, copy size, 1 when
+  // the copy holds what the save wrote
+  const std::vector<std::vector<double>> figures = RunFigures(runs, "--once " + path + " " + out, out, 7);
+  std::remove(path.c_str());
+  if (figures.empty() || *std::min_element(figures[6].begin(), figures[6].end()) != 1) return 1;
+  const double openMs = Median(figures[0]), saveMs = Median(figures[1]);
+  const double madeMs = Median(figures[2]), writtenMs = Median(figures[3]), pauseMs = Median(figures[4]);
+  std::printf("%zu component rows, a copy of %.0f bytes, %d runs, each a process of its own (medians)\n",
+              feeder_job::kComponents, figures[5].front(), runs);
+  std::printf("  open the job                        %8.1f ms\n", openMs);
+  std::printf("  save the job                        %8.1f ms   %.2f x open\n", saveMs, saveMs / openMs);
+  std::printf("  copy: bytes made (window's thread)  %8.1f ms   %.2f x save\n", madeMs, madeMs / saveMs);
+  std::printf("  copy: file written (writer thread)  %8.1f ms   %.2f x save\n", writtenMs, writtenMs / saveMs);
+  std::printf("  longest pause of the window         %8.1f ms   %.2f x save\n", pauseMs, pauseMs / saveMs);
+  return 0;
+}

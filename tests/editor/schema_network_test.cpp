@@ -16,6 +16,7 @@
 #include "components/processing/array_find.h"
 #include "components/processing/block_find.h"
 #include "components/processing/bottom_turn.h"
+#include "components/processing/change_recovery.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
@@ -112,7 +113,9 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
       S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
-      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage};
+      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage,
+      S->ChangeRecovery, S->RecoveryQuestion, S->RecoveryErrorMessage, S->DiscardHub, S->NewJobHub,
+      S->JobClearHub};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -166,16 +169,13 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 10);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
-  // "Открыть" and "Сохранить " show their shortcuts after a tab.
-  char open[64] = {};
-  GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
-  EXPECT_STREQ(open, "Открыть\tCtrl+O");
+  // "Создать", "Открыть" and "Сохранить " show their shortcuts after a tab.
   for (const auto& [position, caption] :
-       {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
-        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"},
-        std::pair{7, "Питатели из задания…"}}) {
+       {std::pair{0, "Создать\tCtrl+N"}, std::pair{1, "Открыть\tCtrl+O"}, std::pair{4, "Поправки поворота…"},
+        std::pair{5, "Без поправок поворота"}, std::pair{6, "Нижняя сторона: переворот слева направо"},
+        std::pair{7, "Нижняя сторона: переворот сверху вниз"}, std::pair{8, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -184,14 +184,16 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   // the user's settings.
   EXPECT_EQ(S->RotationCorrections->SettingsFile, Settings.Path + "\\ZR780K Editor\\settings.ini");
   EXPECT_EQ(S->BottomTurn->SettingsFile, S->RotationCorrections->SettingsFile);
+  EXPECT_EQ(S->ChangeRecovery->Folder, Settings.Path + "\\ZR780K Editor\\Recovery");
+  EXPECT_EQ(S->ChangeRecovery->Delay, 3000u);
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   const std::vector<TExpectedLink> links = {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
-      {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
-      {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[15]", &S->MenuRouter->OnOutput[15], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
+      {"MenuRouter.OnOutput[3]", &S->MenuRouter->OnOutput[3], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
+      {"MenuRouter.OnOutput[16]", &S->MenuRouter->OnOutput[16], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -305,7 +307,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
       {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
       // Import of placement files.
-      {"MenuRouter.OnOutput[3]", &S->MenuRouter->OnOutput[3], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
+      {"MenuRouter.OnOutput[4]", &S->MenuRouter->OnOutput[4], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
       {"ImportDialog.OnChosen", &S->ImportDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->ImportChosenHub)},
       {"ImportChosenHub.OnOutput[0]", &S->ImportChosenHub->OnOutput[0], MakeEvent<&TVMPlacementImport::SetFileName>(S->PlacementImport)},
       {"ImportChosenHub.OnOutput[1]", &S->ImportChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->ImportReadStream)},
@@ -322,29 +324,29 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ImportUnitQuestion.OnYes", &S->ImportUnitQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 0)},
       {"ImportUnitQuestion.OnNo", &S->ImportUnitQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 1)},
       // Rotation corrections for the imports.
-      {"MenuRouter.OnOutput[4]", &S->MenuRouter->OnOutput[4], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
-      {"MenuRouter.OnOutput[5]", &S->MenuRouter->OnOutput[5], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
+      {"MenuRouter.OnOutput[5]", &S->MenuRouter->OnOutput[5], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
+      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
       {"CorrectionsDialog.OnChosen", &S->CorrectionsDialog->OnChosen, MakeEvent<&TVMRotationCorrections::Choose>(S->RotationCorrections)},
       {"RotationCorrections.OnError", &S->RotationCorrections->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsErrorMessage)},
       {"RotationCorrections.OnChosen", &S->RotationCorrections->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsChosenMessage)},
       {"PlacementImport.CorrectionsName", &S->PlacementImport->CorrectionsName, MakeEvent<&TVMRotationCorrections::FileName>(S->RotationCorrections)},
       {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
       {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
-      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
-      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
-      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 6)},
-      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 7)},
-      {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
+      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
+      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
+      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 7)},
+      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 8)},
+      {"StartHub.OnOutput[3]", &S->StartHub->OnOutput[3], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
       {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -356,13 +358,13 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
       // "Детали по видам…".
-      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
+      {"MenuRouter.OnOutput[15]", &S->MenuRouter->OnOutput[15], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
       {"PartKindsWindow.OnOpening", &S->PartKindsWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PartKindsWindow.Tables[0]", &S->PartKindsWindow->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
@@ -383,7 +385,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
       // "Питатели из задания…".
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
+      {"MenuRouter.OnOutput[9]", &S->MenuRouter->OnOutput[9], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
       {"FeedersDialog.OnOpening", &S->FeedersDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"FeedersDialog.OnChosen", &S->FeedersDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->FeedersChosenHub)},
       {"FeedersChosenHub.OnOutput[0]", &S->FeedersChosenHub->OnOutput[0], MakeEvent<&TVMFeedersFromJob::SetFileName>(S->FeedersFromJob)},
@@ -423,14 +425,43 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainForm.CloseQuery", &S->MainForm->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
       {"Document.OnAskSave", &S->Document->OnAskSave, MakeEvent<&TVMMessage::ShowMessage>(S->SaveChangesQuestion)},
       {"SaveChangesQuestion.OnYes", &S->SaveChangesQuestion->OnYes, MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMDocument::Discard>(S->Document)},
+      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMHub::Trigger>(S->DiscardHub)},
+      {"DiscardHub.OnOutput[0]", &S->DiscardHub->OnOutput[0], MakeEvent<&TVMDocument::Discard>(S->Document)},
+      {"DiscardHub.OnOutput[1]", &S->DiscardHub->OnOutput[1], MakeEvent<&TVMChangeRecovery::Discard>(S->ChangeRecovery)},
       {"FindNextKey.OnKey[0]", &S->FindNextKey->OnKey[0], MakeEvent<&TVMDoData::SendData>(S->FindNextText)},
       {"FindNextText.Data", &S->FindNextText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
       {"FindNextText.OnData", &S->FindNextText->OnData, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
       {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMHub::Trigger>(S->StartHub)},
-      {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
+      {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
       {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
+      // The recovery copy of unsaved changes.
+      {"ModifiedHub.OnOutput[2]", &S->ModifiedHub->OnOutput[2], MakeEvent<&TVMChangeRecovery::Changed>(S->ChangeRecovery)},
+      {"ChangeRecovery.Tables[0]", &S->ChangeRecovery->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"ChangeRecovery.Tables[1]", &S->ChangeRecovery->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"ChangeRecovery.Tables[2]", &S->ChangeRecovery->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"ChangeRecovery.Tables[3]", &S->ChangeRecovery->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"ChangeRecovery.JobPath", &S->ChangeRecovery->JobPath, MakeEvent<&TVMDocument::FilePath>(S->Document)},
+      {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMChangeRecovery::Offer>(S->ChangeRecovery)},
+      {"ChangeRecovery.OnAsk", &S->ChangeRecovery->OnAsk, MakeEvent<&TVMMessage::ShowMessage>(S->RecoveryQuestion)},
+      {"RecoveryQuestion.OnYes", &S->RecoveryQuestion->OnYes, MakeEvent<&TVMChangeRecovery::Restore>(S->ChangeRecovery)},
+      {"RecoveryQuestion.OnNo", &S->RecoveryQuestion->OnNo, MakeEvent<&TVMChangeRecovery::Drop>(S->ChangeRecovery)},
+      {"ChangeRecovery.OnUnreadable", &S->ChangeRecovery->OnUnreadable, MakeEvent<&TVMMessage::ShowMessage>(S->RecoveryErrorMessage)},
+      {"ChangeRecovery.OnRows", &S->ChangeRecovery->OnRows, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
+      {"ChangeRecovery.OnJobFile", &S->ChangeRecovery->OnJobFile, MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"ChangeRecovery.OnRecovered", &S->ChangeRecovery->OnRecovered, MakeEvent<&TVMUndoJournal::StartOver>(S->EditJournal)},
+      // "Создать".
+      {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMHub::Trigger>(S->NewJobHub)},
+      {"NewJobHub.OnOutput[0]", &S->NewJobHub->OnOutput[0], MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"NewJobHub.OnOutput[1]", &S->NewJobHub->OnOutput[1], MakeEvent<&TVMDocument::Leave>(S->Document)},
+      {"Document.OnLeave", &S->Document->OnLeave, MakeEvent<&TVMHub::Trigger>(S->JobClearHub)},
+      {"JobClearHub.OnOutput[0]", &S->JobClearHub->OnOutput[0], MakeEvent<&TvmStringTableMT::Clear>(S->FeederTable, 9)},
+      {"JobClearHub.OnOutput[1]", &S->JobClearHub->OnOutput[1], MakeEvent<&TvmStringTableMT::Clear>(S->SpecialFeederTable, 9)},
+      {"JobClearHub.OnOutput[2]", &S->JobClearHub->OnOutput[2], MakeEvent<&TvmStringTableMT::Clear>(S->BoardTable, 9)},
+      {"JobClearHub.OnOutput[3]", &S->JobClearHub->OnOutput[3], MakeEvent<&TvmStringTableMT::Clear>(S->ComponentTable, 9)},
+      {"JobClearHub.OnOutput[4]", &S->JobClearHub->OnOutput[4], MakeEvent<&TVMUndoJournal::StartOver>(S->EditJournal)},
+      {"JobClearHub.OnOutput[5]", &S->JobClearHub->OnOutput[5], MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"JobClearHub.OnOutput[6]", &S->JobClearHub->OnOutput[6], MakeEvent<&TVMPlacementView::Clear>(view)},
   };
   std::vector<TExpectedLink> all = links;
   all.insert(all.end(), added.begin(), added.end());
@@ -447,15 +478,15 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 9 ("УП"), 10 and the import's, save
+  // Left open: router outputs 0, 10 ("УП"), 11 and the import's, save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 16u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 17u);
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[9],
-                                  &S->MenuRouter->OnOutput[10], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[10],
+                                  &S->MenuRouter->OnOutput[11], &S->CorrectionsDialog->OnCancel,
                                   &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
@@ -463,7 +494,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->JobWriteStream->OnOpened, &S->JobWriteStream->OnSaveFailed,
                                   &S->JobFormatCheck->OnCancel, &S->ImportDialog->OnCancel,
                                   &S->ImportSideQuestion->OnCancel, &S->ImportUnitQuestion->OnCancel,
-                                  &S->MissingFeederQuestion->OnCancel, &S->PartKindsWindow->OnRowChanges[kBoardTable]};
+                                  &S->MissingFeederQuestion->OnCancel, &S->PartKindsWindow->OnRowChanges[kBoardTable],
+                                  &S->RecoveryQuestion->OnCancel};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))
@@ -497,7 +529,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 15)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 16)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

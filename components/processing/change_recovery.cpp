@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <utility>
 #include <vector>
@@ -21,7 +22,7 @@ std::map<UINT_PTR, TVMChangeRecovery*>& TimerOwners() {
 
 void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
   const auto owner = TimerOwners().find(id);
-  if (owner != TimerOwners().end()) owner->second->WriteCopy();
+  if (owner != TimerOwners().end()) owner->second->Tick();
 }
 
 std::string LocalTimeText() {
@@ -112,6 +113,12 @@ bool TVMChangeRecovery::OwnerRunning(const std::string& owner) const {
   return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
+void TVMChangeRecovery::StartTimer(uint32_t milliseconds) {
+  StopTimer();
+  Timer = SetTimer(nullptr, 0, milliseconds, &TimerFired);
+  if (Timer) TimerOwners()[Timer] = this;
+}
+
 void TVMChangeRecovery::StopTimer() {
   if (!Timer) return;
   KillTimer(nullptr, Timer);
@@ -123,30 +130,66 @@ void TVMChangeRecovery::Changed(TData& data, uint16_t index) {
   Unsaved = ValueToInt(data) != 0;
   if (!Unsaved) {
     StopTimer();
+    Taking.Active = false;
     Remove();
     return;
   }
-  if (Timer || Folder.empty()) return;
-  Timer = SetTimer(nullptr, 0, Delay, &TimerFired);
-  if (Timer) TimerOwners()[Timer] = this;
+  // A change while the tables are read: the next slice starts them again.
+  if (Taking.Active) Taking.Active = false;
+  else if (!Timer && !Folder.empty()) StartTimer(Delay);
 }
 
 void TVMChangeRecovery::Discard(TData& data, uint16_t index) {
   Unsaved = false;
   StopTimer();
+  Taking.Active = false;
   Remove();
 }
 
+void TVMChangeRecovery::Tick() {
+  if (!Taking.Active) {
+    if (!Unsaved || !TakeOwnership()) {
+      StopTimer();
+      return;
+    }
+    BeginTaking();
+    StartTimer(1);  // the slices follow one another as fast as the timer allows
+  }
+  if (TakeSlice(Slice)) FinishTaking();
+}
+
 void TVMChangeRecovery::WriteCopy() {
-  StopTimer();
   if (!Unsaved || !TakeOwnership()) return;
-  TRecoveryCopy copy;
+  BeginTaking();
+  TakeSlice(UINT32_MAX);
+  FinishTaking();
+}
+
+void TVMChangeRecovery::BeginTaking() {
+  Taking = TTaking();
+  Taking.Active = true;
   TData path;
   ReadPoint(JobPath, path);
-  copy.JobPath = ValueToStr(path);
-  copy.WrittenAt = LocalTimeText();
-  copy.JobBytes = WriteJobFile(ReadJobTables(Tables));
-  std::string bytes = FormatRecoveryCopy(copy);
+  Taking.Path = ValueToStr(path);
+}
+
+bool TVMChangeRecovery::TakeSlice(uint32_t milliseconds) {
+  constexpr size_t kRowsAtOnce = 100;  // between looks at the clock
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (Taking.Table < kJobTableCount) {
+    if (ReadMoreJobRows(Tables[Taking.Table], JobColumnsOf(Taking.Table), JobTableOf(Taking.Rows, Taking.Table),
+                        kRowsAtOnce))
+      ++Taking.Table;
+    if (milliseconds != UINT32_MAX && std::chrono::steady_clock::now() >= end) break;
+  }
+  return Taking.Table == kJobTableCount;
+}
+
+void TVMChangeRecovery::FinishTaking() {
+  StopTimer();
+  Taking.Active = false;
+  std::string bytes =
+      FormatRecoveryCopy({Taking.Path, LocalTimeText(), WriteJobFile(std::exchange(Taking.Rows, JobTables()))});
   {
     std::unique_lock<std::mutex> lock(Guard);
     PendingBytes = std::move(bytes);

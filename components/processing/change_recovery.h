@@ -4,12 +4,15 @@
 //
 // The copy holds the bytes a save would write, made from the four tables as
 // the commands on a whole job read them, and the job's file. It is written a
-// while (Delay) after a change, and again a while after each later change:
-// the tables are read on the window's thread, the file is written by a
-// worker thread of the component's own, so the window goes on meanwhile. A
-// platform timer counts the delay: unlike the rest of the network, which
-// runs only inside the handling of a message, this component acts on its
-// own clock (the timer's message reaches it through the message loop).
+// while (Delay) after a change, and again a while after each later change.
+// The tables are read on the window's thread a slice at a time (Slice
+// milliseconds each, one timer message apiece, so the window handles its
+// input between them; a change meanwhile starts the reading again, so a
+// copy never mixes two states of the job); the file is written by a worker
+// thread of the component's own. A platform timer counts the delay and the
+// slices: unlike the rest of the network, which runs only inside the
+// handling of a message, this component acts on its own clock (the timer's
+// messages reach it through the message loop, after any input).
 //
 // A running editor holds a lock file in the folder, so that another editor
 // never offers its copy. At start (Offer) every copy left by an editor no
@@ -34,6 +37,7 @@ class TVMChangeRecovery : public TVMComponent {
  public:
   std::string Folder;        // where the copies are kept (made when needed); empty: no copies
   uint32_t Delay = 3000;     // milliseconds from a change to the copy's write
+  uint32_t Slice = 15;       // milliseconds of reading the tables per timer message
   std::string UnnamedJob = "без имени";  // how the question names a job never saved
   TJobTableInputs Tables;    // data inputs: each table's rows (Array), by TJobTable
   TVM_Event JobPath;         // data input: String, the job's file (empty: never saved)
@@ -60,9 +64,14 @@ class TVMChangeRecovery : public TVMComponent {
   void Restore(TData& data, uint16_t index);
   void Drop(TData& data, uint16_t index);
 
-  // What the timer does when the delay is over: the copy's bytes are made
-  // now and handed to the writer.
+  // What the timer's messages do: the first one after the delay starts
+  // reading the tables, each reads a slice, the last one hands the copy's
+  // bytes to the writer.
+  void Tick();
+  // The same at once: the tables read whole and the bytes handed over.
   void WriteCopy();
+  // True while a copy is due or its tables are being read.
+  bool CopyDue() const { return Timer != 0 || Taking.Active; }
   // Waits until the writer has written all it was handed.
   void Flush();
   // The name this editor's files carry in the folder.
@@ -70,12 +79,20 @@ class TVMChangeRecovery : public TVMComponent {
 
  private:
   enum class TAnswer { None, Restore, Drop };
+  // The copy's rows being read, table by table.
+  struct TTaking {
+    bool Active = false;
+    JobTables Rows;
+    uint16_t Table = 0;  // the table being read (TJobTable); the count when all are
+    std::string Path;
+  };
 
   std::string OwnerName;
   void* Lock = nullptr;      // the lock file's handle while this editor owns its copies
   uintptr_t Timer = 0;       // the platform timer counting the delay, 0 when none
   bool Unsaved = false;      // as Changed last said
   TAnswer Answer = TAnswer::None;
+  TTaking Taking;
 
   // Shared with the writer thread, under Guard.
   std::mutex Guard;
@@ -91,7 +108,11 @@ class TVMChangeRecovery : public TVMComponent {
   bool TakeOwnership();
   bool OwnerRunning(const std::string& owner) const;
   std::string PathOf(const std::string& name) const { return Folder + "\\" + name; }
+  void StartTimer(uint32_t milliseconds);
   void StopTimer();
+  void BeginTaking();
+  bool TakeSlice(uint32_t milliseconds);  // true once every table is read
+  void FinishTaking();
   void Remove();
   void WriteLoop();
 };

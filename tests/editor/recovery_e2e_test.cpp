@@ -171,6 +171,46 @@ TEST_F(RecoveryRun, NetAtTheCloseLeavesNothingToOffer) {
   ExpectAQuietStart();
 }
 
+// A kill while a copy of a large job is being written (its temporary file
+// seen in the folder) leaves a whole copy: the next start offers one, of the
+// changes before or after the kill's moment, and clears what the write left.
+TEST_F(RecoveryRun, AKillWhileTheCopyIsWrittenLeavesAWholeCopy) {
+  constexpr int kRows = 20000;
+  WriteWholeFile(Job, GeneratedJobFile(kRows, 7));
+  bool caughtWriting = false;
+  {
+    TEditorDriver editor("\"" + Job + "\"", AppData);
+    ASSERT_TRUE(editor.Started());
+    HWND components = editor.Table(kComponentColumns);
+    ASSERT_TRUE(WaitUntil([&] { return TEditorDriver::RowCount(components) == kRows; }, 6 * kWaitDeadlineMs));
+    ASSERT_TRUE(editor.DeleteRowByKeys(components, 0));
+    ASSERT_TRUE(WaitCopies(1));
+    ASSERT_TRUE(editor.DeleteRowByKeys(components, 0));
+    // The next copy's temporary file, or the copy itself once it is whole.
+    WIN32_FIND_DATAA entry;
+    WaitUntil([&] {
+      HANDLE find = FindFirstFileA((Folder + "\\*-2.*").c_str(), &entry);
+      if (find == INVALID_HANDLE_VALUE) return false;
+      FindClose(find);
+      return true;
+    }, 3 * kWaitDeadlineMs);
+    Kill(editor);
+    caughtWriting = std::string(entry.cFileName).ends_with(".tmp");
+  }
+  RecordProperty("KilledWhileWriting", caughtWriting ? "yes" : "no");
+  TStartAnswers answers({IDYES});
+  TEditorDriver editor("", AppData);
+  ASSERT_EQ(answers.Wait().size(), 1u);
+  ASSERT_TRUE(editor.Started());
+  const int rows = TEditorDriver::RowCount(editor.Table(kComponentColumns));
+  EXPECT_TRUE(rows == kRows - 1 || rows == kRows - 2) << rows;
+  EXPECT_EQ(Copies().size(), 1u) << "the recovered copy, now the running editor's";
+  WIN32_FIND_DATAA entry;
+  HANDLE left = FindFirstFileA((Folder + "\\*.tmp").c_str(), &entry);
+  EXPECT_EQ(left, INVALID_HANDLE_VALUE) << "a half-written copy is cleared";
+  if (left != INVALID_HANDLE_VALUE) FindClose(left);
+}
+
 // "Создать" empties the tables and starts a job that is no file yet; with
 // unsaved changes the close question comes first.
 TEST_F(RecoveryRun, SozdatEmptiesTheJobAfterTheCloseQuestion) {

@@ -185,14 +185,16 @@ bool TVMChangeRecovery::TakeSlice(uint32_t milliseconds) {
   return Taking.Table == kJobTableCount;
 }
 
+// The rows go to the writer, which makes the copy's bytes of them: the
+// window's thread only reads the tables.
 void TVMChangeRecovery::FinishTaking() {
   StopTimer();
   Taking.Active = false;
-  std::string bytes =
-      FormatRecoveryCopy({Taking.Path, LocalTimeText(), WriteJobFile(std::exchange(Taking.Rows, JobTables()))});
+  TRecoveryCopy copy{std::move(Taking.Path), LocalTimeText(), std::string()};
   {
     std::unique_lock<std::mutex> lock(Guard);
-    PendingBytes = std::move(bytes);
+    PendingRows = std::exchange(Taking.Rows, JobTables());
+    PendingCopy = std::move(copy);
     Pending = true;
   }
   Wake.notify_all();
@@ -210,7 +212,7 @@ void TVMChangeRecovery::Remove() {
   {
     std::unique_lock<std::mutex> lock(Guard);
     Pending = false;
-    PendingBytes.clear();
+    PendingRows = JobTables();
     Wake.wait(lock, [this] { return !Writing; });
     written = std::exchange(Written, std::string());
   }
@@ -218,16 +220,21 @@ void TVMChangeRecovery::Remove() {
 }
 
 void TVMChangeRecovery::WriteLoop() {
+  // Making and writing a copy yields to the window's thread.
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
   std::unique_lock<std::mutex> lock(Guard);
   for (;;) {
     Wake.wait(lock, [this] { return Pending || Stopping; });
     if (Stopping) return;
-    const std::string bytes = std::move(PendingBytes);
+    const JobTables rows = std::exchange(PendingRows, JobTables());
+    TRecoveryCopy copy = std::move(PendingCopy);
     Pending = false;
     Writing = true;
     const uint32_t number = ++Number;
     const std::string previous = Written;
     lock.unlock();
+    copy.JobBytes = WriteJobFile(rows);
+    const std::string bytes = FormatRecoveryCopy(copy);
     const std::string target = PathOf(RecoveryCopyName(OwnerName, number));
     const bool written = WriteRecoveryFile(PathOf(RecoveryTemporaryName(OwnerName, number)), target, previous, bytes);
     lock.lock();

@@ -9,7 +9,8 @@
 // milliseconds each, one timer message apiece, so the window handles its
 // input between them; a change meanwhile starts the reading again, so a
 // copy never mixes two states of the job); the file is written by a worker
-// thread of the component's own. A platform timer counts the delay and the
+// thread of the component's own, which also makes the copy's bytes of the
+// rows it is handed. A platform timer counts the delay and the
 // slices: unlike the rest of the network, which runs only inside the
 // handling of a message, this component acts on its own clock (the timer's
 // messages reach it through the message loop, after any input).
@@ -30,6 +31,7 @@
 #include <thread>
 
 #include "components/processing/job_table_inputs.h"
+#include "job/recovery_copy.h"
 #include "core/component.h"
 #include "core/event.h"
 
@@ -97,7 +99,8 @@ class TVMChangeRecovery : public TVMComponent {
   // Shared with the writer thread, under Guard.
   std::mutex Guard;
   std::condition_variable Wake;
-  std::string PendingBytes;   // the next copy to write
+  JobTables PendingRows;      // the next copy to write: its rows,
+  TRecoveryCopy PendingCopy;  // its file and time
   bool Pending = false;
   bool Writing = false;
   bool Stopping = false;

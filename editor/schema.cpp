@@ -4,6 +4,7 @@
 #include "components/processing/array_find.h"
 #include "components/processing/block_find.h"
 #include "components/processing/bottom_turn.h"
+#include "components/processing/change_recovery.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
@@ -76,7 +77,7 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…", the two items of rotation corrections, the two turns of
+// "Создать", "Импорт позиций…", the two items of rotation corrections, the two turns of
 // the bottom side (radio items, one checked), "Питатели из задания…",
 // "Проверить", "Панель плат…" and "Детали по видам…" are additions to the
 // composition's menu; so are the recent jobs at the end of "Файл", behind a
@@ -85,6 +86,7 @@ TFontRec EditorFont() {
 constexpr char kMenuTemplate[] =
     "Файл\r\n"
     "(\r\n"
+    "Создать\tCtrl+N\r\n"
     "Открыть\tCtrl+O\r\n"
     "Сохранить \tCtrl+S\r\n"
     "Импорт позиций…\tCtrl+I\r\n"
@@ -687,10 +689,11 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   SetOkBox(CorrectionsChosenMessage, "Поправки поворота", kIconInformation);
 
   // 83. StartHub: once the network is on, the remembered table is read, then
-  // the start-up file opened, then the remembered turn of the bottom side and
-  // the recent jobs read.
+  // the copies of unsaved changes left are offered, then the start-up file
+  // opened, then the remembered turn of the bottom side and the recent jobs
+  // read.
   StartHub = Keep(new TVMHub);
-  StartHub->SetCount(4);
+  StartHub->SetCount(5);
 
   // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
   // first shown.
@@ -713,9 +716,10 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   PartKindsWindow->Font = EditorFont();
 
   // 88. ModifiedHub: after every change of the tables (and every open and
-  // save) the title follows, and the window of kinds learns of it.
+  // save) the title follows, the window of kinds learns of it, and the
+  // recovery copy is written or removed.
   ModifiedHub = Keep(new TVMHub);
-  ModifiedHub->SetCount(2);
+  ModifiedHub->SetCount(3);
 
   // 89. MissingFeederQuestion: a feeder number given to a kind that no
   // feeder table has (the text it is fired).
@@ -753,6 +757,41 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // text it is fired).
   FeedersSummaryMessage = Keep(new TVMMessage);
   SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
+
+  // 110. ChangeRecovery: the recovery copy of unsaved changes, kept in the
+  // folder "Recovery" beside the settings file, 3 s after a change.
+  ChangeRecovery = Keep(new TVMChangeRecovery);
+  ChangeRecovery->Folder = DirOfPath(RotationCorrections->SettingsFile) + "Recovery";
+  ChangeRecovery->Delay = 3000;
+
+  // 111. RecoveryQuestion: whether to recover a copy left (the text it is
+  // fired), Да or Нет.
+  RecoveryQuestion = Keep(new TVMMessage);
+  RecoveryQuestion->Caption = "ZR780K Editor";
+  RecoveryQuestion->Buttons = kButtonsYesNo;
+  RecoveryQuestion->Icon = kIconQuestion;
+  RecoveryQuestion->DefaultButton = kDefaultFirst;
+
+  // 112. RecoveryErrorMessage: a copy that cannot be read, and where it was
+  // set aside (the text it is fired).
+  RecoveryErrorMessage = Keep(new TVMMessage);
+  SetOkBox(RecoveryErrorMessage, "ZR780K Editor", kIconExclamation);
+
+  // 113. DiscardHub: Нет to the close question: the document lets the
+  // window close, and the copy is removed.
+  DiscardHub = Keep(new TVMHub);
+  DiscardHub->SetCount(2);
+
+  // 114. NewJobHub: "Создать": the row being edited is written back, then
+  // the document is left (after the close question, when needed).
+  NewJobHub = Keep(new TVMHub);
+  NewJobHub->SetCount(2);
+
+  // 115. JobClearHub: a new job: the four tables emptied, the journal and
+  // the title started anew (the value is the menu's, NULL: no file, no
+  // changes), the view cleared.
+  JobClearHub = Keep(new TVMHub);
+  JobClearHub->SetCount(kJobTableCount + 3);
 
   // 130. RecentJobs: the jobs last opened or saved, kept in the settings file.
   RecentJobs = Keep(new TVMRecentJobs);
@@ -825,7 +864,9 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   MainForm->CloseQuery = MakeEvent<&TVMDocument::CloseQuery>(Document, 0);
   Document->OnAskSave = MakeEvent<&TVMMessage::ShowMessage>(SaveChangesQuestion, 0);
   SaveChangesQuestion->OnYes = MakeEvent<&TVMSDialog::ShowDialog>(SaveJobDialog, 0);
-  SaveChangesQuestion->OnNo = MakeEvent<&TVMDocument::Discard>(Document, 0);
+  SaveChangesQuestion->OnNo = MakeEvent<&TVMHub::Trigger>(DiscardHub, 0);
+  DiscardHub->OnOutput[0] = MakeEvent<&TVMDocument::Discard>(Document, 0);
+  DiscardHub->OnOutput[1] = MakeEvent<&TVMChangeRecovery::Discard>(ChangeRecovery, 0);
 
   // F3: the search box's text goes through the search as Enter sends it.
   FindNextKey->OnKey[0] = MakeEvent<&TVMDoData::SendData>(FindNextText, 0);
@@ -837,7 +878,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   // after the remembered rotation corrections are read.
   MainForm->OnCreate = MakeEvent<&TVMHub::Trigger>(StartHub, 0);
   StartHub->OnOutput[0] = MakeEvent<&TVMRotationCorrections::Load>(RotationCorrections, 0);
-  StartHub->OnOutput[1] = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
+  StartHub->OnOutput[2] = MakeEvent<&TVMStartFile::Send>(StartFile, 0);
   StartFile->OnFile = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
   FileDrop->OnDropped = MakeEvent<&TVMFileStream::OpenFile>(JobReadStream, 0);
 
@@ -925,7 +966,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   MenuRouter->OnOutput[kMenuTurnTopBottom] = MakeEvent<&TVMBottomTurn::Choose>(BottomTurn, TVMBottomTurn::kTopBottom);
   BottomTurn->OnTurn[TVMBottomTurn::kLeftRight] = MakeEvent<&TVMMenu::CheckItem>(MainMenu, kMenuTurnLeftRight);
   BottomTurn->OnTurn[TVMBottomTurn::kTopBottom] = MakeEvent<&TVMMenu::CheckItem>(MainMenu, kMenuTurnTopBottom);
-  StartHub->OnOutput[2] = MakeEvent<&TVMBottomTurn::Load>(BottomTurn, 0);
+  StartHub->OnOutput[3] = MakeEvent<&TVMBottomTurn::Load>(BottomTurn, 0);
   PlacementImport->BottomTurn = MakeEvent<&TVMBottomTurn::Turn>(BottomTurn, 0);
 
   // Feeders and the check: both commands read the four tables through their
@@ -1009,6 +1050,43 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
   FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
 
+  // The recovery copy: written from the four tables and the job's file
+  // after every change while there are unsaved changes, removed when there
+  // are none (a save, an undo back to the saved state, a new job) and when
+  // the close question is answered Нет. At start, before the start-up file
+  // opens, the copies left are asked about; Да gives the copy's text to the
+  // read chain as an open does, then its file to the title, and starts the
+  // journal with the changes unsaved.
+  ModifiedHub->OnOutput[2] = MakeEvent<&TVMChangeRecovery::Changed>(ChangeRecovery, 0);
+  ChangeRecovery->Tables[kFeederTable] = MakeEvent<&TvmStringTableMT::Array>(FeederTable, kTableArray);
+  ChangeRecovery->Tables[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Array>(SpecialFeederTable, kTableArray);
+  ChangeRecovery->Tables[kBoardTable] = MakeEvent<&TvmStringTableMT::Array>(BoardTable, kTableArray);
+  ChangeRecovery->Tables[kComponentTable] = MakeEvent<&TvmStringTableMT::Array>(ComponentTable, kTableArray);
+  ChangeRecovery->JobPath = MakeEvent<&TVMDocument::FilePath>(Document, 0);
+  StartHub->OnOutput[1] = MakeEvent<&TVMChangeRecovery::Offer>(ChangeRecovery, 0);
+  ChangeRecovery->OnAsk = MakeEvent<&TVMMessage::ShowMessage>(RecoveryQuestion, 0);
+  RecoveryQuestion->OnYes = MakeEvent<&TVMChangeRecovery::Restore>(ChangeRecovery, 0);
+  RecoveryQuestion->OnNo = MakeEvent<&TVMChangeRecovery::Drop>(ChangeRecovery, 0);
+  ChangeRecovery->OnUnreadable = MakeEvent<&TVMMessage::ShowMessage>(RecoveryErrorMessage, 0);
+  ChangeRecovery->OnRows = ReadChainTextInput(ReadChain());
+  ChangeRecovery->OnJobFile = MakeEvent<&TVMDocument::SetPath>(Document, 0);
+  ChangeRecovery->OnRecovered = MakeEvent<&TVMUndoJournal::StartOver>(EditJournal, 0);
+
+  // "Создать": with unsaved changes the close question comes first (Да
+  // saves, and a cancelled save creates nothing; Нет discards; Отмена
+  // changes nothing); then the job starts anew.
+  MenuRouter->OnOutput[kMenuNew] = MakeEvent<&TVMHub::Trigger>(NewJobHub, 0);
+  NewJobHub->OnOutput[0] = MakeEvent<&TVMHub::Trigger>(EditCommitHub, 0);
+  NewJobHub->OnOutput[1] = MakeEvent<&TVMDocument::Leave>(Document, 0);
+  Document->OnLeave = MakeEvent<&TVMHub::Trigger>(JobClearHub, 0);
+  JobClearHub->OnOutput[kFeederTable] = MakeEvent<&TvmStringTableMT::Clear>(FeederTable, TvmStringTableMT::kClearPoint);
+  JobClearHub->OnOutput[kSpecialFeederTable] = MakeEvent<&TvmStringTableMT::Clear>(SpecialFeederTable, TvmStringTableMT::kClearPoint);
+  JobClearHub->OnOutput[kBoardTable] = MakeEvent<&TvmStringTableMT::Clear>(BoardTable, TvmStringTableMT::kClearPoint);
+  JobClearHub->OnOutput[kComponentTable] = MakeEvent<&TvmStringTableMT::Clear>(ComponentTable, TvmStringTableMT::kClearPoint);
+  JobClearHub->OnOutput[kJobTableCount] = MakeEvent<&TVMUndoJournal::StartOver>(EditJournal, 0);
+  JobClearHub->OnOutput[kJobTableCount + 1] = MakeEvent<&TVMDocument::SetPath>(Document, 0);
+  JobClearHub->OnOutput[kJobTableCount + 2] = MakeEvent<&TVMPlacementView::Clear>(PlacementView, 0);
+
   // Recent jobs: every job opened or saved goes in front of the list, which
   // the items at the end of "Файл" show (the remembered one at start). A
   // chosen item asks what to do with unsaved changes as closing does, then
@@ -1017,7 +1095,7 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   static_assert(kRecentJobsLimit == 8, "the template and the links below have one item per place");
   OpenedHub->OnOutput[2] = MakeEvent<&TVMRecentJobs::Add>(RecentJobs, 0);
   SavedHub->OnOutput[2] = MakeEvent<&TVMRecentJobs::Add>(RecentJobs, 0);
-  StartHub->OnOutput[3] = MakeEvent<&TVMRecentJobs::Load>(RecentJobs, 0);
+  StartHub->OnOutput[4] = MakeEvent<&TVMRecentJobs::Load>(RecentJobs, 0);
   RecentJobs->OnItems = MakeEvent<&TVMMenu::ShowItemRun>(MainMenu, kMenuRecentFirst);
   MenuRouter->OnOutput[kMenuRecentFirst + 0] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 0);
   MenuRouter->OnOutput[kMenuRecentFirst + 1] = MakeEvent<&TVMRecentJobs::Choose>(RecentJobs, 1);

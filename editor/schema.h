@@ -19,6 +19,7 @@
 class TVMArrayEnum;
 class TVMArrayFind;
 class TVMBlockFind;
+class TVMChangeRecovery;
 class TVMDataToFile;
 class TVMDoData;
 class TVMDocument;
@@ -59,7 +60,7 @@ class TVMRecentJobs;
 // The menu template's items in order; the router has one output per item.
 // The recent jobs have one item each, hidden while their place is not taken.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
+  kMenuFile, kMenuNew, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
   kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuRecentSeparator, kMenuRecentFirst,
   kMenuActions = kMenuRecentFirst + kRecentJobsLimit, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds,
   kMenuHelp, kMenuItemCount
@@ -181,6 +182,18 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeedersFromJob* FeedersFromJob = nullptr;
   TVMMessage* FeedersErrorMessage = nullptr;
   TVMMessage* FeedersSummaryMessage = nullptr;
+  // The recovery copy of unsaved changes, its question at start and its box
+  // for a copy that cannot be read; Нет to the close question gives the
+  // changes up to the copy as well as to the document.
+  TVMChangeRecovery* ChangeRecovery = nullptr;
+  TVMMessage* RecoveryQuestion = nullptr;
+  TVMMessage* RecoveryErrorMessage = nullptr;
+  TVMHub* DiscardHub = nullptr;
+  // "Создать": a row being edited is written back, then the close question
+  // (when there are unsaved changes), then the tables, the journal, the
+  // title and the view start anew.
+  TVMHub* NewJobHub = nullptr;
+  TVMHub* JobClearHub = nullptr;
   // The recent jobs at the end of "Файл".
   TVMRecentJobs* RecentJobs = nullptr;
 

@@ -32,10 +32,16 @@ void TVMDocument::Discard(TData& data, uint16_t index) { Discarded = true; }
 
 void TVMDocument::FilePath(TData& data, uint16_t index) { SetStrValue(data, Path); }
 
-void TVMDocument::CloseQuery(TData& data, uint16_t index) {
+bool TVMDocument::ChangesSettled() {
   Discarded = false;
   if (Modified) FireNull(OnAskSave);
-  const bool keepOpen = Modified && !Discarded;
+  const bool settled = !Modified || Discarded;
   Discarded = false;
-  SetIntValue(data, keepOpen ? 1 : 0);
+  return settled;
+}
+
+void TVMDocument::CloseQuery(TData& data, uint16_t index) { SetIntValue(data, ChangesSettled() ? 0 : 1); }
+
+void TVMDocument::Leave(TData& data, uint16_t index) {
+  if (ChangesSettled()) ForwardData(data, OnLeave);
 }

@@ -28,6 +28,29 @@ JobTable ReadJobTable(TVM_Event& input, size_t columns) {
   return rows;
 }
 
+bool ReadMoreJobRows(TVM_Event& input, size_t columns, JobTable& rows, size_t count) {
+  TArrayAccess* access = FetchPointArray(input);
+  if (!access) return true;
+  const auto total = static_cast<size_t>(std::max(0, access->Count()));
+  for (; count > 0 && rows.size() < total; --count) rows.push_back(ReadRow(*access, rows.size(), columns));
+  return rows.size() >= total;
+}
+
+JobTable& JobTableOf(JobTables& job, uint16_t table) {
+  switch (table) {
+    case kFeederTable: return job.Feeders;
+    case kSpecialFeederTable: return job.SpecialFeeders;
+    case kBoardTable: return job.Boards;
+    default: return job.Components;
+  }
+}
+
+size_t JobColumnsOf(uint16_t table) {
+  constexpr size_t columns[kJobTableCount] = {kFeederColumns, kSpecialFeederColumns, kBoardColumns,
+                                              kComponentColumns};
+  return columns[std::min<uint16_t>(table, kComponentTable)];
+}
+
 JobTable ReadJobColumns(TVM_Event& input, size_t columns, const std::vector<size_t>& wanted) {
   JobTable rows;
   TMatrixAccess* matrix = FetchMatrix(input);

@@ -23,6 +23,12 @@ std::string TableRowLines(const JobTable& rows);
 
 // One table through its Array output, as ReadJobTables reads each.
 JobTable ReadJobTable(TVM_Event& array, size_t columns);
+// The same a few rows at a time: up to `count` more rows after those in
+// `rows`; true once the table is read whole.
+bool ReadMoreJobRows(TVM_Event& array, size_t columns, JobTable& rows, size_t count);
+// The table of `job` that TJobTable `table` names, and its column count.
+JobTable& JobTableOf(JobTables& job, uint16_t table);
+size_t JobColumnsOf(uint16_t table);
 // Only the cells of the columns wanted, through the table's Matrix output;
 // the other cells are empty. A few columns of many rows cost a list-view
 // message a cell instead of a whole row line.

@@ -69,3 +69,12 @@ void TVMUndoJournal::MarkSaved(TData& data, uint16_t index) {
   SavedPosition = Position;
   ReportModified();
 }
+
+void TVMUndoJournal::StartOver(TData& data, uint16_t index) {
+  Entries.clear();
+  Group.clear();
+  Grouping = false;
+  Position = 0;
+  SavedPosition = ValueToInt(data) != 0 ? kUnreachable : 0;
+  ReportModified();
+}

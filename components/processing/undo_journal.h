@@ -41,6 +41,10 @@ class TVMUndoJournal : public TVMComponent {
   void Clear(TData& data, uint16_t index);
   // The content was saved as it stands now.
   void MarkSaved(TData& data, uint16_t index);
+  // Integer: a job starts here: nothing before it can be undone, and the
+  // content counts as saved (0: a new job) or as holding unsaved changes
+  // (1: a job's changes recovered after the program stopped).
+  void StartOver(TData& data, uint16_t index);
 
   size_t UndoCount() const { return Position; }
   size_t RedoCount() const { return Entries.size() - Position; }

@@ -216,6 +216,18 @@ void TVMPlacementView::Fit(TData& data, uint16_t index) {
   Redraw();
 }
 
+void TVMPlacementView::Clear(TData& data, uint16_t index) {
+  for (uint16_t t = 0; t < kJobTableCount; ++t) {
+    JobRows.Load(static_cast<TJobTable>(t), {});
+    Changed(static_cast<TJobTable>(t));
+    Stale[t] = true;
+  }
+  Current = -1;
+  Ringed.clear();
+  FitPending = true;
+  Redraw();
+}
+
 void TVMPlacementView::FollowParent(TData& data, uint16_t index) {
   if (!Control || !Parent) return;
   const RECT client = Parent->ClientRect();

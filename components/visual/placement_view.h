@@ -71,6 +71,9 @@ class TVMPlacementView : public TVMWin {
   // String: zero-based component rows joined by ","; empty text rings none.
   void RingRows(TData& data, uint16_t index);
   void Fit(TData& data, uint16_t index);            // fit the whole job into the view, as a double click does
+  // A job starts anew: no rows, no current or ringed component; the tables
+  // are read again, and the job fitted, when the view next paints.
+  void Clear(TData& data, uint16_t index);
   void FollowParent(TData& data, uint16_t index);   // keep the gaps to the parent's edges
   // Data output: Integer, the rows without numeric coordinates.
   void Unplaced(TData& data, uint16_t index);

@@ -158,6 +158,9 @@ class TvmStringTableMT : public TVMWin {
   // a batch is undone from its last edit back and redone from its first.
   void UndoEdit(TData& data, uint16_t index);
   void RedoEdit(TData& data, uint16_t index);
+  // Removes every row, a row being edited in place with them, for a job
+  // that starts anew: not reported as an edit, and no row event fires.
+  void Clear(TData& data, uint16_t index);
   // Writes back the row being edited in place, if any, and reports the edit
   // at once, so that whoever reads the table next sees what the user typed.
   void CommitEdit(TData& data, uint16_t index);
@@ -172,6 +175,7 @@ class TvmStringTableMT : public TVMWin {
   static constexpr uint16_t kAddRowsPoint = 6;
   static constexpr uint16_t kChangeRowsPoint = 7;
   static constexpr uint16_t kReplaceRowsPoint = 8;
+  static constexpr uint16_t kClearPoint = 9;
 
   // The list view, null before Init and after its window destroyed it.
   TListView* ListView() const;

@@ -113,6 +113,14 @@ void TvmStringTableMT::ReportEditedCells(int32_t row) {
   if (after != before) FireStr(OnEdit, PackRowEdit({TRowEditKind::Cells, row, before, after}));
 }
 
+void TvmStringTableMT::Clear(TData& data, uint16_t index) {
+  TListView* lv = ListView();
+  if (!lv) return;
+  if (lv->CellEditor && lv->CellEditor->Editors->Count != 0) lv->CellEditor->StopEditing(false);
+  EditSnapshots.clear();  // a posted report of an edit then finds nothing
+  ListClear(lv);
+}
+
 void TvmStringTableMT::CommitEdit(TData& data, uint16_t index) {
   TListView* lv = ListView();
   TListEdit* editor = lv ? lv->CellEditor : nullptr;

@@ -32,23 +32,6 @@ bool OpenByKeys(TEditorDriver& editor, const std::string& path) {
   return TEditorDriver::WaitGone(dialog) && editor.Sync();
 }
 
-// Answers the save dialog with the name (Ctrl+S, or Yes to the question).
-bool AnswerSaveDialog(TEditorDriver& editor, const std::string& path) {
-  HWND dialog = editor.FindDialog("Save Dialog");
-  if (!dialog) return false;
-  TEditorDriver::SendText(GetDlgItem(dialog, 0x47C), path);
-  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  return TEditorDriver::WaitGone(dialog);
-}
-
-// Removes a row of the table with Ctrl+Delete: an unsaved change.
-bool DeleteRowByKeys(TEditorDriver& editor, HWND table, int row) {
-  const int rows = TEditorDriver::RowCount(table);
-  if (!editor.ClickRow(table, row)) return false;
-  editor.PressKeys({VK_CONTROL, VK_DELETE});
-  return editor.WaitRows(table, rows - 1);
-}
-
 // The question asked when the window closes with unsaved changes.
 HWND CloseAndFindQuestion(TEditorDriver& editor) {
   PostMessageA(editor.Form, WM_CLOSE, 0, 0);
@@ -84,7 +67,7 @@ TEST(DocumentRun, TitleFollowsOpenEditAndSaveAndTheShortcutsWork) {
 
   const std::string out = temp.File("out.CSV");
   editor.PressKeys({VK_CONTROL, 'S'});
-  ASSERT_TRUE(AnswerSaveDialog(editor, out));
+  ASSERT_TRUE(editor.AnswerSaveDialog(out));
   EXPECT_EQ(editor.WaitTitle("out.CSV - " + kTitle), "out.CSV - " + kTitle);
   expected.Components[2][7] = "диод";
   EXPECT_EQ(ReadWholeFile(out), WriteJobFile(expected));
@@ -107,7 +90,7 @@ TEST(DocumentRun, ClosingWithUnsavedChangesAsksYesNoOrCancel) {
   {  // Cancel keeps the window and the changes; No closes without saving.
     TEditorDriver editor("\"" + job + "\"");
     ASSERT_TRUE(editor.Started());
-    ASSERT_TRUE(DeleteRowByKeys(editor, editor.Table(kComponentColumns), 0));
+    ASSERT_TRUE(editor.DeleteRowByKeys(editor.Table(kComponentColumns), 0));
     HWND question = CloseAndFindQuestion(editor);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(TEditorDriver::Text(GetDlgItem(question, 0xFFFF)), "Сохранить изменения?");
@@ -126,7 +109,7 @@ TEST(DocumentRun, ClosingWithUnsavedChangesAsksYesNoOrCancel) {
   {  // Yes saves first; a cancelled save dialog keeps the window.
     TEditorDriver editor("\"" + job + "\"");
     ASSERT_TRUE(editor.Started());
-    ASSERT_TRUE(DeleteRowByKeys(editor, editor.Table(kComponentColumns), 0));
+    ASSERT_TRUE(editor.DeleteRowByKeys(editor.Table(kComponentColumns), 0));
     HWND question = CloseAndFindQuestion(editor);
     ASSERT_NE(question, nullptr);
     PostMessageA(question, WM_COMMAND, IDYES, 0);
@@ -140,7 +123,7 @@ TEST(DocumentRun, ClosingWithUnsavedChangesAsksYesNoOrCancel) {
     ASSERT_NE(question, nullptr);
     PostMessageA(question, WM_COMMAND, IDYES, 0);
     const std::string saved = temp.File("saved.CSV");
-    ASSERT_TRUE(AnswerSaveDialog(editor, saved));
+    ASSERT_TRUE(editor.AnswerSaveDialog(saved));
     EXPECT_TRUE(editor.WaitExit());
     EXPECT_EQ(ReadWholeFile(saved), WriteJobFile(edited));
   }
@@ -160,7 +143,7 @@ TEST(DocumentRun, TheSessionsEndAsksAboutUnsavedChangesAsTheCloseDoes) {
 
   TEditorDriver editor("\"" + job + "\"");
   ASSERT_TRUE(editor.Started());
-  ASSERT_TRUE(DeleteRowByKeys(editor, editor.Table(kComponentColumns), 0));
+  ASSERT_TRUE(editor.DeleteRowByKeys(editor.Table(kComponentColumns), 0));
   for (int button : {IDCANCEL, IDNO, IDYES}) {
     SCOPED_TRACE(button);
     LRESULT sent = 0;
@@ -173,7 +156,9 @@ TEST(DocumentRun, TheSessionsEndAsksAboutUnsavedChangesAsTheCloseDoes) {
     if (question) {
       EXPECT_EQ(TEditorDriver::Text(GetDlgItem(question, 0xFFFF)), "Сохранить изменения?");
       PostMessageA(question, WM_COMMAND, button, 0);
-      if (button == IDYES) EXPECT_TRUE(AnswerSaveDialog(editor, saved));
+      if (button == IDYES) {
+        EXPECT_TRUE(editor.AnswerSaveDialog(saved));
+      }
     }
     session.join();
     ASSERT_NE(question, nullptr);
@@ -211,7 +196,7 @@ TEST(DocumentRun, RowKeysUndoAndRedoAndTheSavedBytes) {
   ASSERT_TRUE(editor.Open(JobSamplePath("basic.CSV")));
   const JobTables opened = editor.Tables();
   HWND components = editor.Table(kComponentColumns);
-  ASSERT_TRUE(DeleteRowByKeys(editor, components, 1));
+  ASSERT_TRUE(editor.DeleteRowByKeys(components, 1));
 
   ASSERT_TRUE(editor.ClickRow(components, 0));
   editor.PressKeys({VK_INSERT});

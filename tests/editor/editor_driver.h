@@ -46,7 +46,7 @@ class TEditorDriver {
  public:
   // Item indexes of the menu template.
   enum : int {
-    kOpen = kMenuOpen, kSave = kMenuSave, kImport = kMenuImport, kCorrections = kMenuCorrections,
+    kNew = kMenuNew, kOpen = kMenuOpen, kSave = kMenuSave, kImport = kMenuImport, kCorrections = kMenuCorrections,
     kNoCorrections = kMenuNoCorrections, kTurnLeftRight = kMenuTurnLeftRight, kTurnTopBottom = kMenuTurnTopBottom,
     kFeedersFromJob = kMenuFeedersFromJob, kProgram = kMenuProgram, kRecentFirst = kMenuRecentFirst,
     kDistribute = kMenuDistribute, kCheck = kMenuCheck, kPanel = kMenuPanel, kKinds = kMenuKinds, kHelp = kMenuHelp
@@ -129,6 +129,14 @@ class TEditorDriver {
   // rows takes a while to fill the tables).
   bool Open(const std::string& path, DWORD handlingMs = 20000) {
     return ChooseFile(kOpen, "Open Dialog", WindowsPath(path), IDOK, false, handlingMs);
+  }
+  // Answers the save dialog that a question led to with the name.
+  bool AnswerSaveDialog(const std::string& path) {
+    HWND dialog = FindDialog("Save Dialog");
+    if (!dialog) return false;
+    SendText(GetDlgItem(dialog, kFileNameBox), path);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return WaitGone(dialog);
   }
   bool Save(const std::string& path, bool replace = false) {
     return ChooseFile(kSave, "Save Dialog", WindowsPath(path), IDOK, replace);
@@ -332,6 +340,13 @@ class TEditorDriver {
       return false;
     ClickAt(list, r.left + 20, (r.top + r.bottom) / 2);
     return WaitUntil([&] { return SelectedRow(list) == row && HasFocus(list); }) && Sync();
+  }
+  // Removes a row of the table with Ctrl+Delete: an unsaved change.
+  bool DeleteRowByKeys(HWND table, int row) {
+    const int rows = RowCount(table);
+    if (!ClickRow(table, row)) return false;
+    PressKeys({VK_CONTROL, VK_DELETE});
+    return WaitRows(table, rows - 1);
   }
   // The window has the keyboard focus of the editor's thread.
   bool HasFocus(HWND window) const {

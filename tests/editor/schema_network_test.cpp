@@ -16,6 +16,7 @@
 #include "components/processing/array_find.h"
 #include "components/processing/block_find.h"
 #include "components/processing/bottom_turn.h"
+#include "components/processing/change_recovery.h"
 #include "components/processing/data_to_file.h"
 #include "components/processing/do_data.h"
 #include "components/processing/document_title.h"
@@ -114,7 +115,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
       S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
       S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage,
-      S->RecentJobs};
+      S->ChangeRecovery, S->RecoveryQuestion, S->RecoveryErrorMessage, S->DiscardHub, S->NewJobHub,
+      S->JobClearHub, S->RecentJobs};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -170,18 +172,15 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
   // "Файл" ends with a separator and a place for each recent job; they
   // are hidden once the network is on and finds the list empty.
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9 + 1 + static_cast<int>(kRecentJobsLimit));
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 10 + 1 + static_cast<int>(kRecentJobsLimit));
   SwitchOnNetwork(S->MainForm);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 10);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
-  // "Открыть" and "Сохранить " show their shortcuts after a tab.
-  char open[64] = {};
-  GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
-  EXPECT_STREQ(open, "Открыть\tCtrl+O");
+  // "Создать", "Открыть" and "Сохранить " show their shortcuts after a tab.
   for (const auto& [position, caption] :
-       {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
-        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"},
-        std::pair{7, "Питатели из задания…"}}) {
+       {std::pair{0, "Создать\tCtrl+N"}, std::pair{1, "Открыть\tCtrl+O"}, std::pair{4, "Поправки поворота…"},
+        std::pair{5, "Без поправок поворота"}, std::pair{6, "Нижняя сторона: переворот слева направо"},
+        std::pair{7, "Нижняя сторона: переворот сверху вниз"}, std::pair{8, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -197,6 +196,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(S->FindingsWindow->PositionStore, settings + "\\Window.Check");
   EXPECT_EQ(S->PartKindsWindow->PositionStore, settings + "\\Window.Kinds");
   EXPECT_EQ(S->PanelWindow->PositionStore, settings + "\\Window.Panel");
+  EXPECT_EQ(S->ChangeRecovery->Folder, Settings.Path + "\\ZR780K Editor\\Recovery");
+  EXPECT_EQ(S->ChangeRecovery->Delay, 3000u);
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
@@ -347,7 +348,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MenuRouter.OnOutput[kMenuTurnTopBottom]", &S->MenuRouter->OnOutput[kMenuTurnTopBottom], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
       {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnLeftRight)},
       {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnTopBottom)},
-      {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
+      {"StartHub.OnOutput[3]", &S->StartHub->OnOutput[3], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
       {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
       {"MenuRouter.OnOutput[kMenuDistribute]", &S->MenuRouter->OnOutput[kMenuDistribute], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
@@ -436,18 +437,47 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"MainForm.CloseQuery", &S->MainForm->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
       {"Document.OnAskSave", &S->Document->OnAskSave, MakeEvent<&TVMMessage::ShowMessage>(S->SaveChangesQuestion)},
       {"SaveChangesQuestion.OnYes", &S->SaveChangesQuestion->OnYes, MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMDocument::Discard>(S->Document)},
+      {"SaveChangesQuestion.OnNo", &S->SaveChangesQuestion->OnNo, MakeEvent<&TVMHub::Trigger>(S->DiscardHub)},
+      {"DiscardHub.OnOutput[0]", &S->DiscardHub->OnOutput[0], MakeEvent<&TVMDocument::Discard>(S->Document)},
+      {"DiscardHub.OnOutput[1]", &S->DiscardHub->OnOutput[1], MakeEvent<&TVMChangeRecovery::Discard>(S->ChangeRecovery)},
       {"FindNextKey.OnKey[0]", &S->FindNextKey->OnKey[0], MakeEvent<&TVMDoData::SendData>(S->FindNextText)},
       {"FindNextText.Data", &S->FindNextText->DataInput, MakeEvent<&TVMEdit::Text>(S->SearchEdit)},
       {"FindNextText.OnData", &S->FindNextText->OnData, MakeEvent<&TVMHub::Trigger>(S->SearchHub)},
       {"MainForm.OnCreate", &S->MainForm->OnCreate, MakeEvent<&TVMHub::Trigger>(S->StartHub)},
-      {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
+      {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMStartFile::Send>(S->StartFile)},
       {"StartFile.OnFile", &S->StartFile->OnFile, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"FileDrop.OnDropped", &S->FileDrop->OnDropped, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
+      // The recovery copy of unsaved changes.
+      {"ModifiedHub.OnOutput[2]", &S->ModifiedHub->OnOutput[2], MakeEvent<&TVMChangeRecovery::Changed>(S->ChangeRecovery)},
+      {"ChangeRecovery.Tables[0]", &S->ChangeRecovery->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
+      {"ChangeRecovery.Tables[1]", &S->ChangeRecovery->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
+      {"ChangeRecovery.Tables[2]", &S->ChangeRecovery->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
+      {"ChangeRecovery.Tables[3]", &S->ChangeRecovery->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
+      {"ChangeRecovery.JobPath", &S->ChangeRecovery->JobPath, MakeEvent<&TVMDocument::FilePath>(S->Document)},
+      {"StartHub.OnOutput[1]", &S->StartHub->OnOutput[1], MakeEvent<&TVMChangeRecovery::Offer>(S->ChangeRecovery)},
+      {"ChangeRecovery.OnAsk", &S->ChangeRecovery->OnAsk, MakeEvent<&TVMMessage::ShowMessage>(S->RecoveryQuestion)},
+      {"RecoveryQuestion.OnYes", &S->RecoveryQuestion->OnYes, MakeEvent<&TVMChangeRecovery::Restore>(S->ChangeRecovery)},
+      {"RecoveryQuestion.OnNo", &S->RecoveryQuestion->OnNo, MakeEvent<&TVMChangeRecovery::Drop>(S->ChangeRecovery)},
+      {"ChangeRecovery.OnUnreadable", &S->ChangeRecovery->OnUnreadable, MakeEvent<&TVMMessage::ShowMessage>(S->RecoveryErrorMessage)},
+      {"ChangeRecovery.OnRows", &S->ChangeRecovery->OnRows, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
+      {"ChangeRecovery.OnJobFile", &S->ChangeRecovery->OnJobFile, MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"ChangeRecovery.OnRecovered", &S->ChangeRecovery->OnRecovered, MakeEvent<&TVMUndoJournal::StartOver>(S->EditJournal)},
+      // "Создать".
+      {"MenuRouter.OnOutput[kMenuNew]", &S->MenuRouter->OnOutput[kMenuNew], MakeEvent<&TVMHub::Trigger>(S->NewJobHub)},
+      {"NewJobHub.OnOutput[0]", &S->NewJobHub->OnOutput[0], MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
+      {"NewJobHub.OnOutput[1]", &S->NewJobHub->OnOutput[1], MakeEvent<&TVMDocument::Leave>(S->Document)},
+      {"Document.OnLeave", &S->Document->OnLeave, MakeEvent<&TVMHub::Trigger>(S->JobClearHub)},
+      {"JobClearHub.OnOutput[0]", &S->JobClearHub->OnOutput[0], MakeEvent<&TvmStringTableMT::Clear>(S->FeederTable, 9)},
+      {"JobClearHub.OnOutput[1]", &S->JobClearHub->OnOutput[1], MakeEvent<&TvmStringTableMT::Clear>(S->SpecialFeederTable, 9)},
+      {"JobClearHub.OnOutput[2]", &S->JobClearHub->OnOutput[2], MakeEvent<&TvmStringTableMT::Clear>(S->BoardTable, 9)},
+      {"JobClearHub.OnOutput[3]", &S->JobClearHub->OnOutput[3], MakeEvent<&TvmStringTableMT::Clear>(S->ComponentTable, 9)},
+      {"JobClearHub.OnOutput[4]", &S->JobClearHub->OnOutput[4], MakeEvent<&TVMUndoJournal::StartOver>(S->EditJournal)},
+      {"JobClearHub.OnOutput[5]", &S->JobClearHub->OnOutput[5], MakeEvent<&TVMDocument::SetPath>(S->Document)},
+      {"JobClearHub.OnOutput[6]", &S->JobClearHub->OnOutput[6], MakeEvent<&TVMPlacementView::Clear>(view)},
       // The recent jobs.
       {"OpenedHub.OnOutput[2]", &S->OpenedHub->OnOutput[2], MakeEvent<&TVMRecentJobs::Add>(S->RecentJobs)},
       {"SavedHub.OnOutput[2]", &S->SavedHub->OnOutput[2], MakeEvent<&TVMRecentJobs::Add>(S->RecentJobs)},
-      {"StartHub.OnOutput[3]", &S->StartHub->OnOutput[3], MakeEvent<&TVMRecentJobs::Load>(S->RecentJobs)},
+      {"StartHub.OnOutput[4]", &S->StartHub->OnOutput[4], MakeEvent<&TVMRecentJobs::Load>(S->RecentJobs)},
       {"RecentJobs.OnItems", &S->RecentJobs->OnItems, MakeEvent<&TVMMenu::ShowItemRun>(S->MainMenu, kMenuRecentFirst)},
       {"RecentJobs.CloseQuery", &S->RecentJobs->CloseQuery, MakeEvent<&TVMDocument::CloseQuery>(S->Document)},
       {"RecentJobs.OnChosen", &S->RecentJobs->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
@@ -487,7 +517,8 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
                                   &S->JobWriteStream->OnOpened, &S->JobWriteStream->OnSaveFailed,
                                   &S->JobFormatCheck->OnCancel, &S->ImportDialog->OnCancel,
                                   &S->ImportSideQuestion->OnCancel, &S->ImportUnitQuestion->OnCancel,
-                                  &S->MissingFeederQuestion->OnCancel, &S->PartKindsWindow->OnRowChanges[kBoardTable]};
+                                  &S->MissingFeederQuestion->OnCancel, &S->PartKindsWindow->OnRowChanges[kBoardTable],
+                                  &S->RecoveryQuestion->OnCancel};
   for (TVMComponent* c : S->CreationOrder()) {
     if (auto* find = dynamic_cast<TVMBlockFind*>(c)) open.push_back(&find->OnMissing);
     if (auto* table = dynamic_cast<TvmStringTableMT*>(c))

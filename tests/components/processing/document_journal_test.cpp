@@ -100,6 +100,18 @@ TEST_F(UndoJournalTest, ModifiedIsWhereTheContentLeftTheLastSaveOrOpen) {
   Do(&TVMUndoJournal::MarkSaved);
   Do(&TVMUndoJournal::Clear);
   EXPECT_EQ("0", LastModified());
+
+  // A job that starts over forgets the entries too, as saved (a new job) or
+  // as unsaved (recovered changes), whatever it was before.
+  for (const char* unsaved : {"1", "0", "1"}) {
+    Do(&TVMUndoJournal::Record, "c");
+    TData value = IntValue(unsaved[0] - '0');
+    journal.StartOver(value, 0);
+    EXPECT_EQ(unsaved, LastModified());
+    EXPECT_EQ(0u, journal.UndoCount() + journal.RedoCount());
+    Do(&TVMUndoJournal::Undo);
+    EXPECT_EQ(unsaved, LastModified()) << "nothing to undo";
+  }
 }
 
 class DocumentTest : public LiveNetworkTest {
@@ -109,6 +121,7 @@ class DocumentTest : public LiveNetworkTest {
     document.AppTitle = "ZR780K Editor";
     document.OnTitle = titles.Action();
     document.OnAskSave = asked.Action();
+    document.OnLeave = left.Action();
   }
   void Call(void (TVMDocument::*action)(TData&, uint16_t), TData data) { (document.*action)(data, 0); }
   int32_t CloseQuery() {
@@ -117,7 +130,7 @@ class DocumentTest : public LiveNetworkTest {
   }
 
   TVMDocument document;
-  TProbe titles, asked;
+  TProbe titles, asked, left;
 };
 
 TEST_F(DocumentTest, TheTitleNamesTheFileAndMarksUnsavedChanges) {
@@ -149,6 +162,21 @@ TEST_F(DocumentTest, TheCloseQueryAsksAndAnswersFromWhatTheQuestionLedTo) {
   asked.Then = nullptr;
   EXPECT_EQ(1, CloseQuery()) << "a No is not remembered for the next close";
   EXPECT_EQ(4u, asked.Count());
+}
+
+// Leaving the job asks as the close does, and passes the value on only when
+// no unsaved change stands in the way.
+TEST_F(DocumentTest, LeavingTheJobAsksAsTheCloseDoes) {
+  TVM_Event leave = MakeEvent<&TVMDocument::Leave>(&document);
+  FireStr(leave, "a");  // no changes: no question
+  Call(&TVMDocument::SetModified, IntValue(1));
+  FireStr(leave, "b");  // Cancel
+  asked.Then = [this](TData&, uint16_t) { Call(&TVMDocument::Discard, TData{}); };
+  FireStr(leave, "c");  // No
+  asked.Then = [this](TData&, uint16_t) { Call(&TVMDocument::SetModified, IntValue(0)); };
+  FireStr(leave, "d");  // Yes, and the save went through
+  EXPECT_EQ(3u, asked.Count());
+  EXPECT_EQ(Texts({"a", "c", "d"}), left.Texts());
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ void AddAmbiguous(std::string& out, const TFeederAssignment& a) {
 }  // namespace
 
 std::string AssignSummary(const TFeederAssignment& a) {
-  std::string out = "Питатель назначен: " + Rows(a.Changes.size()) + ".\n";
+  std::string out = "Питатель назначен: " + Rows(a.FeedersGiven) + ".\n";
+  if (!a.NozzleRules.empty()) out += "Сопло по правилам: " + Rows(a.NozzlesByRule) + ".\n";
   out += "Свой питатель сохранили: " + Rows(a.Kept) + ".\n";
   AddUnmatched(out, a);
   AddAmbiguous(out, a);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <unordered_map>
 
 #include "job/feeder_numbers.h"
@@ -115,11 +116,16 @@ std::unordered_map<std::string, std::string> UsualNozzles(const JobTable& compon
 
 }  // namespace
 
-TFeederAssignment AssignFeeders(const JobTables& job) {
+TFeederAssignment AssignFeeders(const JobTables& job, const TNozzleRules* nozzles) {
   TFeederAssignment result;
   const TFeederNumbers existing = FeederNumbers(job);
   const auto usualNozzles = UsualNozzles(job.Components);
   TMatcher matcher(job);
+  std::optional<TNozzleRuleLookup> rules;
+  if (nozzles) {
+    rules.emplace(*nozzles);
+    result.NozzleRules = nozzles->Name;
+  }
   std::unordered_map<std::string, size_t> groupOf;
   std::string key;
   for (size_t r = 0; r < job.Components.size(); ++r) {
@@ -128,28 +134,40 @@ TFeederAssignment AssignFeeders(const JobTables& job) {
       ++result.Skipped;
       continue;
     }
+    const std::string& comment = JobCell(row, kComponentCommentColumn);
+    const std::string* ruleNozzle =
+        rules && JobCell(row, kComponentNozzleColumn).empty() ? rules->Nozzle(comment) : nullptr;
+    result.NozzlesByRule += ruleNozzle != nullptr;
+    auto change = [&] {
+      TRowChange made{r, row, row};
+      made.After.resize(std::max(made.After.size(), kComponentColumns));
+      if (ruleNozzle) made.After[kComponentNozzleColumn] = *ruleNozzle;
+      return made;
+    };
+
     if (ReadWholeNumber(JobCell(row, kComponentFeederColumn), key) && existing.count(key)) {
       ++result.Kept;
+      if (ruleNozzle) result.Changes.push_back(change());
       continue;
     }
-    const std::string& comment = JobCell(row, kComponentCommentColumn);
     const TMatch& match = matcher.Match(comment);
     if (match.empty()) {
       ++result.Unmatched;
       const auto [group, added] = groupOf.try_emplace(comment, result.UnmatchedGroups.size());
       if (added) result.UnmatchedGroups.push_back({comment, 0});
       ++result.UnmatchedGroups[group->second].Rows;
+      if (ruleNozzle) result.Changes.push_back(change());
       continue;
     }
     const TCandidate& given = matcher.Candidate(match[0]);
-    TRowChange change{r, row, row};
-    change.After.resize(std::max(change.After.size(), kComponentColumns));
-    change.After[kComponentFeederColumn] = given.Number;
-    if (change.After[kComponentNozzleColumn].empty()) {
-      const auto nozzle = usualNozzles.find(given.Key);
-      if (nozzle != usualNozzles.end()) change.After[kComponentNozzleColumn] = nozzle->second;
+    TRowChange& givenRow = result.Changes.emplace_back(change());
+    givenRow.After[kComponentFeederColumn] = given.Number;
+    ++result.FeedersGiven;
+    std::string& nozzle = givenRow.After[kComponentNozzleColumn];
+    if (nozzle.empty()) {
+      const auto usual = usualNozzles.find(given.Key);
+      if (usual != usualNozzles.end()) nozzle = usual->second;
     }
-    result.Changes.push_back(std::move(change));
     TAmbiguousRow ambiguous{r, JobCell(row, kComponentNameColumn), {given.Number}};
     std::string lastKey = given.Key;
     for (size_t m : match) {

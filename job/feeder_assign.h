@@ -1,6 +1,9 @@
 // "Распределить": every placed component row that names no existing feeder
 // gets the feeder whose comment words it holds, and an empty nozzle the one
-// most used with that feeder. Work done by hand is never overwritten: rows
+// most used with that feeder. With nozzle rules, every placed row whose
+// nozzle is empty first takes the nozzle of the rule its comment matches,
+// whether it gets a feeder or not; the nozzles most used are counted over
+// the job as it was, before any of this. Work done by hand is never overwritten: rows
 // marked "Пропуск", rows that name an existing feeder (a skipped feeder
 // still exists) and rows that find no feeder keep every cell.
 //
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "job/job_file.h"
+#include "job/nozzle_rules.h"
 
 // A component row the assignment changes: counted from 0, all its cells.
 struct TRowChange {
@@ -38,7 +42,10 @@ struct TAmbiguousRow {
 };
 
 struct TFeederAssignment {
-  std::vector<TRowChange> Changes;  // the rows that got a feeder, in row order
+  std::vector<TRowChange> Changes;  // the rows that got a feeder or a nozzle, in row order
+  size_t FeedersGiven = 0;          // rows that got a feeder
+  std::string NozzleRules;          // the nozzle rules' name, empty when none were given
+  size_t NozzlesByRule = 0;         // rows that got a nozzle by a rule
   size_t Kept = 0;                  // placed rows already naming a feeder
   size_t Skipped = 0;               // rows marked "Пропуск"
   size_t Unmatched = 0;             // rows that took part and found no feeder
@@ -46,7 +53,7 @@ struct TFeederAssignment {
   std::vector<TAmbiguousRow> Ambiguous;        // in row order
 };
 
-TFeederAssignment AssignFeeders(const JobTables& job);
+TFeederAssignment AssignFeeders(const JobTables& job, const TNozzleRules* nozzles = nullptr);
 
 // The summary shown to the user: Windows-1251, each line ended by "\n".
 std::string AssignSummary(const TFeederAssignment& assignment);

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "job/finding_groups.h"
 #include "job/job_format.h"
+#include "job/text_decoding.h"
 
 namespace {
 
@@ -62,7 +64,9 @@ size_t CorrectParts(const TRotationCorrections& corrections, const std::vector<c
 
 }  // namespace
 
-bool IsFiducialReference(const std::string& reference) {
+bool IsFiducialPart(const std::string& reference, const std::string& value, const std::string& package) {
+  for (const std::string* text : {&value, &package})
+    if (AsciiLower(*text).find("fiducial") != std::string::npos) return true;
   const std::string upper = Upper(reference);
   for (const char* prefix : {"FID", "FD", "MARK"}) {
     const size_t length = std::strlen(prefix);
@@ -111,7 +115,8 @@ bool MayBeInches(const TPlacementFile& file, TBoardSide side) {
 }
 
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
-                                  const TRotationCorrections* corrections, const TBottomRule& bottom) {
+                                  const TRotationCorrections* corrections, const TBottomRule& bottom,
+                                  const TNozzleRules* nozzles) {
   TPlacementImport import;
   import.Side = ImportedSide(file, side);
   std::vector<const TPlacementPart*> parts;
@@ -139,13 +144,23 @@ TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
   import.Rows.reserve(parts.size());
   for (size_t i = 0; i < parts.size(); ++i) {
     const TPlacementPart& part = *parts[i];
-    const bool fiducial = IsFiducialReference(part.Reference);
+    const bool fiducial = IsFiducialPart(part.Reference, part.Value, part.Package);
     const bool notPlaced = !fiducial && IsNotPlacedValue(part.Value);
     import.Fiducials += fiducial;
     import.NotPlaced += notPlaced;
     import.Rows.push_back({CellText(part.Reference), "", "", FixedToText(xs[i]), FixedToText(ys[i]),
                            AngleToText(angles[i]), fiducial || notPlaced ? "1" : "0",
                            CommentCell(part.Value, part.Package)});
+  }
+  if (nozzles) {
+    import.Nozzles = nozzles->Name;
+    TNozzleRuleLookup lookup(*nozzles);
+    for (std::vector<std::string>& row : import.Rows) {
+      const std::string* nozzle = lookup.Nozzle(row[kComponentCommentColumn]);
+      if (!nozzle) continue;
+      row[kComponentNozzleColumn] = *nozzle;
+      ++import.NozzlesByRule;
+    }
   }
   return import;
 }
@@ -172,6 +187,8 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
             " из " + Count(import.Rows.size()) + "\n";
     for (const std::string& warning : import.CorrectionWarnings) text += warning + "\n";
   }
+  if (!import.Nozzles.empty())
+    text += "Сопло по правилам: " + RowCountText(import.NozzlesByRule) + "\n";
   std::string shift;
   if (import.ShiftX != 0) shift += "X на " + FixedToText(import.ShiftX) + " мм";
   if (import.ShiftY != 0) shift += (shift.empty() ? "Y на " : ", Y на ") + FixedToText(import.ShiftY) + " мм";

@@ -10,6 +10,7 @@
 
 #include "job/decimal_text.h"
 #include "job/placement_bottom.h"
+#include "job/nozzle_rules.h"
 #include "job/placement_formats.h"
 #include "job/rotation_corrections.h"
 
@@ -31,6 +32,10 @@ struct TPlacementImport {
   std::string Corrections;
   std::vector<std::string> CorrectionWarnings;
   size_t Corrected = 0;
+  // The nozzle rules applied: the table's name (empty when none) and how
+  // many rows a rule gave a nozzle.
+  std::string Nozzles;
+  size_t NozzlesByRule = 0;
 };
 
 // The parts of one side. A file with parts on both sides gives those of
@@ -39,10 +44,11 @@ struct TPlacementImport {
 // gives or the file shows (FindBottomView). Then every part whose package a
 // rule of `corrections` matches is corrected (CorrectPart), skipped parts
 // too. Then each axis on its own: when any value is negative, all are
-// shifted so that the smallest is 0.
+// shifted so that the smallest is 0. Last, every row whose comment a rule of
+// `nozzles` matches takes the rule's nozzle, skipped rows too.
 TPlacementImport ImportPlacements(const TPlacementFile& file, TBoardSide side,
                                   const TRotationCorrections* corrections = nullptr,
-                                  const TBottomRule& bottom = {});
+                                  const TBottomRule& bottom = {}, const TNozzleRules* nozzles = nullptr);
 
 // The side ImportPlacements takes when `side` is asked.
 TBoardSide ImportedSide(const TPlacementFile& file, TBoardSide side);
@@ -59,8 +65,9 @@ std::string ImportSummary(const TPlacementFile& file, const TPlacementImport& im
 
 // --- The rules of one row --------------------------------------------------
 
-// "FID", "FD" or "MARK" followed by nothing or by digits only, any case.
-bool IsFiducialReference(const std::string& reference);
+// A fiducial: its designator is "FID", "FD" or "MARK" followed by nothing or
+// by digits only, or its value or package holds "fiducial", any case.
+bool IsFiducialPart(const std::string& reference, const std::string& value, const std::string& package);
 
 // DNP, DNF, DNI, NC, NF, NP, NOPOP, "DO NOT PLACE" (any case, "_" read as a
 // space), or a value ending in "/NM".

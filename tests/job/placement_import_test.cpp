@@ -129,8 +129,19 @@ TEST(PlacementImport, DecodesEachTextFormIntoWindows1251) {
 }
 
 TEST(PlacementImport, MarksFiducialsAndPartsNotPlacedAndCleansCells) {
-  for (const char* fiducial : {"FID", "fid12", "FD1", "Mark", "MARK007"}) EXPECT_TRUE(IsFiducialReference(fiducial));
-  for (const char* part : {"FIDU1", "F1", "MARK1A", "R1", "FID 1", ""}) EXPECT_FALSE(IsFiducialReference(part));
+  for (const char* fiducial : {"FID", "fid12", "FD1", "Mark", "MARK007"})
+    EXPECT_TRUE(IsFiducialPart(fiducial, "10k", "R_0603")) << fiducial;
+  for (const char* part : {"FIDU1", "F1", "MARK1A", "R1", "FID 1", "", "FID1A", "MARKER1"})
+    EXPECT_FALSE(IsFiducialPart(part, "10k", "R_0603")) << part;
+  // By value or footprint, whatever the designator.
+  const struct {
+    const char* Value;
+    const char* Package;
+    bool Fiducial;
+  } byName[] = {{"FIDUCIAL_2", "Fiducial", true},        {"", "Fiducial_1mm_Mask2mm", true},
+                {"FIDUCIAL_DUAL", "", true},             {"fiducial", "R_0603", true},
+                {"Fid", "MountingHole_3.2mm", false},    {"100n", "C_0402", false}};
+  for (const auto& c : byName) EXPECT_EQ(IsFiducialPart("FM1", c.Value, c.Package), c.Fiducial) << c.Value << c.Package;
   for (const char* value : {"DNP", "dnf", " DNI ", "NC", "nf", "NP", "NoPop", "Do Not Place", "DO_NOT_PLACE", "10k/NM"})
     EXPECT_TRUE(IsNotPlacedValue(value)) << value;
   for (const char* value : {"10k", "DNP1", "NCP", "", "/NM1"}) EXPECT_FALSE(IsNotPlacedValue(value)) << value;

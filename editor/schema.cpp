@@ -16,6 +16,7 @@
 #include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
+#include "components/processing/nozzle_rules.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
 #include "components/processing/rotation_corrections.h"
@@ -58,13 +59,6 @@ constexpr uint16_t kTableArray = TvmStringTableMT::kArrayPoint;
 constexpr uint16_t kTableSelectRow = TvmStringTableMT::kSelectRowPoint;
 constexpr uint16_t kTableAddRows = TvmStringTableMT::kAddRowsPoint;
 
-// The menu template's items in order; the router has one output per item.
-enum TMenuItem : uint8_t {
-  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
-  kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuActions, kMenuDistribute, kMenuCheck, kMenuPanel,
-  kMenuKinds, kMenuHelp, kMenuItemCount
-};
-
 // Steps of saving: the write stream is opened (twice, as the file needs),
 // then the lines are written; output 2 between them is left open.
 enum TSaveStep : uint8_t { kSaveOpen = 0, kSaveOpenAgain = 1, kSaveWrite = 3, kSaveStepCount = 4 };
@@ -79,7 +73,8 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Импорт позиций…", the two items of rotation corrections, the two turns of
+// "Импорт позиций…", the two items of rotation corrections and the two of
+// nozzle rules, the two turns of
 // the bottom side (radio items, one checked), "Питатели из задания…",
 // "Проверить", "Панель плат…" and "Детали по видам…" are additions to the
 // composition's menu.
@@ -91,6 +86,8 @@ constexpr char kMenuTemplate[] =
     "Импорт позиций…\tCtrl+I\r\n"
     "Поправки поворота…\r\n"
     "Без поправок поворота\r\n"
+    "Правила сопел…\r\n"
+    "Без правил сопел\r\n"
     "+!Нижняя сторона: переворот слева направо\r\n"
     "-!Нижняя сторона: переворот сверху вниз\r\n"
     "Питатели из задания…\r\n"
@@ -679,9 +676,10 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   SetOkBox(CorrectionsChosenMessage, "Поправки поворота", kIconInformation);
 
   // 83. StartHub: once the network is on, the remembered table is read, then
-  // the start-up file opened, then the remembered turn of the bottom side read.
+  // the start-up file opened, then the remembered turn of the bottom side
+  // read, then the remembered nozzle rules.
   StartHub = Keep(new TVMHub);
-  StartHub->SetCount(3);
+  StartHub->SetCount(4);
 
   // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
   // first shown.
@@ -744,6 +742,23 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   // text it is fired).
   FeedersSummaryMessage = Keep(new TVMMessage);
   SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
+
+  // 97. NozzleRulesDialog: the table of nozzle rules to apply.
+  NozzleRulesDialog = Keep(new TVMODialog);
+  SetOpenDialog(NozzleRulesDialog, "Правила сопел", "Таблицы правил|*.csv;*.txt|Все файлы|*.*");
+
+  // 98. NozzleRules: the table chosen, remembered in the settings file of
+  // the rotation corrections.
+  NozzleRules = Keep(new TVMNozzleRules);
+  NozzleRules->SettingsFile = RotationCorrections->SettingsFile;
+
+  // 99. NozzleRulesErrorMessage: why a table cannot be used (the text it is fired).
+  NozzleRulesErrorMessage = Keep(new TVMMessage);
+  SetOkBox(NozzleRulesErrorMessage, "Правила сопел", kIconStop);
+
+  // 100. NozzleRulesChosenMessage: the table chosen (the text it is fired).
+  NozzleRulesChosenMessage = Keep(new TVMMessage);
+  SetOkBox(NozzleRulesChosenMessage, "Правила сопел", kIconInformation);
 }
 
 // The links of the additions, one line per link.
@@ -984,6 +999,21 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FeedersFromJob->OnSpecialRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(SpecialFeederTable, TvmStringTableMT::kReplaceRowsPoint);
   FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
   FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
+
+  // Nozzle rules: a chosen table is read at once (a bad one is told and the
+  // previous choice stays) and remembered, as the remembered one is at
+  // start; every import and "Распределить" take the table held, its name
+  // and bytes.
+  MenuRouter->OnOutput[kMenuNozzleRules] = MakeEvent<&TVMODialog::ShowDialog>(NozzleRulesDialog, 0);
+  MenuRouter->OnOutput[kMenuNoNozzleRules] = MakeEvent<&TVMNozzleRules::Clear>(NozzleRules, 0);
+  NozzleRulesDialog->OnChosen = MakeEvent<&TVMNozzleRules::Choose>(NozzleRules, 0);
+  NozzleRules->OnError = MakeEvent<&TVMMessage::ShowMessage>(NozzleRulesErrorMessage, 0);
+  NozzleRules->OnChosen = MakeEvent<&TVMMessage::ShowMessage>(NozzleRulesChosenMessage, 0);
+  StartHub->OnOutput[3] = MakeEvent<&TVMNozzleRules::Load>(NozzleRules, 0);
+  PlacementImport->NozzlesName = MakeEvent<&TVMNozzleRules::FileName>(NozzleRules, 0);
+  PlacementImport->NozzlesText = MakeEvent<&TVMNozzleRules::Text>(NozzleRules, 0);
+  FeederAssign->NozzlesName = MakeEvent<&TVMNozzleRules::FileName>(NozzleRules, 0);
+  FeederAssign->NozzlesText = MakeEvent<&TVMNozzleRules::Text>(NozzleRules, 0);
 }
 
 // Tooltips, for every window component in creation order.

@@ -50,9 +50,18 @@ class TVMJobFormatCheck;
 class TVMPlacementView;
 class TVMPlacementImport;
 class TVMRotationCorrections;
+class TVMNozzleRules;
 class TVMPanelWindow;
 class TVMBottomTurn;
 class TVMPartKindsWindow;
+
+// The menu template's items in order, the index each reports (submenu
+// headers count); the router has one output per item.
+enum TMenuItem : uint8_t {
+  kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuNozzleRules,
+  kMenuNoNozzleRules, kMenuTurnLeftRight, kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuActions,
+  kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds, kMenuHelp, kMenuItemCount
+};
 
 class TClassMainForm_C7FA30 : public TVMComponent {
  public:
@@ -170,6 +179,13 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeedersFromJob* FeedersFromJob = nullptr;
   TVMMessage* FeedersErrorMessage = nullptr;
   TVMMessage* FeedersSummaryMessage = nullptr;
+  // Nozzle rules for the imports and "Распределить": the dialog, the table
+  // chosen and remembered, its boxes; the start of the network loads the
+  // remembered one.
+  TVMODialog* NozzleRulesDialog = nullptr;
+  TVMNozzleRules* NozzleRules = nullptr;
+  TVMMessage* NozzleRulesErrorMessage = nullptr;
+  TVMMessage* NozzleRulesChosenMessage = nullptr;
 
   // The owner is unused: the schema is the root of the network.
   explicit TClassMainForm_C7FA30(TVMComponent* owner = nullptr);

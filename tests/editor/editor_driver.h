@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/schema.h"
 #include "job/job_file.h"
 #include "tests/support/program.h"
 #include "tests/support/temp_dir.h"
@@ -43,11 +44,13 @@ inline void PrintTo(const JobTables& tables, std::ostream* out) {
 
 class TEditorDriver {
  public:
-  // Item indexes of the menu template.
+  // Item indexes of the menu template, as the schema numbers them.
   enum : int {
-    kOpen = 1, kSave = 2, kImport = 3, kCorrections = 4, kNoCorrections = 5, kTurnLeftRight = 6,
-    kTurnTopBottom = 7, kFeedersFromJob = 8, kProgram = 9, kDistribute = 11, kCheck = 12, kPanel = 13,
-    kKinds = 14, kHelp = 15
+    kOpen = kMenuOpen, kSave = kMenuSave, kImport = kMenuImport, kCorrections = kMenuCorrections,
+    kNoCorrections = kMenuNoCorrections, kNozzleRules = kMenuNozzleRules, kNoNozzleRules = kMenuNoNozzleRules,
+    kTurnLeftRight = kMenuTurnLeftRight, kTurnTopBottom = kMenuTurnTopBottom, kFeedersFromJob = kMenuFeedersFromJob,
+    kProgram = kMenuProgram, kDistribute = kMenuDistribute, kCheck = kMenuCheck, kPanel = kMenuPanel,
+    kKinds = kMenuKinds, kHelp = kMenuHelp
   };
 
   // Starts the editor with the arguments after its name; the window is

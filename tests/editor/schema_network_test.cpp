@@ -28,6 +28,7 @@
 #include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
+#include "components/processing/nozzle_rules.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
 #include "components/processing/rotation_corrections.h"
@@ -112,7 +113,8 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->CorrectionsErrorMessage, S->CorrectionsChosenMessage, S->StartHub, S->PanelWindow,
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
       S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
-      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage};
+      S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage,
+      S->NozzleRulesDialog, S->NozzleRules, S->NozzleRulesErrorMessage, S->NozzleRulesChosenMessage};
   std::vector<TVMComponent*> all = expected;
   all.insert(all.end(), additions.begin(), additions.end());
   EXPECT_EQ(S->CreationOrder(), all) << "the composition first, then its additions";
@@ -166,16 +168,16 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   }
   EXPECT_EQ(captions, (std::vector<std::string>{"Файл", "Действия", "Помощь"}));
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 9);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 11);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
   // "Открыть" and "Сохранить " show their shortcuts after a tab.
   char open[64] = {};
   GetMenuStringA(GetSubMenu(bar, 0), 0, open, sizeof open, MF_BYPOSITION);
   EXPECT_STREQ(open, "Открыть\tCtrl+O");
   for (const auto& [position, caption] :
-       {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"},
-        std::pair{5, "Нижняя сторона: переворот слева направо"}, std::pair{6, "Нижняя сторона: переворот сверху вниз"},
-        std::pair{7, "Питатели из задания…"}}) {
+       {std::pair{3, "Поправки поворота…"}, std::pair{4, "Без поправок поворота"}, std::pair{5, "Правила сопел…"},
+        std::pair{6, "Без правил сопел"}, std::pair{7, "Нижняя сторона: переворот слева направо"},
+        std::pair{8, "Нижняя сторона: переворот сверху вниз"}, std::pair{9, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -184,14 +186,15 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   // the user's settings.
   EXPECT_EQ(S->RotationCorrections->SettingsFile, Settings.Path + "\\ZR780K Editor\\settings.ini");
   EXPECT_EQ(S->BottomTurn->SettingsFile, S->RotationCorrections->SettingsFile);
+  EXPECT_EQ(S->NozzleRules->SettingsFile, S->RotationCorrections->SettingsFile);
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   const std::vector<TExpectedLink> links = {
       {"MainMenu.OnClick", &S->MainMenu->OnClick, MakeEvent<&TVMIndexToChanel::Trigger>(S->MenuRouter)},
-      {"MenuRouter.OnOutput[1]", &S->MenuRouter->OnOutput[1], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
-      {"MenuRouter.OnOutput[2]", &S->MenuRouter->OnOutput[2], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
-      {"MenuRouter.OnOutput[15]", &S->MenuRouter->OnOutput[15], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
+      {"MenuRouter.OnOutput[kMenuOpen]", &S->MenuRouter->OnOutput[kMenuOpen], MakeEvent<&TVMODialog::ShowDialog>(S->OpenJobDialog)},
+      {"MenuRouter.OnOutput[kMenuSave]", &S->MenuRouter->OnOutput[kMenuSave], MakeEvent<&TVMSDialog::ShowDialog>(S->SaveJobDialog)},
+      {"MenuRouter.OnOutput[kMenuHelp]", &S->MenuRouter->OnOutput[kMenuHelp], MakeEvent<&TVMMessage::ShowMessage>(S->AboutMessage)},
       {"OpenJobDialog.OnChosen", &S->OpenJobDialog->OnChosen, MakeEvent<&TVMFileStream::OpenFile>(S->JobReadStream)},
       {"JobReadStream.OnOpened", &S->JobReadStream->OnOpened, MakeEvent<&TVMStream2Hex::Convert>(S->JobTextFlattener)},
       {"JobTextFlattener.OnValue", &S->JobTextFlattener->OnValue, MakeEvent<&TVMHub::Trigger>(S->SectionSplitHub)},
@@ -305,7 +308,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"EditCommitHub.OnOutput[2]", &S->EditCommitHub->OnOutput[2], MakeEvent<&TvmStringTableMT::CommitEdit>(S->BoardTable)},
       {"EditCommitHub.OnOutput[3]", &S->EditCommitHub->OnOutput[3], MakeEvent<&TvmStringTableMT::CommitEdit>(S->ComponentTable)},
       // Import of placement files.
-      {"MenuRouter.OnOutput[3]", &S->MenuRouter->OnOutput[3], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
+      {"MenuRouter.OnOutput[kMenuImport]", &S->MenuRouter->OnOutput[kMenuImport], MakeEvent<&TVMODialog::ShowDialog>(S->ImportDialog)},
       {"ImportDialog.OnChosen", &S->ImportDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->ImportChosenHub)},
       {"ImportChosenHub.OnOutput[0]", &S->ImportChosenHub->OnOutput[0], MakeEvent<&TVMPlacementImport::SetFileName>(S->PlacementImport)},
       {"ImportChosenHub.OnOutput[1]", &S->ImportChosenHub->OnOutput[1], MakeEvent<&TVMFileStream::OpenFile>(S->ImportReadStream)},
@@ -322,29 +325,29 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"ImportUnitQuestion.OnYes", &S->ImportUnitQuestion->OnYes, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 0)},
       {"ImportUnitQuestion.OnNo", &S->ImportUnitQuestion->OnNo, MakeEvent<&TVMPlacementImport::ChooseUnit>(S->PlacementImport, 1)},
       // Rotation corrections for the imports.
-      {"MenuRouter.OnOutput[4]", &S->MenuRouter->OnOutput[4], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
-      {"MenuRouter.OnOutput[5]", &S->MenuRouter->OnOutput[5], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
+      {"MenuRouter.OnOutput[kMenuCorrections]", &S->MenuRouter->OnOutput[kMenuCorrections], MakeEvent<&TVMODialog::ShowDialog>(S->CorrectionsDialog)},
+      {"MenuRouter.OnOutput[kMenuNoCorrections]", &S->MenuRouter->OnOutput[kMenuNoCorrections], MakeEvent<&TVMRotationCorrections::Clear>(S->RotationCorrections)},
       {"CorrectionsDialog.OnChosen", &S->CorrectionsDialog->OnChosen, MakeEvent<&TVMRotationCorrections::Choose>(S->RotationCorrections)},
       {"RotationCorrections.OnError", &S->RotationCorrections->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsErrorMessage)},
       {"RotationCorrections.OnChosen", &S->RotationCorrections->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->CorrectionsChosenMessage)},
       {"PlacementImport.CorrectionsName", &S->PlacementImport->CorrectionsName, MakeEvent<&TVMRotationCorrections::FileName>(S->RotationCorrections)},
       {"PlacementImport.CorrectionsText", &S->PlacementImport->CorrectionsText, MakeEvent<&TVMRotationCorrections::Text>(S->RotationCorrections)},
       {"StartHub.OnOutput[0]", &S->StartHub->OnOutput[0], MakeEvent<&TVMRotationCorrections::Load>(S->RotationCorrections)},
-      {"MenuRouter.OnOutput[6]", &S->MenuRouter->OnOutput[6], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
-      {"MenuRouter.OnOutput[7]", &S->MenuRouter->OnOutput[7], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
-      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 6)},
-      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, 7)},
+      {"MenuRouter.OnOutput[kMenuTurnLeftRight]", &S->MenuRouter->OnOutput[kMenuTurnLeftRight], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 0)},
+      {"MenuRouter.OnOutput[kMenuTurnTopBottom]", &S->MenuRouter->OnOutput[kMenuTurnTopBottom], MakeEvent<&TVMBottomTurn::Choose>(S->BottomTurn, 1)},
+      {"BottomTurn.OnTurn[0]", &S->BottomTurn->OnTurn[0], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnLeftRight)},
+      {"BottomTurn.OnTurn[1]", &S->BottomTurn->OnTurn[1], MakeEvent<&TVMMenu::CheckItem>(S->MainMenu, kMenuTurnTopBottom)},
       {"StartHub.OnOutput[2]", &S->StartHub->OnOutput[2], MakeEvent<&TVMBottomTurn::Load>(S->BottomTurn)},
       {"PlacementImport.BottomTurn", &S->PlacementImport->BottomTurn, MakeEvent<&TVMBottomTurn::Turn>(S->BottomTurn)},
       // "Распределить" and "Проверить".
-      {"MenuRouter.OnOutput[11]", &S->MenuRouter->OnOutput[11], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
+      {"MenuRouter.OnOutput[kMenuDistribute]", &S->MenuRouter->OnOutput[kMenuDistribute], MakeEvent<&TVMFeederAssign::Assign>(S->FeederAssign)},
       {"FeederAssign.Tables[0]", &S->FeederAssign->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"FeederAssign.Tables[1]", &S->FeederAssign->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"FeederAssign.Tables[2]", &S->FeederAssign->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
       {"FeederAssign.Tables[3]", &S->FeederAssign->Tables[3], MakeEvent<&TvmStringTableMT::Array>(S->ComponentTable, 3)},
       {"FeederAssign.OnChanges", &S->FeederAssign->OnChanges, MakeEvent<&TvmStringTableMT::ChangeRows>(S->ComponentTable, 7)},
       {"FeederAssign.OnSummary", &S->FeederAssign->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->AssignSummaryBox)},
-      {"MenuRouter.OnOutput[12]", &S->MenuRouter->OnOutput[12], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
+      {"MenuRouter.OnOutput[kMenuCheck]", &S->MenuRouter->OnOutput[kMenuCheck], MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       {"JobCheck.Tables[0]", &S->JobCheck->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"JobCheck.Tables[1]", &S->JobCheck->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
       {"JobCheck.Tables[2]", &S->JobCheck->Tables[2], MakeEvent<&TvmStringTableMT::Array>(S->BoardTable, 3)},
@@ -356,13 +359,13 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FindingsWindow.OnPick[3]", &S->FindingsWindow->OnPick[3], MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"FindingsWindow.OnRecheck", &S->FindingsWindow->OnRecheck, MakeEvent<&TVMJobCheck::Check>(S->JobCheck)},
       // "Панель плат…".
-      {"MenuRouter.OnOutput[13]", &S->MenuRouter->OnOutput[13], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
+      {"MenuRouter.OnOutput[kMenuPanel]", &S->MenuRouter->OnOutput[kMenuPanel], MakeEvent<&TVMPanelWindow::ShowPanel>(S->PanelWindow)},
       {"PanelWindow.OnOpening", &S->PanelWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PanelWindow.OnRows", &S->PanelWindow->OnRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->BoardTable, 8)},
       {"PanelWindow.OnApplied", &S->PanelWindow->OnApplied, MakeEvent<&TVMPlacementView::Fit>(view)},
       {"PanelWindow.OnInvalid", &S->PanelWindow->OnInvalid, MakeEvent<&TVMMessage::ShowMessage>(S->PanelErrorMessage)},
       // "Детали по видам…".
-      {"MenuRouter.OnOutput[14]", &S->MenuRouter->OnOutput[14], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
+      {"MenuRouter.OnOutput[kMenuKinds]", &S->MenuRouter->OnOutput[kMenuKinds], MakeEvent<&TVMPartKindsWindow::ShowKinds>(S->PartKindsWindow)},
       {"PartKindsWindow.OnOpening", &S->PartKindsWindow->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"PartKindsWindow.Tables[0]", &S->PartKindsWindow->Tables[0], MakeEvent<&TvmStringTableMT::Array>(S->FeederTable, 3)},
       {"PartKindsWindow.Tables[1]", &S->PartKindsWindow->Tables[1], MakeEvent<&TvmStringTableMT::Array>(S->SpecialFeederTable, 3)},
@@ -383,7 +386,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"PartKindsWindow.OnPick", &S->PartKindsWindow->OnPick, MakeEvent<&TvmStringTableMT::SelectRow>(S->ComponentTable, 5)},
       {"PartKindsWindow.OnRing", &S->PartKindsWindow->OnRing, MakeEvent<&TVMPlacementView::RingRows>(view)},
       // "Питатели из задания…".
-      {"MenuRouter.OnOutput[8]", &S->MenuRouter->OnOutput[8], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
+      {"MenuRouter.OnOutput[kMenuFeedersFromJob]", &S->MenuRouter->OnOutput[kMenuFeedersFromJob], MakeEvent<&TVMODialog::ShowDialog>(S->FeedersDialog)},
       {"FeedersDialog.OnOpening", &S->FeedersDialog->OnOpening, MakeEvent<&TVMHub::Trigger>(S->EditCommitHub)},
       {"FeedersDialog.OnChosen", &S->FeedersDialog->OnChosen, MakeEvent<&TVMHub::Trigger>(S->FeedersChosenHub)},
       {"FeedersChosenHub.OnOutput[0]", &S->FeedersChosenHub->OnOutput[0], MakeEvent<&TVMFeedersFromJob::SetFileName>(S->FeedersFromJob)},
@@ -396,6 +399,17 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FeedersFromJob.OnSpecialRows", &S->FeedersFromJob->OnSpecialRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->SpecialFeederTable, 8)},
       {"FeedersFromJob.OnChangeEnd", &S->FeedersFromJob->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
       {"FeedersFromJob.OnSummary", &S->FeedersFromJob->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersSummaryMessage)},
+      // Nozzle rules for the imports and "Распределить".
+      {"MenuRouter.OnOutput[kMenuNozzleRules]", &S->MenuRouter->OnOutput[kMenuNozzleRules], MakeEvent<&TVMODialog::ShowDialog>(S->NozzleRulesDialog)},
+      {"MenuRouter.OnOutput[kMenuNoNozzleRules]", &S->MenuRouter->OnOutput[kMenuNoNozzleRules], MakeEvent<&TVMNozzleRules::Clear>(S->NozzleRules)},
+      {"NozzleRulesDialog.OnChosen", &S->NozzleRulesDialog->OnChosen, MakeEvent<&TVMNozzleRules::Choose>(S->NozzleRules)},
+      {"NozzleRules.OnError", &S->NozzleRules->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->NozzleRulesErrorMessage)},
+      {"NozzleRules.OnChosen", &S->NozzleRules->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->NozzleRulesChosenMessage)},
+      {"StartHub.OnOutput[3]", &S->StartHub->OnOutput[3], MakeEvent<&TVMNozzleRules::Load>(S->NozzleRules)},
+      {"PlacementImport.NozzlesName", &S->PlacementImport->NozzlesName, MakeEvent<&TVMNozzleRules::FileName>(S->NozzleRules)},
+      {"PlacementImport.NozzlesText", &S->PlacementImport->NozzlesText, MakeEvent<&TVMNozzleRules::Text>(S->NozzleRules)},
+      {"FeederAssign.NozzlesName", &S->FeederAssign->NozzlesName, MakeEvent<&TVMNozzleRules::FileName>(S->NozzleRules)},
+      {"FeederAssign.NozzlesText", &S->FeederAssign->NozzlesText, MakeEvent<&TVMNozzleRules::Text>(S->NozzleRules)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -447,15 +461,16 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Code, close.Code);
   EXPECT_EQ(S->JobTextFlattener->OnStreamRead.Target, S->JobReadStream);
 
-  // Left open: router outputs 0, 9 ("УП"), 10 and the import's, save
+  // Left open: the router's outputs of "Файл", "УП" and "Действия", save
   // output 2, the cancel and missing-mark events, and the events of the form
   // and the tables.
-  ASSERT_EQ(S->MenuRouter->OnOutput.size(), 16u);
+  ASSERT_EQ(S->MenuRouter->OnOutput.size(), static_cast<size_t>(kMenuItemCount));
   ASSERT_EQ(S->SaveHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SectionSplitHub->OnOutput.size(), 4u);
   ASSERT_EQ(S->SearchHub->OnOutput.size(), 3u);
-  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[0], &S->MenuRouter->OnOutput[9],
-                                  &S->MenuRouter->OnOutput[10], &S->CorrectionsDialog->OnCancel,
+  std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[kMenuFile], &S->MenuRouter->OnOutput[kMenuProgram],
+                                  &S->MenuRouter->OnOutput[kMenuActions], &S->CorrectionsDialog->OnCancel,
+                                  &S->NozzleRulesDialog->OnCancel,
                                   &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,
@@ -497,7 +512,7 @@ TEST_F(SchemaNetworkTest, HelpShowsItsMessageAndOpensTheForumOnlyOnYes) {
   ShellOpenProc = &RecordShellOpen;
   LastShellCall = {};
   HWND form = S->MainForm->Control->Handle;
-  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, 15)->ItemId;
+  const int32_t helpId = MenuItemByIdOrIndex(S->MainMenu->Menu, kMenuHelp)->ItemId;
 
   TDialogAnswerer answerer;
   answerer.Press(IDNO);

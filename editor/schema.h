@@ -55,8 +55,7 @@ class TVMPanelWindow;
 class TVMBottomTurn;
 class TVMPartKindsWindow;
 
-// The menu template's items in order, the index each reports (submenu
-// headers count); the router has one output per item.
+// The menu template's items in order; the router has one output per item.
 enum TMenuItem : uint8_t {
   kMenuFile, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuNozzleRules,
   kMenuNoNozzleRules, kMenuTurnLeftRight, kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuActions,

@@ -17,6 +17,7 @@
 #include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
+#include "components/processing/nozzle_rules.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
 #include "components/processing/recent_jobs.h"
@@ -77,7 +78,8 @@ TFontRec EditorFont() {
 }
 
 // Items show their shortcuts after a tab; the menu takes those keys too.
-// "Создать", "Импорт позиций…", the two items of rotation corrections, the two turns of
+// "Создать", "Импорт позиций…", the two items of rotation corrections and the
+// two of nozzle rules, the two turns of
 // the bottom side (radio items, one checked), "Питатели из задания…",
 // "Проверить", "Панель плат…" and "Детали по видам…" are additions to the
 // composition's menu; so are the recent jobs at the end of "Файл", behind a
@@ -92,6 +94,8 @@ constexpr char kMenuTemplate[] =
     "Импорт позиций…\tCtrl+I\r\n"
     "Поправки поворота…\r\n"
     "Без поправок поворота\r\n"
+    "Правила сопел…\r\n"
+    "Без правил сопел\r\n"
     "+!Нижняя сторона: переворот слева направо\r\n"
     "-!Нижняя сторона: переворот сверху вниз\r\n"
     "Питатели из задания…\r\n"
@@ -690,10 +694,10 @@ void TClassMainForm_C7FA30::CreateAdditions() {
 
   // 83. StartHub: once the network is on, the remembered table is read, then
   // the copies of unsaved changes left are offered, then the start-up file
-  // opened, then the remembered turn of the bottom side and the recent jobs
-  // read.
+  // opened, then the remembered turn of the bottom side, the recent jobs and
+  // the remembered nozzle rules read.
   StartHub = Keep(new TVMHub);
-  StartHub->SetCount(5);
+  StartHub->SetCount(6);
 
   // 84. PanelWindow: "Панель плат…" asks for a panel of boards, made when
   // first shown.
@@ -758,13 +762,30 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   FeedersSummaryMessage = Keep(new TVMMessage);
   SetOkBox(FeedersSummaryMessage, "Питатели из задания", kIconInformation);
 
-  // 110. ChangeRecovery: the recovery copy of unsaved changes, kept in the
+  // 97. NozzleRulesDialog: the table of nozzle rules to apply.
+  NozzleRulesDialog = Keep(new TVMODialog);
+  SetOpenDialog(NozzleRulesDialog, "Правила сопел", "Таблицы правил|*.csv;*.txt|Все файлы|*.*");
+
+  // 98. NozzleRules: the table chosen, remembered in the settings file of
+  // the rotation corrections.
+  NozzleRules = Keep(new TVMNozzleRules);
+  NozzleRules->SettingsFile = RotationCorrections->SettingsFile;
+
+  // 99. NozzleRulesErrorMessage: why a table cannot be used (the text it is fired).
+  NozzleRulesErrorMessage = Keep(new TVMMessage);
+  SetOkBox(NozzleRulesErrorMessage, "Правила сопел", kIconStop);
+
+  // 100. NozzleRulesChosenMessage: the table chosen (the text it is fired).
+  NozzleRulesChosenMessage = Keep(new TVMMessage);
+  SetOkBox(NozzleRulesChosenMessage, "Правила сопел", kIconInformation);
+
+  // 101. ChangeRecovery: the recovery copy of unsaved changes, kept in the
   // folder "Recovery" beside the settings file, 3 s after a change.
   ChangeRecovery = Keep(new TVMChangeRecovery);
   ChangeRecovery->Folder = DirOfPath(RotationCorrections->SettingsFile) + "Recovery";
   ChangeRecovery->Delay = 3000;
 
-  // 111. RecoveryQuestion: whether to recover a copy left (the text it is
+  // 102. RecoveryQuestion: whether to recover a copy left (the text it is
   // fired), Да or Нет.
   RecoveryQuestion = Keep(new TVMMessage);
   RecoveryQuestion->Caption = "ZR780K Editor";
@@ -772,28 +793,28 @@ void TClassMainForm_C7FA30::CreateAdditions() {
   RecoveryQuestion->Icon = kIconQuestion;
   RecoveryQuestion->DefaultButton = kDefaultFirst;
 
-  // 112. RecoveryErrorMessage: a copy that cannot be read, and where it was
+  // 103. RecoveryErrorMessage: a copy that cannot be read, and where it was
   // set aside (the text it is fired).
   RecoveryErrorMessage = Keep(new TVMMessage);
   SetOkBox(RecoveryErrorMessage, "ZR780K Editor", kIconExclamation);
 
-  // 113. DiscardHub: Нет to the close question: the document lets the
+  // 104. DiscardHub: Нет to the close question: the document lets the
   // window close, and the copy is removed.
   DiscardHub = Keep(new TVMHub);
   DiscardHub->SetCount(2);
 
-  // 114. NewJobHub: "Создать": the row being edited is written back, then
+  // 105. NewJobHub: "Создать": the row being edited is written back, then
   // the document is left (after the close question, when needed).
   NewJobHub = Keep(new TVMHub);
   NewJobHub->SetCount(2);
 
-  // 115. JobClearHub: a new job: the four tables emptied, the journal and
+  // 106. JobClearHub: a new job: the four tables emptied, the journal and
   // the title started anew (the value is the menu's, NULL: no file, no
   // changes), the view cleared.
   JobClearHub = Keep(new TVMHub);
   JobClearHub->SetCount(kJobTableCount + 3);
 
-  // 130. RecentJobs: the jobs last opened or saved, kept in the settings file.
+  // 107. RecentJobs: the jobs last opened or saved, kept in the settings file.
   RecentJobs = Keep(new TVMRecentJobs);
   RecentJobs->SettingsFile = RotationCorrections->SettingsFile;
 
@@ -1049,6 +1070,21 @@ void TClassMainForm_C7FA30::JoinAdditions() {
   FeedersFromJob->OnSpecialRows = MakeEvent<&TvmStringTableMT::ReplaceRows>(SpecialFeederTable, TvmStringTableMT::kReplaceRowsPoint);
   FeedersFromJob->OnChangeEnd = MakeEvent<&TVMUndoJournal::EndChange>(EditJournal, 0);
   FeedersFromJob->OnSummary = MakeEvent<&TVMMessage::ShowMessage>(FeedersSummaryMessage, 0);
+
+  // Nozzle rules: a chosen table is read at once (a bad one is told and the
+  // previous choice stays) and remembered, as the remembered one is at
+  // start; every import and "Распределить" take the table held, its name
+  // and bytes.
+  MenuRouter->OnOutput[kMenuNozzleRules] = MakeEvent<&TVMODialog::ShowDialog>(NozzleRulesDialog, 0);
+  MenuRouter->OnOutput[kMenuNoNozzleRules] = MakeEvent<&TVMNozzleRules::Clear>(NozzleRules, 0);
+  NozzleRulesDialog->OnChosen = MakeEvent<&TVMNozzleRules::Choose>(NozzleRules, 0);
+  NozzleRules->OnError = MakeEvent<&TVMMessage::ShowMessage>(NozzleRulesErrorMessage, 0);
+  NozzleRules->OnChosen = MakeEvent<&TVMMessage::ShowMessage>(NozzleRulesChosenMessage, 0);
+  StartHub->OnOutput[5] = MakeEvent<&TVMNozzleRules::Load>(NozzleRules, 0);
+  PlacementImport->NozzlesName = MakeEvent<&TVMNozzleRules::FileName>(NozzleRules, 0);
+  PlacementImport->NozzlesText = MakeEvent<&TVMNozzleRules::Text>(NozzleRules, 0);
+  FeederAssign->NozzlesName = MakeEvent<&TVMNozzleRules::FileName>(NozzleRules, 0);
+  FeederAssign->NozzlesText = MakeEvent<&TVMNozzleRules::Text>(NozzleRules, 0);
 
   // The recovery copy: written from the four tables and the job's file
   // after every change while there are unsaved changes, removed when there

@@ -52,6 +52,7 @@ class TVMJobFormatCheck;
 class TVMPlacementView;
 class TVMPlacementImport;
 class TVMRotationCorrections;
+class TVMNozzleRules;
 class TVMPanelWindow;
 class TVMBottomTurn;
 class TVMPartKindsWindow;
@@ -60,10 +61,10 @@ class TVMRecentJobs;
 // The menu template's items in order; the router has one output per item.
 // The recent jobs have one item each, hidden while their place is not taken.
 enum TMenuItem : uint8_t {
-  kMenuFile, kMenuNew, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuTurnLeftRight,
-  kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram, kMenuRecentSeparator, kMenuRecentFirst,
-  kMenuActions = kMenuRecentFirst + kRecentJobsLimit, kMenuDistribute, kMenuCheck, kMenuPanel, kMenuKinds,
-  kMenuHelp, kMenuItemCount
+  kMenuFile, kMenuNew, kMenuOpen, kMenuSave, kMenuImport, kMenuCorrections, kMenuNoCorrections, kMenuNozzleRules,
+  kMenuNoNozzleRules, kMenuTurnLeftRight, kMenuTurnTopBottom, kMenuFeedersFromJob, kMenuProgram,
+  kMenuRecentSeparator, kMenuRecentFirst, kMenuActions = kMenuRecentFirst + kRecentJobsLimit, kMenuDistribute,
+  kMenuCheck, kMenuPanel, kMenuKinds, kMenuHelp, kMenuItemCount
 };
 
 class TClassMainForm_C7FA30 : public TVMComponent {
@@ -182,6 +183,13 @@ class TClassMainForm_C7FA30 : public TVMComponent {
   TVMFeedersFromJob* FeedersFromJob = nullptr;
   TVMMessage* FeedersErrorMessage = nullptr;
   TVMMessage* FeedersSummaryMessage = nullptr;
+  // Nozzle rules for the imports and "Распределить": the dialog, the table
+  // chosen and remembered, its boxes; the start of the network loads the
+  // remembered one.
+  TVMODialog* NozzleRulesDialog = nullptr;
+  TVMNozzleRules* NozzleRules = nullptr;
+  TVMMessage* NozzleRulesErrorMessage = nullptr;
+  TVMMessage* NozzleRulesChosenMessage = nullptr;
   // The recovery copy of unsaved changes, its question at start and its box
   // for a copy that cannot be read; Нет to the close question gives the
   // changes up to the copy as well as to the document.

@@ -21,10 +21,14 @@ void SetCell(JobRow& row, size_t column, const std::optional<std::string>& text)
 
 }  // namespace
 
-TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindCells& cells,
+TKindChange KindChange(const JobTables& job, const std::vector<TPartKind>& kinds, const TKindCells& cells,
                        bool addMissingFeeder) {
   TKindChange change;
-  for (size_t r : kind.Rows) {
+  if (kinds.empty()) return change;
+  std::vector<size_t> rows;
+  for (const TPartKind& kind : kinds) rows.insert(rows.end(), kind.Rows.begin(), kind.Rows.end());
+  std::sort(rows.begin(), rows.end());
+  for (size_t r : rows) {
     if (r >= job.Components.size()) continue;
     const JobRow& row = job.Components[r];
     JobRow after = row;
@@ -34,6 +38,7 @@ TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindC
     SetCell(after, kComponentSkipColumn, cells.Skip);
     if (after != row) change.Components.push_back({r, row, std::move(after)});
   }
+  const std::string& comment = kinds.front().Kind;
   std::string key;
   if (!cells.Feeder || !ReadWholeNumber(*cells.Feeder, key)) return change;
   const TFeederNumbers numbers = FeederNumbers(job);
@@ -42,17 +47,17 @@ TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindC
     if (!addMissingFeeder) return change;
     JobRow added(kFeederColumns);
     added[kFeederNumberColumn] = *cells.Feeder;
-    added[kFeederCommentColumn] = kind.Kind;
+    added[kFeederCommentColumn] = comment;
     change.AddedFeeder = std::move(added);
     return change;
   }
   const TJobTable table = found->second.Table;
   const JobRow& feeder = FeederRows(job, table)[found->second.Row];
   const size_t commentColumn = FeederCommentColumn(table);
-  if (!JobCell(feeder, commentColumn).empty() || kind.Kind.empty()) return change;
+  if (!JobCell(feeder, commentColumn).empty() || comment.empty()) return change;
   JobRow after = feeder;
   after.resize(std::max(after.size(), commentColumn + 1));
-  after[commentColumn] = kind.Kind;
+  after[commentColumn] = comment;
   change.Comment = TFeederRowChange{table, {found->second.Row, feeder, std::move(after)}};
   return change;
 }

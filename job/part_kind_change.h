@@ -1,8 +1,8 @@
-// What setting a cell of one kind's line does to the job: the cell set in
-// every row of the kind, and for a feeder number the feeder tables kept in
+// What setting a cell of kinds' lines does to the job: the cell set in
+// every row of the kinds, and for a feeder number the feeder tables kept in
 // step (a feeder the tables lack added on request, an empty feeder comment
-// filled with the kind's), so that "Распределить" finds the feeder for this
-// kind again.
+// filled with the first kind's), so that "Распределить" finds the feeder for
+// that kind again.
 #pragma once
 
 #include <optional>
@@ -39,11 +39,12 @@ bool IsKindSkipText(const std::string& text);
 // has: the user is asked whether to add it.
 bool IsMissingFeeder(const JobTables& job, const std::string& feeder);
 
-// The change for the cells given. With `addMissingFeeder`, a feeder number
-// no table has gets a row at the end of the feeder table: the number, the
-// kind's comment in "Коммент", other cells empty. A feeder that exists and
-// has an empty comment gets the kind's comment.
-TKindChange KindChange(const JobTables& job, const TPartKind& kind, const TKindCells& cells,
+// The change for the cells given to every row of `kinds` (kinds of the
+// job, none twice). With `addMissingFeeder`, a feeder number no table has
+// gets one row at the end of the feeder table: the number, the first kind's
+// comment in "Коммент", other cells empty. A feeder that exists and has an
+// empty comment gets the first kind's comment.
+TKindChange KindChange(const JobTables& job, const std::vector<TPartKind>& kinds, const TKindCells& cells,
                        bool addMissingFeeder);
 
 // Puts the change into the tables it was made from.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "components/processing/nozzle_rules_input.h"
 #include "components/visual/row_edit.h"
 #include "job/feeder_assign.h"
 
@@ -21,7 +22,14 @@ std::string WithCrLf(const std::string& text) {
 }  // namespace
 
 void TVMFeederAssign::Assign(TData& data, uint16_t index) {
-  const TFeederAssignment assignment = AssignFeeders(ReadJobTables(Tables));
+  TNozzleRules table;
+  std::string error;
+  const TNozzleRules* nozzles = ReadNozzleRulesInputs(NozzlesName, NozzlesText, table, error);
+  if (!error.empty()) {
+    FireStr(OnSummary, WithCrLf(error));
+    return;
+  }
+  const TFeederAssignment assignment = AssignFeeders(ReadJobTables(Tables), nozzles);
   if (!assignment.Changes.empty()) FireStr(OnChanges, PackRowChanges(assignment.Changes));
   FireStr(OnSummary, WithCrLf(AssignSummary(assignment)));
 }

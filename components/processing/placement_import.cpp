@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "components/processing/job_table_inputs.h"
+#include "components/processing/nozzle_rules_input.h"
 #include "job/line_ends.h"
 #include "job/placement_import.h"
 #include "toolkit/stream.h"
@@ -64,9 +65,17 @@ void TVMPlacementImport::Import(TBoardSide side) {
     Waiting = TPlacementFile{};
     return;
   }
+  TNozzleRules nozzleRules;
+  const TNozzleRules* nozzles = ReadNozzleRulesInputs(NozzlesName, NozzlesText, nozzleRules, error);
+  if (!error.empty()) {
+    FireStr(OnError, BoxLines(error));
+    Waiting = TPlacementFile{};
+    return;
+  }
   TBottomRule bottom;
   if (FetchInt(none, BottomTurn, kTurnLeftRight) == kTurnTopBottom) bottom.Turn = TBottomTurn::TopBottom;
-  const TPlacementImport import = ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table, bottom);
+  const TPlacementImport import =
+      ImportPlacements(Waiting, side, tableName.empty() ? nullptr : &table, bottom, nozzles);
   if (!import.Rows.empty()) {
     FireStr(OnRows, TableRowLines(import.Rows));
     FireNull(OnImported);

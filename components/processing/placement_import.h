@@ -4,7 +4,8 @@
 // states no unit and whose coordinates of that side are all small waits for
 // the unit (inches or millimetres). A bottom side is turned over as the
 // BottomTurn input says; the rotation corrections table, when one is given,
-// applies to every part. Nothing reaches the tables unless the
+// applies to every part, and the nozzle rules, when given, give the rows
+// their nozzles. Nothing reaches the tables unless the
 // file gave parts: an unreadable file (or a table that cannot be used) only
 // fires OnError.
 #pragma once
@@ -24,6 +25,10 @@ class TVMPlacementImport : public TVMComponent {
   // and its bytes, taken at each import.
   TVM_Event CorrectionsName;
   TVM_Event CorrectionsText;
+  // Data inputs: the nozzle rules' name (none when empty) and bytes, taken
+  // at each import.
+  TVM_Event NozzlesName;
+  TVM_Event NozzlesText;
   // Data input: Integer, how a bottom side is turned over (kTurnLeftRight,
   // the default, or kTurnTopBottom), taken at each import.
   TVM_Event BottomTurn;

@@ -22,7 +22,8 @@ constexpr char kCaption[] = "Детали задания";
 constexpr char kRefreshCaption[] = "Обновить";
 constexpr char kOutOfDateCaption[] = "Детали задания — устарело, F5 — обновить";
 constexpr char kOutOfDateText[] = "Таблицы изменились: F5 — обновить";
-constexpr char kHelpText[] = "Enter — править, Enter — всем деталям вида;  Enter на «Вид» — к строке;  F5 — обновить";
+constexpr char kHelpText[] =
+    "Enter — править, Enter — всем деталям выбранных видов;  Enter на «Вид» — к строке;  F5 — обновить";
 
 struct TColumn {
   const char* Caption;
@@ -156,7 +157,8 @@ void TVMPartKindsWindow::MakeParts() {
   Button->AttachMessageHandler(MakeMethod<&TVMPartKindsWindow::ButtonMessage>(this));
   Summary = bar.Status;
 
-  KindList = CreateEditableListView(Control, kViewReport, kListFullRowSelect | kListGridLines | kListMultiSelect, {},
+  KindList = CreateEditableListView(Control, kViewReport, kListFullRowSelect | kListGridLines | kListMultiSelect,
+                                    MakeMethod<&TVMPartKindsWindow::EditStarted>(this),
                                     MakeMethod<&TVMPartKindsWindow::CellChanged>(this));
   KindList->TabStop = 1;
   KindList->CellEditor->RefusedChars = kJobCellRefusedChars;
@@ -234,8 +236,12 @@ std::string TVMPartKindsWindow::LineKey(int32_t row) const {
 
 // --- Giving a kind its cells -----------------------------------------------------------
 
+// The selection is taken as the editing begins: the keys that commit a line
+// (the arrows, a click elsewhere) move the selection before the line comes back.
+void TVMPartKindsWindow::EditStarted(TControl* sender, int32_t row) { EditedKeys = SelectedKeys(); }
+
 // The cell editor wrote a line back: what differs from the kind is given to
-// all its rows.
+// all its rows, and to those of the other kinds selected with it.
 void TVMPartKindsWindow::CellChanged(TControl* sender, int32_t row) {
   if (row < 0 || static_cast<size_t>(row) >= Lines.size()) return;
   const TPartKind& shown = Lines[static_cast<size_t>(row)];
@@ -252,24 +258,32 @@ void TVMPartKindsWindow::CellChanged(TControl* sender, int32_t row) {
     Shown[static_cast<size_t>(row)][kFeeder] = feeder;
     Shown[static_cast<size_t>(row)][kNozzle] = nozzle;
   }
-  // A copy: the lines may be made again before the key is looked up.
-  const std::string key = shown.Key;
-  if (cells.Skip || cells.Feeder || cells.Nozzle) Commit(key, cells);
+  // Copies: the lines may be made again before the keys are looked up.
+  std::vector<std::string> keys = {shown.Key};
+  if (std::find(EditedKeys.begin(), EditedKeys.end(), shown.Key) != EditedKeys.end()) keys = EditedKeys;
+  EditedKeys.clear();
+  if (cells.Skip || cells.Feeder || cells.Nozzle) Commit(keys, cells);
 }
 
 // The lines are made again after the change, or in its place when the
 // texts are refused or the user cancels.
-void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells) {
-  // The tables may have changed since the lines were made: the kind is
+// `keys` are the kinds' in the order of the lines, the first one's comment
+// names a feeder added.
+void TVMPartKindsWindow::Commit(const std::vector<std::string>& keys, const TKindCells& cells) {
+  // The tables may have changed since the lines were made: the kinds are
   // found again in the tables as they are.
   if (Stale) ReadTables();
-  const auto kind = std::find_if(Lines.begin(), Lines.end(), [&](const TPartKind& k) { return k.Key == key; });
-  // The change carries the kind's rows whole.
-  if (kind != Lines.end())
+  std::vector<TPartKind> kinds;
+  for (const std::string& key : keys) {
+    const auto kind = std::find_if(Lines.begin(), Lines.end(), [&](const TPartKind& k) { return k.Key == key; });
+    if (kind == Lines.end()) continue;
+    kinds.push_back(*kind);
+    // The change carries the kinds' rows whole.
     ReadJobCells(ComponentCells, kind->Rows, {kComponentXColumn, kComponentYColumn, kComponentAngleColumn},
                  Job.Components);
+  }
   bool addFeeder = false;
-  if (kind == Lines.end() || !Confirm(cells, *kind, addFeeder)) {
+  if (kinds.empty() || !Confirm(cells, addFeeder)) {
     Fill(SelectedKeys(), ListCurrentRow(KindList));
     return;
   }
@@ -278,7 +292,7 @@ void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells)
   // The tables now hold what the change says: the lines are made from it,
   // not read again.
   const int32_t row = ListCurrentRow(KindList);
-  const TKindChange change = KindChange(Job, *kind, cells, addFeeder);
+  const TKindChange change = KindChange(Job, kinds, cells, addFeeder);
   Apply(change);
   ApplyKindChange(Job, change);
   Lines = PartKinds(Job);
@@ -287,7 +301,7 @@ void TVMPartKindsWindow::Commit(const std::string& key, const TKindCells& cells)
 }
 
 // False when the texts are refused or the user cancels.
-bool TVMPartKindsWindow::Confirm(const TKindCells& cells, const TPartKind& kind, bool& addFeeder) {
+bool TVMPartKindsWindow::Confirm(const TKindCells& cells, bool& addFeeder) {
   if (cells.Skip && !IsKindSkipText(*cells.Skip)) {
     FireStr(OnInvalid, "Пропуск: «" + *cells.Skip + "» — только 0 (ставить) или 1 (пропустить).");
     return false;

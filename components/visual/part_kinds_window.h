@@ -6,9 +6,11 @@
 // "Питатель", "Сопло" and "Пропуск" are edited in place by the toolkit's cell
 // editor, which refuses what a job cell cannot hold as the job's tables do.
 // A commit sets the cell in every row of the kind as one change of the job:
-// OnChangeBegin, the tables' changes, OnChangeEnd. A feeder number that no
-// feeder table has is asked about first (OnAskFeeder; the answer comes back
-// to AnswerFeeder, none is Отмена).
+// OnChangeBegin, the tables' changes, OnChangeEnd. When the line edited was
+// one of several selected (Ctrl or Shift with a click or the arrows) as the
+// editing began, every selected kind takes the cell in that one change. A
+// feeder number that no feeder table has is asked about first, once
+// (OnAskFeeder; the answer comes back to AnswerFeeder, none is Отмена).
 //
 // Selecting kinds fires OnRing with their component rows; Enter on "Вид"
 // fires OnPick with the kind's first row. The lines never show a job the
@@ -102,6 +104,7 @@ class TVMPartKindsWindow : public TVMWin {
   bool RingPosted = false;
   std::string Ringed;  // the rows last given to OnRing
   TAnswer Answer = kNoAnswer;
+  std::vector<std::string> EditedKeys;  // the kinds selected as the editing of a line began
 
   void MakeWindow();
   void MakeParts();
@@ -111,12 +114,13 @@ class TVMPartKindsWindow : public TVMWin {
   void ShowLine(int32_t row);
   std::vector<std::string> SelectedKeys() const;
   std::string LineKey(int32_t row) const;
-  void Commit(const std::string& key, const TKindCells& cells);
-  bool Confirm(const TKindCells& cells, const TPartKind& kind, bool& addFeeder);
+  void Commit(const std::vector<std::string>& keys, const TKindCells& cells);
+  bool Confirm(const TKindCells& cells, bool& addFeeder);
   void Apply(const TKindChange& change);
   void PickFirstRow();
   void Ring();
   void PostOnce(bool& posted, UINT message);
+  void EditStarted(TControl* sender, int32_t row);
   void CellChanged(TControl* sender, int32_t row);
   void SelectionChanged(TControl* sender, int32_t fromRow, int32_t toRow, uint32_t oldState, uint32_t newState);
   bool ButtonMessage(TControl* sender, TMsg& msg, LRESULT& result);

@@ -44,12 +44,13 @@ inline void PrintTo(const JobTables& tables, std::ostream* out) {
 
 class TEditorDriver {
  public:
-  // Item indexes of the menu template.
+  // Item indexes of the menu template, as the schema numbers them.
   enum : int {
     kNew = kMenuNew, kOpen = kMenuOpen, kSave = kMenuSave, kImport = kMenuImport, kCorrections = kMenuCorrections,
-    kNoCorrections = kMenuNoCorrections, kTurnLeftRight = kMenuTurnLeftRight, kTurnTopBottom = kMenuTurnTopBottom,
-    kFeedersFromJob = kMenuFeedersFromJob, kProgram = kMenuProgram, kRecentFirst = kMenuRecentFirst,
-    kDistribute = kMenuDistribute, kCheck = kMenuCheck, kPanel = kMenuPanel, kKinds = kMenuKinds, kHelp = kMenuHelp
+    kNoCorrections = kMenuNoCorrections, kNozzleRules = kMenuNozzleRules, kNoNozzleRules = kMenuNoNozzleRules,
+    kTurnLeftRight = kMenuTurnLeftRight, kTurnTopBottom = kMenuTurnTopBottom, kFeedersFromJob = kMenuFeedersFromJob,
+    kProgram = kMenuProgram, kRecentFirst = kMenuRecentFirst, kDistribute = kMenuDistribute, kCheck = kMenuCheck,
+    kPanel = kMenuPanel, kKinds = kMenuKinds, kHelp = kMenuHelp
   };
 
   // Starts the editor with the arguments after its name; the window is

@@ -8,7 +8,9 @@
 
 #include <string>
 
+#include "job/feeder_assign.h"
 #include "job/job_file.h"
+#include "job/nozzle_rules.h"
 #include "job/placement_import.h"
 #include "job/rotation_corrections.h"
 #include "tests/editor/editor_driver.h"
@@ -126,6 +128,13 @@ TEST(ImportRun, FileWithoutCoordinatesIsRefusedAndChangesNothing) {
   EXPECT_EQ(editor.Text(editor.Form), "basic.CSV - " + kTitle);
 }
 
+// Imports the top side of a file with parts on both; the summary box's text.
+std::optional<std::string> ImportTopSide(TEditorDriver& editor, const std::string& path) {
+  if (!editor.ChooseFile(TEditorDriver::kImport, kImportCaption, path) || !editor.AnswerBox(kImportCaption, IDYES))
+    return std::nullopt;
+  return editor.AnswerBox(kImportCaption);
+}
+
 // Rotation corrections chosen through the menu: a bad table is told and
 // changes nothing, a good one applies to the import and is remembered in
 // the settings across starts until "Без поправок поворота".
@@ -144,12 +153,7 @@ TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
   const TPlacementImport plain = ImportPlacements(file, TBoardSide::Top);
   ASSERT_NE(corrected.Rows, plain.Rows);
 
-  // Imports the board's top side; the summary box's text.
-  auto import = [&](TEditorDriver& editor) -> std::optional<std::string> {
-    if (!editor.ChooseFile(TEditorDriver::kImport, kImportCaption, board) || !editor.AnswerBox(kImportCaption, IDYES))
-      return std::nullopt;
-    return editor.AnswerBox(kImportCaption);
-  };
+  auto import = [&](TEditorDriver& editor) { return ImportTopSide(editor, board); };
   {
     TEditorDriver editor("", settings.Path);
     ASSERT_TRUE(editor.Started());
@@ -181,6 +185,70 @@ TEST(ImportRun, ChosenCorrectionsApplyToImportsAndAreRememberedAcrossStarts) {
   }
   EXPECT_NE(ReadWholeFile(settings.File("ZR780K Editor\\settings.ini")).find("RotationCorrections=\r\n"),
             std::string::npos);
+}
+
+// Nozzle rules chosen through the menu: a bad table is told and the earlier
+// one stays; the imports and "Распределить" give nozzles by the table in
+// force, which is remembered in the settings across starts until "Без
+// правил сопел".
+TEST(ImportRun, ChosenNozzleRulesApplyToImportsAndAssignAndAreRememberedAcrossStarts) {
+  constexpr char kNozzlesCaption[] = "Правила сопел";
+  TTempDir temp, settings;
+  const std::string bad = temp.File("bad.csv");
+  WriteWholeFile(bad, "Шаблон;Сопло\r\n0603;2\r\n(SOT;3\r\n");
+  const std::string table = temp.File("nozzles.csv");
+  WriteWholeFile(table, "Pattern,Nozzle\r\n# the general rules first\r\nC_,1\r\nc_0603,2\r\nSOT-23,3\r\n");
+  TNozzleRules rules;
+  std::string error;
+  ASSERT_TRUE(ReadNozzleRules(ReadWholeFile(table), table, rules, error)) << error;
+  const std::string board = WindowsPath(ZR_ROTATION_SAMPLES_DIR) + "\\board.csv";
+  const TPlacementFile file = ReadPlacementFile(ReadWholeFile(board), board);
+  const TPlacementImport byRule = ImportPlacements(file, TBoardSide::Top, nullptr, {}, &rules);
+  const TPlacementImport plain = ImportPlacements(file, TBoardSide::Top);
+  ASSERT_GT(byRule.NozzlesByRule, 0u);
+  const std::string ini = settings.File("ZR780K Editor\\settings.ini");
+  JobTables expected;
+  auto chooseTable = [&](TEditorDriver& editor, const std::string& path) {
+    return editor.ChooseFile(TEditorDriver::kNozzleRules, kNozzlesCaption, path) ? editor.AnswerBox(kNozzlesCaption)
+                                                                                 : std::nullopt;
+  };
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    const auto refused = chooseTable(editor, bad);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("bad.csv>, строка 3: шаблон «(SOT»"), std::string::npos) << *refused;
+    EXPECT_NE(refused->find("\r\nПрежний выбор не изменён."), std::string::npos) << *refused;
+    EXPECT_EQ(chooseTable(editor, table), "Правил сопел: 3 — из nozzles.csv");
+    ASSERT_TRUE(chooseTable(editor, bad)) << "the bad table told again";
+    EXPECT_EQ(ImportTopSide(editor, board), CrLf(ImportSummary(file, byRule))) << "the good table kept";
+    expected.Components = byRule.Rows;
+    EXPECT_EQ(editor.Tables(), expected);
+  }
+  EXPECT_NE(ReadWholeFile(ini).find("[Nozzles]\r\nTable=" + table + "\r\n"), std::string::npos);
+  {
+    TEditorDriver editor("", settings.Path);
+    ASSERT_TRUE(editor.Started());
+    EXPECT_EQ(ImportTopSide(editor, board), CrLf(ImportSummary(file, byRule))) << "remembered from the last start";
+    editor.Command(TEditorDriver::kNoNozzleRules);
+    EXPECT_EQ(ImportTopSide(editor, board), CrLf(ImportSummary(file, plain)));
+    EXPECT_NE(ReadWholeFile(ini).find("[Nozzles]\r\nTable=\r\n"), std::string::npos);
+
+    // "Распределить" gives the rows without a nozzle theirs by the table in
+    // force, as one change.
+    ASSERT_TRUE(chooseTable(editor, table));
+    expected.Components.insert(expected.Components.end(), plain.Rows.begin(), plain.Rows.end());
+    const TFeederAssignment assignment = AssignFeeders(expected, &rules);
+    ASSERT_EQ(assignment.NozzlesByRule, byRule.NozzlesByRule);
+    editor.Command(TEditorDriver::kDistribute);
+    // This box keeps the summary's last line end.
+    EXPECT_EQ(editor.AnswerBox("Распределить"), CrLf(AssignSummary(assignment)) + "\r\n");
+    const JobTables imported = expected;
+    for (const TRowChange& change : assignment.Changes) expected.Components[change.Row] = change.After;
+    EXPECT_EQ(editor.Tables(), expected);
+    editor.PressKeys({VK_CONTROL, 'Z'});
+    EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == imported; }));
+  }
 }
 
 // Which of the two turns of the bottom side the open Файл menu shows

@@ -70,13 +70,20 @@ void GiveFeeder(TEditorDriver& editor, HWND list, const std::string& feeder) {
   editor.PressKeysInActive({VK_RETURN});
 }
 
+// The board's job opened and given its feeders by "Распределить"; the
+// tables then.
+bool OpenDistributed(TEditorDriver& editor, JobTables& distributed) {
+  if (!editor.Started() || !editor.Open(JobSamplePath("board.CSV"))) return false;
+  editor.Command(TEditorDriver::kDistribute);
+  if (!editor.AnswerBox("Распределить")) return false;
+  distributed = editor.Tables();
+  return true;
+}
+
 TEST(PartKindsRun, AKindGivenAFeederIsOneChangeWithItsFeederRowAndOneUndoTakesItBack) {
   TEditorDriver editor;
-  ASSERT_TRUE(editor.Started());
-  ASSERT_TRUE(editor.Open(JobSamplePath("board.CSV")));
-  editor.Command(TEditorDriver::kDistribute);
-  ASSERT_TRUE(editor.AnswerBox("Распределить").has_value());
-  const JobTables distributed = editor.Tables();
+  JobTables distributed;
+  ASSERT_TRUE(OpenDistributed(editor, distributed));
 
   editor.PressKeys({VK_F8});
   HWND window = FindCaptioned(editor, "Детали задания");
@@ -144,6 +151,55 @@ TEST(PartKindsRun, AKindGivenAFeederIsOneChangeWithItsFeederRowAndOneUndoTakesIt
   EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == distributed; }));
   EXPECT_EQ(editor.Tables(), distributed);
   EXPECT_TRUE(WaitUntil([&] { return ShownLines(editor, list) == lines; }));
+}
+
+// Two kinds selected with Shift and an arrow, one line edited: both take the
+// nozzle and the feeder typed in one change, asked about once, and one Ctrl+Z
+// in the main window takes it all back.
+TEST(PartKindsRun, SeveralKindsTakeOneCommitAsOneChange) {
+  TEditorDriver editor;
+  JobTables distributed;
+  ASSERT_TRUE(OpenDistributed(editor, distributed));
+  const std::vector<TPartKind> kinds = PartKinds(distributed);
+  ASSERT_GE(kinds.size(), 3u);
+
+  editor.PressKeys({VK_F8});
+  HWND window = FindCaptioned(editor, "Детали задания");
+  ASSERT_NE(window, nullptr);
+  HWND list = ListIn(window);
+  ASSERT_TRUE(editor.WaitRows(list, static_cast<int>(kinds.size())));
+  ASSERT_TRUE(WaitUntil([&] { return editor.HasFocus(list); }));
+  editor.PressKeysInActive({VK_SHIFT, VK_DOWN});
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 2; }));
+
+  // The line edited is the second, the current one: the feeder row added
+  // takes the first kind's comment all the same.
+  editor.PressKeysInActive({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return TEditorDriver::CellBoxes(list).size() == 7; }));
+  ASSERT_TRUE(WaitUntil([&] { return editor.HasFocus(TEditorDriver::CellBoxes(list)[4]); }));
+  TEditorDriver::SendText(TEditorDriver::CellBoxes(list)[4], "77");
+  TEditorDriver::SendText(TEditorDriver::CellBoxes(list)[5], "9");
+  editor.PressKeysInActive({VK_RETURN});
+  EXPECT_EQ(editor.AnswerBox("Детали задания", IDYES), "Питателя 77 нет. Добавить его в таблицу питателей?");
+  JobTables given = distributed;
+  for (size_t k : {0, 1})
+    for (size_t r : kinds[k].Rows) {
+      given.Components[r][kComponentFeederColumn] = "77";
+      given.Components[r][kComponentNozzleColumn] = "9";
+    }
+  JobRow feeder77(kFeederColumns);
+  feeder77[kFeederNumberColumn] = "77", feeder77[kFeederCommentColumn] = kinds[0].Kind;
+  given.Feeders.push_back(feeder77);
+  EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == given; }));
+  EXPECT_EQ(editor.Tables(), given);
+  EXPECT_TRUE(WaitUntil([&] { return ShownLines(editor, list) == ExpectedLines(given); }));
+
+  editor.PressKeysInActive({VK_ESCAPE});
+  ASSERT_TRUE(WaitUntil([&] { return TEditorDriver::CellBoxes(list).empty(); }));
+  ASSERT_TRUE(editor.ClickRow(editor.Table(kComponentColumns), 0));
+  editor.PressKeys({VK_CONTROL, 'Z'});
+  EXPECT_TRUE(WaitUntil([&] { return editor.Tables() == distributed; }));
+  EXPECT_EQ(editor.Tables(), distributed);
 }
 
 }  // namespace

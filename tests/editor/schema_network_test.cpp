@@ -29,6 +29,7 @@
 #include "components/processing/job_check.h"
 #include "components/processing/matrix_rw.h"
 #include "components/processing/message_box.h"
+#include "components/processing/nozzle_rules.h"
 #include "components/processing/open_dialog.h"
 #include "components/processing/placement_import.h"
 #include "components/processing/recent_jobs.h"
@@ -115,6 +116,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
       S->PanelErrorMessage, S->BottomTurn, S->PartKindsWindow, S->ModifiedHub,
       S->MissingFeederQuestion, S->KindErrorMessage, S->FeedersDialog, S->FeedersChosenHub,
       S->FeedersReadStream, S->FeedersFromJob, S->FeedersErrorMessage, S->FeedersSummaryMessage,
+      S->NozzleRulesDialog, S->NozzleRules, S->NozzleRulesErrorMessage, S->NozzleRulesChosenMessage,
       S->ChangeRecovery, S->RecoveryQuestion, S->RecoveryErrorMessage, S->DiscardHub, S->NewJobHub,
       S->JobClearHub, S->RecentJobs};
   std::vector<TVMComponent*> all = expected;
@@ -172,15 +174,16 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(GetSubMenu(bar, 2), nullptr);
   // "Файл" ends with a separator and a place for each recent job; they
   // are hidden once the network is on and finds the list empty.
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 10 + 1 + static_cast<int>(kRecentJobsLimit));
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 12 + 1 + static_cast<int>(kRecentJobsLimit));
   SwitchOnNetwork(S->MainForm);
-  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 10);
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 12);
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4);
   // "Создать", "Открыть" and "Сохранить " show their shortcuts after a tab.
   for (const auto& [position, caption] :
        {std::pair{0, "Создать\tCtrl+N"}, std::pair{1, "Открыть\tCtrl+O"}, std::pair{4, "Поправки поворота…"},
-        std::pair{5, "Без поправок поворота"}, std::pair{6, "Нижняя сторона: переворот слева направо"},
-        std::pair{7, "Нижняя сторона: переворот сверху вниз"}, std::pair{8, "Питатели из задания…"}}) {
+        std::pair{5, "Без поправок поворота"}, std::pair{6, "Правила сопел…"}, std::pair{7, "Без правил сопел"},
+        std::pair{8, "Нижняя сторона: переворот слева направо"}, std::pair{9, "Нижняя сторона: переворот сверху вниз"},
+        std::pair{10, "Питатели из задания…"}}) {
     char text[64] = {};
     GetMenuStringA(GetSubMenu(bar, 0), position, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ(text, caption);
@@ -198,6 +201,7 @@ TEST_F(SchemaNetworkTest, CreatesTheInstancesInOrder) {
   EXPECT_EQ(S->PanelWindow->PositionStore, settings + "\\Window.Panel");
   EXPECT_EQ(S->ChangeRecovery->Folder, Settings.Path + "\\ZR780K Editor\\Recovery");
   EXPECT_EQ(S->ChangeRecovery->Delay, 3000u);
+  EXPECT_EQ(S->NozzleRules->SettingsFile, S->RotationCorrections->SettingsFile);
 }
 
 TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
@@ -410,6 +414,17 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
       {"FeedersFromJob.OnSpecialRows", &S->FeedersFromJob->OnSpecialRows, MakeEvent<&TvmStringTableMT::ReplaceRows>(S->SpecialFeederTable, 8)},
       {"FeedersFromJob.OnChangeEnd", &S->FeedersFromJob->OnChangeEnd, MakeEvent<&TVMUndoJournal::EndChange>(S->EditJournal)},
       {"FeedersFromJob.OnSummary", &S->FeedersFromJob->OnSummary, MakeEvent<&TVMMessage::ShowMessage>(S->FeedersSummaryMessage)},
+      // Nozzle rules for the imports and "Распределить".
+      {"MenuRouter.OnOutput[kMenuNozzleRules]", &S->MenuRouter->OnOutput[kMenuNozzleRules], MakeEvent<&TVMODialog::ShowDialog>(S->NozzleRulesDialog)},
+      {"MenuRouter.OnOutput[kMenuNoNozzleRules]", &S->MenuRouter->OnOutput[kMenuNoNozzleRules], MakeEvent<&TVMNozzleRules::Clear>(S->NozzleRules)},
+      {"NozzleRulesDialog.OnChosen", &S->NozzleRulesDialog->OnChosen, MakeEvent<&TVMNozzleRules::Choose>(S->NozzleRules)},
+      {"NozzleRules.OnError", &S->NozzleRules->OnError, MakeEvent<&TVMMessage::ShowMessage>(S->NozzleRulesErrorMessage)},
+      {"NozzleRules.OnChosen", &S->NozzleRules->OnChosen, MakeEvent<&TVMMessage::ShowMessage>(S->NozzleRulesChosenMessage)},
+      {"StartHub.OnOutput[5]", &S->StartHub->OnOutput[5], MakeEvent<&TVMNozzleRules::Load>(S->NozzleRules)},
+      {"PlacementImport.NozzlesName", &S->PlacementImport->NozzlesName, MakeEvent<&TVMNozzleRules::FileName>(S->NozzleRules)},
+      {"PlacementImport.NozzlesText", &S->PlacementImport->NozzlesText, MakeEvent<&TVMNozzleRules::Text>(S->NozzleRules)},
+      {"FeederAssign.NozzlesName", &S->FeederAssign->NozzlesName, MakeEvent<&TVMNozzleRules::FileName>(S->NozzleRules)},
+      {"FeederAssign.NozzlesText", &S->FeederAssign->NozzlesText, MakeEvent<&TVMNozzleRules::Text>(S->NozzleRules)},
       // The document, undo and redo, the keys, the start file and dropped files.
       {"FeederTable.OnEdit", &S->FeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kFeederTable)},
       {"SpecialFeederTable.OnEdit", &S->SpecialFeederTable->OnEdit, MakeEvent<&TVMUndoJournal::Record>(S->EditJournal, kSpecialFeederTable)},
@@ -510,6 +525,7 @@ TEST_F(SchemaNetworkTest, JoinsTheLinksAndLeavesTheRestOpen) {
   std::vector<TVM_Event*> open = {&S->MenuRouter->OnOutput[kMenuFile], &S->MenuRouter->OnOutput[kMenuProgram],
                                   &S->MenuRouter->OnOutput[kMenuRecentSeparator],
                                   &S->MenuRouter->OnOutput[kMenuActions], &S->CorrectionsDialog->OnCancel,
+                                  &S->NozzleRulesDialog->OnCancel,
                                   &S->FeedersDialog->OnCancel,
                                   &S->SaveHub->OnOutput[2], &S->OpenJobDialog->OnCancel,
                                   &S->SaveJobDialog->OnCancel, &S->AboutMessage->OnNo,

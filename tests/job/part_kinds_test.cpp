@@ -141,7 +141,7 @@ TEST(PartKindChange, SetsEveryRowAndKeepsTheFeederTablesInStep) {
   for (const auto& c : cases) {
     const std::string label = c.Cells.Feeder.value_or("-");
     EXPECT_EQ(IsMissingFeeder(job, c.Cells.Feeder.value_or("")), c.Missing) << label;
-    const TKindChange change = KindChange(job, kind, c.Cells, c.Add);
+    const TKindChange change = KindChange(job, {kind}, c.Cells, c.Add);
     std::vector<size_t> rows;
     for (const TRowChange& row : change.Components) {
       EXPECT_EQ(row.Before, job.Components[row.Row]) << label;
@@ -160,11 +160,52 @@ TEST(PartKindChange, SetsEveryRowAndKeepsTheFeederTablesInStep) {
   }
   // Applied, the change leaves the kind naming its new feeder, which exists.
   JobTables given = job;
-  ApplyKindChange(given, KindChange(job, kind, {"08", {}, {}}, true));
+  ApplyKindChange(given, KindChange(job, {kind}, {"08", {}, {}}, true));
   EXPECT_EQ(given.Feeders.size(), 3u);
   EXPECT_EQ(given.Components[2], ComponentRow("C2,3,08,1,1,0,1,100N"));
   EXPECT_FALSE(PartKinds(given).back().NeedsFeeder);
   EXPECT_EQ(PartKinds(given).back().Feeder, "08");
+}
+
+// Several kinds given one text: all their rows, in row order, and one
+// feeder row with the first kind's comment.
+TEST(PartKindChange, SeveralKindsTakeTheCellsInOneChange) {
+  JobTables job;
+  job.Feeders = {FeederRow(kFeederTable, "2", "")};
+  job.Components = {ComponentRow("R1,,,1,1,0,0,10k"), ComponentRow("C1,,,1,1,0,0,100n"),
+                    ComponentRow("D1,,,1,1,0,0,LED"), ComponentRow("R2,,,1,1,0,0,10k")};
+  std::vector<TPartKind> kinds = PartKinds(job);
+  ASSERT_EQ(kinds.size(), 3u);
+  ASSERT_EQ(kinds[0].Kind, "10k");
+  kinds.erase(kinds.begin() + 1);  // 10k and LED: 100n, between them, keeps its rows
+  const std::string second = kinds[1].Kind;
+  const struct {
+    TKindCells Cells;
+    std::optional<std::string> Added;    // the comment of the feeder row added
+    std::optional<std::string> Comment;  // the comment filled in feeder 2
+  } cases[] = {
+      {{{}, "4", {}}, {}, {}},
+      {{"9", {}, {}}, "10k", {}},
+      {{"2", {}, {}}, {}, "10k"},
+  };
+  for (const auto& c : cases) {
+    const TKindChange change = KindChange(job, kinds, c.Cells, true);
+    std::vector<size_t> rows;
+    for (const TRowChange& row : change.Components) rows.push_back(row.Row);
+    std::vector<size_t> expected = kinds[0].Rows;
+    expected.insert(expected.end(), kinds[1].Rows.begin(), kinds[1].Rows.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(rows, expected) << second;
+    EXPECT_EQ(change.AddedFeeder.has_value(), c.Added.has_value());
+    if (change.AddedFeeder) {
+      EXPECT_EQ((*change.AddedFeeder)[kFeederCommentColumn], *c.Added);
+    }
+    EXPECT_EQ(change.Comment.has_value(), c.Comment.has_value());
+    if (change.Comment) {
+      EXPECT_EQ(JobCell(change.Comment->Row.After, kFeederCommentColumn), *c.Comment);
+    }
+  }
+  EXPECT_TRUE(KindChange(job, {}, {"9", "4", "1"}, true).Empty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "job/job_file.h"
 #include "job/recovery_copy.h"
 #include "toolkit/ini_file.h"
+#include "toolkit/stream_file.h"
 
 namespace {
 
@@ -47,18 +48,10 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 // The whole file, or false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER size{};
-  bool read = GetFileSizeEx(file, &size) && size.QuadPart <= 2 * kJobFileMaxSize;
-  if (read) {
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    DWORD count = 0;
-    read = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr) &&
-                             count == bytes.size());
-  }
-  CloseHandle(file);
+  TStream* stream = OpenReadStream(path);
+  const bool read = stream->Error == 0 && stream->Size() <= 2 * kJobFileMaxSize;
+  if (read) bytes = stream->ReadAll();
+  FreeStream(stream);
   return read;
 }
 
